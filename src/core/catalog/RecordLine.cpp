@@ -1,0 +1,86 @@
+#include "core/catalog/RecordLine.h"
+
+#include "core/common/Numbers.h"
+#include "core/common/Text.h"
+
+#include <algorithm>
+
+namespace tav {
+
+std::string_view GetFieldView(std::string_view line, int n, char separator)
+{
+    if (n < 1)
+        return {};
+    size_t start = 0;
+    for (int count = 1;; ++count) {
+        const size_t sep = line.find(separator, start);
+        if (sep == std::string_view::npos)
+            return {};
+        if (count == n)
+            return line.substr(start, sep - start);
+        start = sep + 1;
+    }
+}
+
+std::string GetField(std::string_view line, int n, char separator)
+{
+    return std::string(GetFieldView(line, n, separator));
+}
+
+bool ValueList::Add(std::string value)
+{
+    auto it = std::lower_bound(items_.begin(), items_.end(), value, LessNoCase());
+    if (it != items_.end() && EqualsNoCase(*it, value))
+        return false;
+    items_.insert(it, std::move(value));
+    return true;
+}
+
+std::optional<size_t> ValueList::IndexOf(std::string_view value) const
+{
+    auto it = std::lower_bound(items_.begin(), items_.end(), value, LessNoCase());
+    if (it != items_.end() && EqualsNoCase(*it, value))
+        return static_cast<size_t>(it - items_.begin());
+    return std::nullopt;
+}
+
+bool ValueList::Contains(std::string_view value) const
+{
+    return IndexOf(value).has_value();
+}
+
+void SortNumeric(std::vector<std::string>& list)
+{
+    // Convert everything first so a bad entry leaves the list as it was.
+    std::vector<double> keys;
+    keys.reserve(list.size());
+    for (const auto& entry : list)
+        keys.push_back(StrToFloat(entry));
+    std::vector<size_t> order(list.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<std::string> sorted;
+    sorted.reserve(list.size());
+    for (size_t i : order)
+        sorted.push_back(std::move(list[i]));
+    list = std::move(sorted);
+}
+
+std::optional<size_t> FindFirstLine(const std::vector<std::string>& lines, int field, std::string_view key,
+                                    Compare compare)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view value = GetFieldView(lines[i], field);
+        if (compare == Compare::WithCase ? value == key : EqualsNoCase(value, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+bool IsObsolete(const std::vector<std::string>& obsoleteList, std::string_view partNumber)
+{
+    return FindFirstLine(obsoleteList, 1, partNumber, Compare::WithCase).has_value();
+}
+
+} // namespace tav

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tav {
+
+// Byte-wise ASCII case folding: data files are 8-bit text and the program never
+// depends on the user's locale.
+char LowerAscii(char c);
+char UpperAscii(char c);
+std::string ToUpper(std::string_view s);
+std::string ToLower(std::string_view s);
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// <0, 0, >0 like strcmp, ignoring ASCII case.
+int CompareNoCase(std::string_view a, std::string_view b);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+struct LessNoCase
+{
+    bool operator()(std::string_view a, std::string_view b) const { return CompareNoCase(a, b) < 0; }
+};
+
+} // namespace tav

@@ -1,0 +1,257 @@
+#include "core/settings/IniStore.h"
+
+#include "core/common/Files.h"
+#include "core/common/Numbers.h"
+#include "core/common/Text.h"
+
+namespace tav {
+
+namespace {
+
+constexpr char kCtrlZ = 26;
+
+std::string_view NameOf(std::string_view line)
+{
+    const size_t eq = line.find('=');
+    return eq == std::string_view::npos ? std::string_view() : line.substr(0, eq);
+}
+
+bool HasName(std::string_view line)
+{
+    return line.find('=') != std::string_view::npos;
+}
+
+} // namespace
+
+TBigIniFile::TBigIniFile(std::string fileName) : fileName_(std::move(fileName))
+{
+    Load();
+}
+
+void TBigIniFile::Load()
+{
+    sections_.clear();
+    lastFound_ = 0;
+    changed_ = false;
+    const auto bytes = ReadFileBytes(fileName_);
+    if (!bytes)
+        return;
+
+    Section* current = nullptr;
+    bool dropping = false;
+    for (std::string& line : SplitLines(*bytes)) {
+        if (line.size() == 1 && line[0] == kCtrlZ)
+            continue;
+        if (line.empty())
+            continue;
+        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+            std::string name = line.substr(1, line.size() - 2);
+            if (FindNoCase(name)) {
+                // A repeated section is dropped with all its lines.
+                dropping = true;
+                current = nullptr;
+            } else {
+                dropping = false;
+                sections_.push_back(Section{std::move(name), {}});
+                current = &sections_.back();
+            }
+            continue;
+        }
+        if (current && !dropping)
+            current->lines.push_back(std::move(line));
+    }
+    lastFound_ = 0;
+    changed_ = false;
+}
+
+template <typename Match> TBigIniFile::Section* TBigIniFile::FindFrom(Match match)
+{
+    const size_t n = sections_.size();
+    if (n == 0)
+        return nullptr;
+    // Start at the section found last and go round once.
+    const size_t start = lastFound_ < n ? lastFound_ : 0;
+    for (size_t k = 0; k < n; ++k) {
+        const size_t i = (start + k) % n;
+        if (match(sections_[i].name)) {
+            lastFound_ = i;
+            return &sections_[i];
+        }
+    }
+    return nullptr;
+}
+
+TBigIniFile::Section* TBigIniFile::FindExact(std::string_view name)
+{
+    return FindFrom([name](const std::string& s) { return s == name; });
+}
+
+TBigIniFile::Section* TBigIniFile::FindNoCase(std::string_view name)
+{
+    return FindFrom([name](const std::string& s) { return EqualsNoCase(s, name); });
+}
+
+std::optional<size_t> TBigIniFile::FindKey(const Section& s, std::string_view key)
+{
+    for (size_t i = 0; i < s.lines.size(); ++i)
+        if (HasName(s.lines[i]) && EqualsNoCase(NameOf(s.lines[i]), key))
+            return i;
+    return std::nullopt;
+}
+
+std::string TBigIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback)
+{
+    const Section* s = FindExact(section);
+    if (!s)
+        return std::string(fallback);
+    const auto i = FindKey(*s, key);
+    if (!i)
+        return std::string(fallback);
+    const std::string& line = s->lines[*i];
+    return line.substr(line.find('=') + 1);
+}
+
+void TBigIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (key.empty()) {
+        if (!section.empty() || !value.empty())
+            EraseSection(section);
+        else
+            UpdateFile();
+        return;
+    }
+    Section* s = FindExact(section);
+    if (!s) {
+        sections_.push_back(Section{std::string(section), {}});
+        lastFound_ = sections_.size() - 1;
+        s = &sections_.back();
+    }
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append("=").append(value);
+    if (const auto i = FindKey(*s, key)) {
+        if (s->lines[*i] != line) {
+            s->lines[*i] = std::move(line);
+            changed_ = true;
+        }
+    } else {
+        s->lines.push_back(std::move(line));
+        changed_ = true;
+    }
+}
+
+std::optional<int> TBigIniFile::ParseIniInteger(std::string_view text)
+{
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::string hex = "$";
+        hex.append(text.substr(2, 255));
+        return TryStrToInt(hex);
+    }
+    return TryStrToInt(text);
+}
+
+int TBigIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback)
+{
+    return ParseIniInteger(ReadString(section, key, "")).value_or(fallback);
+}
+
+void TBigIniFile::WriteInteger(std::string_view section, std::string_view key, int value)
+{
+    WriteString(section, key, IntToStr(value));
+}
+
+bool TBigIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback)
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void TBigIniFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void TBigIniFile::ReadSection(std::string_view section, std::vector<std::string>& names)
+{
+    if (const Section* s = FindNoCase(section))
+        for (const auto& line : s->lines)
+            if (HasName(line))
+                names.emplace_back(NameOf(line));
+}
+
+void TBigIniFile::ReadSectionValues(std::string_view section, std::vector<std::string>& lines)
+{
+    if (const Section* s = FindNoCase(section))
+        lines.insert(lines.end(), s->lines.begin(), s->lines.end());
+}
+
+std::vector<std::string> TBigIniFile::SectionNames() const
+{
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const auto& s : sections_)
+        names.push_back(s.name);
+    return names;
+}
+
+bool TBigIniFile::SectionExists(std::string_view section)
+{
+    return FindNoCase(section) != nullptr;
+}
+
+void TBigIniFile::ReplaceSection(std::string_view section, const std::vector<std::string>& lines)
+{
+    Section* s = FindNoCase(section);
+    if (!s) {
+        sections_.push_back(Section{std::string(section), lines});
+        changed_ = true;
+        return;
+    }
+    if (s->lines.size() == lines.size()) {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (s->lines[i] != lines[i]) {
+                s->lines[i] = lines[i];
+                changed_ = true;
+            }
+        }
+        return;
+    }
+    s->lines = lines;
+    changed_ = true;
+}
+
+void TBigIniFile::EraseSection(std::string_view section)
+{
+    Section* s = FindNoCase(section);
+    if (s && !s->lines.empty()) {
+        s->lines.clear();
+        changed_ = true;
+    }
+}
+
+std::string TBigIniFile::Render() const
+{
+    std::string out;
+    for (const auto& s : sections_) {
+        if (s.lines.empty())
+            continue;
+        out += '[';
+        out += s.name;
+        out += "]\r\n";
+        for (const auto& line : s.lines) {
+            out += line;
+            out += "\r\n";
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+void TBigIniFile::UpdateFile()
+{
+    if (!changed_ || fileName_.empty())
+        return;
+    WriteFileAtomic(fileName_, Render());
+    changed_ = false;
+}
+
+} // namespace tav

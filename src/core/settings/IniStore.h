@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tav {
+
+// The reader and writer of the program's INI-format files (settings, defaults, the
+// INI-laid-out catalogue files, project files). It keeps every line as it stood,
+// compares keys without regard to case, and rewrites the whole file when changed.
+//
+// Key operations find their section by exact name; section operations and the
+// duplicate test while loading ignore case. A store lives for one operation only:
+// open, read or write, Close().
+class TBigIniFile
+{
+public:
+    // A missing file gives an empty store; a file that exists but cannot be read
+    // throws IoError, so a later write can never clobber it.
+    explicit TBigIniFile(std::string fileName);
+    virtual ~TBigIniFile() = default;
+
+    TBigIniFile(const TBigIniFile&) = delete;
+    TBigIniFile& operator=(const TBigIniFile&) = delete;
+
+    const std::string& FileName() const { return fileName_; }
+    bool Changed() const { return changed_; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    int ReadInteger(std::string_view section, std::string_view key, int fallback);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // Append to the list; nothing when the section is absent.
+    void ReadSection(std::string_view section, std::vector<std::string>& names);
+    void ReadSectionValues(std::string_view section, std::vector<std::string>& lines);
+    // Names of all sections, in file order.
+    std::vector<std::string> SectionNames() const;
+    bool SectionExists(std::string_view section);
+
+    void ReplaceSection(std::string_view section, const std::vector<std::string>& lines);
+    // Empties the section; a section without lines is not written.
+    void EraseSection(std::string_view section);
+
+    // Writes the file when something changed; throws IoError and leaves the old file intact on failure.
+    void UpdateFile();
+    void Close() { UpdateFile(); }
+
+    // The file text that UpdateFile writes.
+    std::string Render() const;
+
+    // Integer conversion of a stored value: "0x" or "$" hexadecimal, otherwise decimal.
+    static std::optional<int> ParseIniInteger(std::string_view text);
+
+private:
+    struct Section
+    {
+        std::string name;
+        std::vector<std::string> lines;
+    };
+
+    void Load();
+    Section* FindExact(std::string_view name);
+    Section* FindNoCase(std::string_view name);
+    template <typename Match> Section* FindFrom(Match match);
+    static std::optional<size_t> FindKey(const Section& s, std::string_view key);
+
+    std::string fileName_;
+    std::vector<Section> sections_;
+    bool changed_ = false;
+    size_t lastFound_ = 0;
+};
+
+// The class the program instantiates; it adds nothing.
+class TBiggerIniFile : public TBigIniFile
+{
+public:
+    using TBigIniFile::TBigIniFile;
+};
+
+} // namespace tav
