@@ -1,0 +1,31 @@
+#pragma once
+
+#include "gui/platform/Platform.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tav::gui {
+
+class TImage;
+
+// Loads pictures of the images folder into picture controls.
+class ImageLoader
+{
+public:
+    ImageLoader(Platform& platform, QWidget* dialogParent, QString imagesFolder);
+
+    // On failure the control keeps its picture; with showErrors the user hears the
+    // information sound and sees "Unable to load " and the file name.
+    bool LoadImage(TImage* control, const QString& fileName, bool showErrors);
+
+    const QString& ImagesFolder() const { return imagesFolder_; }
+
+private:
+    Platform& platform_;
+    QWidget* dialogParent_;
+    QString imagesFolder_;
+};
+
+} // namespace tav::gui

@@ -1,0 +1,514 @@
+#include "gui/app/TfrmMain.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/common/Numbers.h"
+#include "core/wizard/Selection.h"
+#include "gui/app/Guard.h"
+#include "gui/app/Maker.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TextCodec.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tav::gui {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setMinimumWidth(85);
+    if (!hint.isEmpty()) {
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+    }
+    return b;
+}
+
+QAction* MakeAction(QWidget* owner, QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut = {})
+{
+    auto* a = new QAction(caption, owner);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    menu->addAction(a);
+    return a;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), arguments_(arguments)
+{
+    setObjectName("frmMain");
+    setWindowTitle("Tavrolin");
+    QString folder = QDir::fromNativeSeparators(programFolder);
+    if (!folder.endsWith('/'))
+        folder += '/';
+    state_.folders = MakeFolders(ToData(folder), std::string());
+    std::vector<std::string> args;
+    for (const QString& a : arguments_)
+        args.push_back(ToData(a));
+    state_.commandLine = ParseCommandLine(args);
+    images_ = std::make_unique<ImageLoader>(platform_, this, FromData(state_.folders.images));
+
+    CreateMenu();
+    CreatePages();
+    CreateBottomBar();
+    statusBar()->setObjectName("StatusBar1");
+    resize(860, 640);
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::CreateMenu()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    Open1 = MakeAction(this, file, "Open1", "Open", QKeySequence("Ctrl+O"));
+    Save1 = MakeAction(this, file, "Save1", "Save", QKeySequence("Ctrl+S"));
+    ViewLastOrder1 = MakeAction(this, file, "ViewLastOrder1", "View Last Order", QKeySequence("Ctrl+V"));
+    N1 = file->addSeparator();
+    N1->setObjectName("N1");
+    Print1 = MakeAction(this, file, "Print1", "Print", QKeySequence("Ctrl+P"));
+    Export1 = file->addMenu("Export");
+    Export1->setObjectName("Export1");
+    ToaTextFile1 = MakeAction(this, Export1, "ToaTextFile1", "To a text file");
+    ToanMSExcelSpreadsheet1 = MakeAction(this, Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
+    ToanHTMLDocument1 = MakeAction(this, Export1, "ToanHTMLDocument1", "To an HTML document");
+    CopyToClipboard1 = MakeAction(this, file, "CopyToClipboard1", "Copy To Clipboard", QKeySequence("Ctrl+C"));
+    N2 = file->addSeparator();
+    N2->setObjectName("N2");
+    Go1 = file->addMenu("Go");
+    Go1->setObjectName("Go1");
+    Next1 = MakeAction(this, Go1, "Next1", "Next ->", QKeySequence("Ctrl+N"));
+    Back1 = MakeAction(this, Go1, "Back1", "<- Back", QKeySequence("Ctrl+B"));
+    Restart1 = MakeAction(this, Go1, "Restart1", "<< Restart", QKeySequence("Ctrl+R"));
+    ViewLatestNewsFromBrimcor1 = MakeAction(this, file, "ViewLatestNewsFromBrimcor1", "View Latest News From &Brimcor",
+                                            QKeySequence("Ctrl+A"));
+    Syncrest1 = MakeAction(this, file, "Syncrest1", "Syncrest", QKeySequence("Ctrl+Q"));
+    Exit1 = MakeAction(this, file, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
+
+    QMenu* settings = menuBar()->addMenu("&Settings");
+    settings->setObjectName("Settings1");
+    Customize1 = MakeAction(this, settings, "Customize1", "Customize");
+    UnitOfMeasure1 = settings->addMenu("Unit Of Measure");
+    UnitOfMeasure1->setObjectName("UnitOfMeasure1");
+    Feet1 = MakeAction(this, UnitOfMeasure1, "Feet1", "Feet");
+    Meters1 = MakeAction(this, UnitOfMeasure1, "Meters1", "Meters");
+    auto* units = new QActionGroup(this);
+    units->setExclusive(true);
+    for (QAction* a : {Feet1, Meters1}) {
+        a->setCheckable(true);
+        units->addAction(a);
+    }
+    Feet1->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Help1");
+    About1 = MakeAction(this, help, "About1", "About");
+
+    connect(Next1, &QAction::triggered, this, &TfrmMain::btnNextClick);
+    connect(Back1, &QAction::triggered, this, &TfrmMain::btnBackClick);
+    connect(Restart1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
+    connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+}
+
+QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
+{
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* layout = new QVBoxLayout(page);
+    auto* title = new QLabel(heading, page);
+    title->setObjectName("lbl" + name.mid(2) + "Heading");
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    title->setFont(f);
+    layout->addWidget(title);
+    return page;
+}
+
+QWidget* TfrmMain::CreateLocationPage()
+{
+    QWidget* page = CreatePage("tsLocation", "Site Location:");
+    auto* grid = new QGridLayout;
+    struct Spot
+    {
+        TImage** image;
+        const char* imageName;
+        QRadioButton** radio;
+        const char* radioName;
+        const char* caption;
+    };
+    const Spot spots[] = {
+        {&imgTower, "imgTower", &rbTower, "rbTower", "Tower"},
+        {&imgMonopole, "imgMonopole", &rbMonopole, "rbMonopole", "Monopole"},
+        {&imgRooftop, "imgRooftop", &rbRoofTop, "rbRoofTop", "Roof Top"},
+        {&imgParapet, "imgParapet", &rbParapet, "rbParapet", "Parapet"},
+        {&imgCustom, "imgCustom", &rbCustom, "rbCustom", "Custom"},
+    };
+    int column = 0;
+    for (const Spot& s : spots) {
+        *s.image = new TImage(s.imageName, page);
+        (*s.image)->setMinimumSize(150, 150);
+        *s.radio = new QRadioButton(s.caption, page);
+        (*s.radio)->setObjectName(s.radioName);
+        // Clicking a picture acts as clicking its button.
+        connect(*s.image, &TImage::clicked, *s.radio, &QRadioButton::click);
+        grid->addWidget(*s.image, 0, column, Qt::AlignCenter);
+        grid->addWidget(*s.radio, 1, column, Qt::AlignHCenter);
+        ++column;
+    }
+    static_cast<QVBoxLayout*>(page->layout())->addLayout(grid);
+    static_cast<QVBoxLayout*>(page->layout())->addStretch();
+    return page;
+}
+
+QWidget* TfrmMain::CreateAccessoriesPage()
+{
+    QWidget* page = CreatePage("tsAccessories", "Accessories:");
+    pcAccessories = new QTabWidget(page);
+    pcAccessories->setObjectName("pcAccessories");
+    struct Tab
+    {
+        QWidget** page;
+        const char* name;
+        const char* caption;
+    };
+    const Tab tabs[] = {
+        {&tsVertical, "tsVertical", "Vertical Accessories"},
+        {&tsHorizontal, "tsHorizontal", "Horizontal Accessories"},
+        {&tsCableEntry, "tsCableEntry", "Cable Entry"},
+        {&tsGroundWeather, "tsGroundWeather", "Grounding/Weatherproofing"},
+        {&tsSurgeProtection, "tsSurgeProtection", "Surge Protection"},
+        {&tsGps, "tsGps", "GPS"},
+        {&tsList, "tsList", "Accessory List"},
+    };
+    for (const Tab& t : tabs) {
+        *t.page = new QWidget;
+        (*t.page)->setObjectName(t.name);
+        new QVBoxLayout(*t.page);
+        pcAccessories->addTab(*t.page, t.caption);
+    }
+    imgArrestor = new TImage("imgArrestor", tsCableEntry);
+    tsCableEntry->layout()->addWidget(imgArrestor);
+    static_cast<QVBoxLayout*>(tsCableEntry->layout())->addStretch();
+
+    chkMiscOnly = new QCheckBox("Select from this list only", tsList);
+    chkMiscOnly->setObjectName("chkMiscOnly");
+    tsList->layout()->addWidget(chkMiscOnly);
+    static_cast<QVBoxLayout*>(tsList->layout())->addStretch();
+    connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
+
+    page->layout()->addWidget(pcAccessories);
+    return page;
+}
+
+void TfrmMain::CreatePages()
+{
+    pcMain = new QStackedWidget(this);
+    pcMain->setObjectName("pcMain");
+    tsParams = CreatePage("tsParams", "Cable Information:");
+    tsAntenna = CreatePage("tsAntenna", "Antenna Information:");
+    tsLocation = CreateLocationPage();
+    tsAccessories = CreateAccessoriesPage();
+    tsLom = CreatePage("tsLom", "List Of Materials:");
+    for (QWidget* page : {tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
+        pcMain->addWidget(page);
+}
+
+void TfrmMain::CreateBottomBar()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(pcMain, 1);
+
+    auto* bar = new QHBoxLayout;
+    imgLogo = new TImage("imgLogo", central);
+    const QString siteHint = QStringLiteral("Visit ") + kMakerSiteLabel;
+    imgLogo->setToolTip(siteHint);
+    imgLogo->setStatusTip(siteHint);
+    imgLogo->setCursor(Qt::PointingHandCursor);
+    images_->LoadImage(imgLogo, "logo.gif", false);
+    if (imgLogo->PictureFile().isEmpty())
+        imgLogo->setText(kMakerName);
+    connect(imgLogo, &TImage::clicked, this, &TfrmMain::imgLogoClick);
+    bar->addWidget(imgLogo);
+
+    lblemail = new ClickLabel("lblemail", central);
+    lblemail->setText(QStringLiteral("email: ") + kSupportEmail);
+    lblemail->setStyleSheet("color: blue; text-decoration: underline;");
+    lblemail->setCursor(Qt::PointingHandCursor);
+    lblemail->setToolTip("email questions and comments");
+    lblemail->setStatusTip("email questions and comments");
+    connect(lblemail, &ClickLabel::clicked, this, &TfrmMain::lblemailClick);
+    bar->addWidget(lblemail);
+    bar->addStretch();
+
+    // Right to left: Next, Back, Restart, Close, Print.
+    btnPrint = MakeButton(central, "btnPrint", "&Print", {});
+    btnClose = MakeButton(central, "btnClose", "&Close", "Exit");
+    btnRestart = MakeButton(central, "btnRestart", "&Restart", "Start Over");
+    btnBack = MakeButton(central, "btnBack", "&Back", "Go Back");
+    btnNext = MakeButton(central, "btnNext", "&Next", "Proceed");
+    for (QPushButton* b : {btnPrint, btnClose, btnRestart, btnBack, btnNext})
+        bar->addWidget(b);
+    layout->addLayout(bar);
+    setCentralWidget(central);
+
+    connect(btnNext, &QPushButton::clicked, this, &TfrmMain::btnNextClick);
+    connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
+    connect(btnRestart, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
+    connect(btnClose, &QPushButton::clicked, this, &TfrmMain::Exit1Click);
+}
+
+int TfrmMain::CurrentPage() const
+{
+    return pcMain->currentIndex();
+}
+
+void TfrmMain::SetNavigation(bool next, bool back, bool restart)
+{
+    btnNext->setEnabled(next);
+    btnBack->setEnabled(back);
+    btnRestart->setEnabled(restart);
+    Next1->setEnabled(next);
+    Back1->setEnabled(back);
+    Restart1->setEnabled(restart);
+}
+
+void TfrmMain::UpdatePageCommands()
+{
+    const int page = CurrentPage();
+    SetNavigation(page != kLom, page != kParams, page != kParams);
+    const bool onLom = page == kLom;
+    for (QAction* a : {N1, Save1, Print1, Export1->menuAction(), CopyToClipboard1})
+        a->setVisible(onLom);
+    btnPrint->setVisible(onLom);
+    for (QAction* a : {Save1, Print1, Export1->menuAction(), CopyToClipboard1})
+        a->setEnabled(onLom);
+    btnPrint->setEnabled(onLom);
+}
+
+void TfrmMain::ShowPage(int index)
+{
+    pcMain->setCurrentIndex(index);
+    if (index == kParams)
+        tsParamsShow();
+}
+
+void TfrmMain::btnNextClick()
+{
+    RunGuarded(platform_.boxes, this, [&] {
+        const int page = CurrentPage();
+        if (page >= kLom)
+            return;
+        if (page == kParams)
+            BuildAccessoryList();
+        if (page == kLocation) {
+            HourglassCursor wait;
+            FillAccessoryPages();
+        }
+        ShowPage(page + 1);
+        UpdatePageCommands();
+        if (CurrentPage() == kLom) {
+            HourglassCursor wait;
+            if (chkMiscOnly->isChecked())
+                ResetSelection(state_.selection);
+            BuildListOfMaterials();
+        }
+    });
+}
+
+void TfrmMain::btnBackClick()
+{
+    RunGuarded(platform_.boxes, this, [&] {
+        if (chkMiscOnly->isChecked() && CurrentPage() == kAccessories) {
+            btnRestartClick();
+            return;
+        }
+        if (CurrentPage() > kParams)
+            ShowPage(CurrentPage() - 1);
+        UpdatePageCommands();
+    });
+}
+
+void TfrmMain::btnRestartClick()
+{
+    ResetSelection(state_.selection);
+    ShowPage(kParams);
+    UpdatePageCommands();
+}
+
+void TfrmMain::tsParamsShow()
+{
+    chkMiscOnly->setChecked(false);
+    chkMiscOnly->setVisible(true);
+    pcAccessories->setCurrentWidget(tsVertical);
+}
+
+void TfrmMain::chkMiscOnlyClick()
+{
+    // Picking from the list alone hides every wizard tab.
+    const bool listOnly = chkMiscOnly->isChecked();
+    for (int i = 0; i < pcAccessories->count(); ++i)
+        if (pcAccessories->widget(i) != tsList)
+            pcAccessories->setTabVisible(i, !listOnly);
+    if (listOnly)
+        pcAccessories->setCurrentWidget(tsList);
+}
+
+void TfrmMain::Exit1Click()
+{
+    close();
+}
+
+void TfrmMain::imgLogoClick()
+{
+    platform_.desktop.Open(QUrl(kMakerSite));
+}
+
+void TfrmMain::lblemailClick()
+{
+    platform_.desktop.Open(QUrl(QStringLiteral("mailto:") + kSupportEmail + "?subject=Tavrolin"));
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TfrmMain::FormActivate()
+{
+    // The news and update reminders only ask when nobody launched the program with a task.
+    if (!arguments_.isEmpty())
+        return;
+}
+
+QString TfrmMain::GetSharedFolder()
+{
+    IRegistry& reg = platform_.registry;
+    const bool keyOpen = reg.KeyExists(kCommonFilesKey);
+    if (!keyOpen)
+        platform_.boxes.Error(this, "Unable to locate Registry Key");
+    if (keyOpen) {
+        if (const auto path = reg.ReadString(kCommonFilesKey, kCommonFilesValue))
+            return *path;
+    }
+    platform_.boxes.Error(this, "Unable to create path from Registry");
+    return {};
+}
+
+void TfrmMain::CreateLists()
+{
+    state_.ClearLists();
+}
+
+void TfrmMain::LoadLocationPictures()
+{
+    images_->LoadImage(imgArrestor, "na2.gif", true);
+    images_->LoadImage(imgTower, "tower.gif", true);
+    images_->LoadImage(imgMonopole, "monopole.gif", true);
+    images_->LoadImage(imgRooftop, "rooftop.gif", true);
+    images_->LoadImage(imgParapet, "parapet.gif", true);
+    images_->LoadImage(imgCustom, "custom.gif", true);
+}
+
+void TfrmMain::FormCreate()
+{
+    state_.keepRow = false;
+    ToanMSExcelSpreadsheet1->setEnabled(platform_.registry.ClassExists("Excel.Application"));
+    ShowPage(kParams);
+    state_.runsCount = 3;
+    UpdatePageCommands();
+    CreateLists();
+    ResetSelection(state_.selection);
+
+    state_.folders.shared = ToData(GetSharedFolder());
+    if (CheckRequiredFiles(state_.folders)) {
+        RunGuarded(platform_.boxes, this, [&] { LoadStartupLists(); });
+    } else {
+        platform_.sounds.Beep();
+        platform_.boxes.Error(this, "One of the files needed to run this program is missing.\n"
+                                    "Please contact Brimcor for assistance.");
+        SetNavigation(false, false, false);
+    }
+    RunGuarded(platform_.boxes, this, [&] { ApplyCommandLine(); });
+    RunGuarded(platform_.boxes, this, [&] { ApplyStartupSettings(); });
+}
+
+void TfrmMain::LoadStartupLists()
+{
+    // Read the registry again: the list comes from where it says now.
+    state_.folders.shared = ToData(GetSharedFolder());
+    state_.lists = LoadCatalogueLists(state_.folders);
+    LoadLocationPictures();
+}
+
+void TfrmMain::ApplyCommandLine()
+{
+    const CommandLine& cl = state_.commandLine;
+    if (cl.kind == CommandLine::Kind::Open) {
+        ShowPage(kLom);
+        UpdatePageCommands();
+        SetNavigation(false, true, true);
+        OpenProject(FromData(cl.projectFile));
+    } else if (cl.kind == CommandLine::Kind::Launch) {
+        HourglassCursor wait;
+        LaunchOnAccessories();
+    }
+}
+
+void TfrmMain::LaunchOnAccessories()
+{
+    const CommandLine& cl = state_.commandLine;
+    // Check the number first, so a malformed launch leaves the first page as it was.
+    const int runs = StrToInt(cl.runs);
+    chkMiscOnly->setChecked(true);
+    chkMiscOnly->setVisible(false);
+    state_.runsCount = runs;
+    if (const auto i = FindFirstLine(state_.lists.tlines, 1, cl.partNumber, Compare::IgnoreCase)) {
+        state_.cableKey = GetField(state_.lists.tlines[*i], 2);
+        state_.cableDiameter = GetField(state_.lists.tlines[*i], 6);
+    }
+    BuildAccessoryList();
+    pcMain->setCurrentIndex(kAccessories);
+    UpdatePageCommands();
+    SetNavigation(true, true, true);
+}
+
+void TfrmMain::ApplyStartupSettings()
+{
+    // The preset cable of the settings arrives with the specific-cable choice of the cable page.
+}
+
+void TfrmMain::BuildAccessoryList() {}
+
+void TfrmMain::FillAccessoryPages() {}
+
+void TfrmMain::BuildListOfMaterials() {}
+
+void TfrmMain::OpenProject(const QString&) {}
+
+} // namespace tav::gui

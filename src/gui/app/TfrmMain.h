@@ -1,0 +1,162 @@
+#pragma once
+
+#include "gui/app/ImageLoader.h"
+#include "gui/app/WizardState.h"
+#include "gui/platform/Platform.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace tav::gui {
+
+class ClickLabel;
+class TImage;
+
+// The wizard's main window: five pages behind Next, Back and Restart, the menu, the
+// commands of the list of materials and the links to the maker.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    enum PageIndex
+    {
+        kParams = 0,
+        kAntenna = 1,
+        kLocation = 2,
+        kAccessories = 3,
+        kLom = 4,
+        kPageCount = 5,
+    };
+
+    // programFolder holds dat/ and images/; arguments exclude the program's own name.
+    TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments,
+             QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    WizardState& State() { return state_; }
+    ImageLoader& Images() { return *images_; }
+    int CurrentPage() const;
+
+    // Enables Next, Back and Restart with their menu commands.
+    void SetNavigation(bool next, bool back, bool restart);
+    // The per-page command table, then the commands of the list of materials.
+    void UpdatePageCommands();
+    void ShowPage(int index);
+
+    QString GetSharedFolder();
+    void LoadLocationPictures();
+
+    // Pages and controls, named as the user's documentation names them.
+    QStackedWidget* pcMain;
+    QWidget* tsParams;
+    QWidget* tsAntenna;
+    QWidget* tsLocation;
+    QWidget* tsAccessories;
+    QWidget* tsLom;
+    QTabWidget* pcAccessories;
+    QWidget* tsVertical;
+    QWidget* tsHorizontal;
+    QWidget* tsCableEntry;
+    QWidget* tsGroundWeather;
+    QWidget* tsSurgeProtection;
+    QWidget* tsGps;
+    QWidget* tsList;
+    QCheckBox* chkMiscOnly;
+
+    TImage* imgTower;
+    TImage* imgMonopole;
+    TImage* imgRooftop;
+    TImage* imgParapet;
+    TImage* imgCustom;
+    QRadioButton* rbTower;
+    QRadioButton* rbMonopole;
+    QRadioButton* rbRoofTop;
+    QRadioButton* rbParapet;
+    QRadioButton* rbCustom;
+    TImage* imgArrestor;
+
+    QPushButton* btnNext;
+    QPushButton* btnBack;
+    QPushButton* btnRestart;
+    QPushButton* btnClose;
+    QPushButton* btnPrint;
+    TImage* imgLogo;
+    ClickLabel* lblemail;
+
+    QAction* Open1;
+    QAction* Save1;
+    QAction* ViewLastOrder1;
+    QAction* N1;
+    QAction* Print1;
+    QMenu* Export1;
+    QAction* ToaTextFile1;
+    QAction* ToanMSExcelSpreadsheet1;
+    QAction* ToanHTMLDocument1;
+    QAction* CopyToClipboard1;
+    QAction* N2;
+    QMenu* Go1;
+    QAction* Next1;
+    QAction* Back1;
+    QAction* Restart1;
+    QAction* ViewLatestNewsFromBrimcor1;
+    QAction* Syncrest1;
+    QAction* Exit1;
+    QAction* Customize1;
+    QMenu* UnitOfMeasure1;
+    QAction* Feet1;
+    QAction* Meters1;
+    QAction* About1;
+
+public slots:
+    void btnNextClick();
+    void btnBackClick();
+    void btnRestartClick();
+    void Exit1Click();
+    void imgLogoClick();
+    void lblemailClick();
+    void tsParamsShow();
+    void chkMiscOnlyClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateMenu();
+    void CreatePages();
+    void CreateBottomBar();
+    QWidget* CreatePage(const QString& name, const QString& heading);
+    QWidget* CreateLocationPage();
+    QWidget* CreateAccessoriesPage();
+
+    void FormCreate();
+    void FormActivate();
+    void CreateLists();
+    void LoadStartupLists();
+    void ApplyCommandLine();
+    void LaunchOnAccessories();
+    void ApplyStartupSettings();
+
+    // Work that later stages of the wizard hook in.
+    void BuildAccessoryList();
+    void FillAccessoryPages();
+    void BuildListOfMaterials();
+    void OpenProject(const QString& fileName);
+
+    Platform& platform_;
+    WizardState state_;
+    std::unique_ptr<ImageLoader> images_;
+    QStringList arguments_;
+};
+
+} // namespace tav::gui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace tav::gui {
+
+enum class BoxKind
+{
+    Error,
+    Warning,
+    Information,
+    Confirmation,
+};
+
+enum class BoxButton
+{
+    Ok,
+    Yes,
+    No,
+    Cancel,
+    Custom1, // buttons with the caller's own captions
+    Custom2,
+};
+
+struct BoxButtonSpec
+{
+    BoxButton button;
+    QString caption; // empty: the standard caption
+};
+
+// Everything a modal message box shows; the adapter decides how.
+struct BoxRequest
+{
+    BoxKind kind = BoxKind::Information;
+    QString caption; // empty: the program's name
+    QString text;    // plain text, lines separated by "\n"
+    QString richText; // optional formatted version of the text for the screen
+    QList<BoxButtonSpec> buttons{{BoxButton::Ok, {}}};
+    BoxButton defaultButton = BoxButton::Ok;
+    QString checkBoxText; // empty: no check box
+    int minimumButtonWidth = 0;
+};
+
+struct BoxAnswer
+{
+    BoxButton button = BoxButton::Ok;
+    bool checked = false;
+};
+
+// Modal message boxes, so tests can answer them and see what was shown.
+class IMessageBoxes
+{
+public:
+    virtual ~IMessageBoxes() = default;
+    virtual BoxAnswer Show(QWidget* parent, const BoxRequest& request) = 0;
+
+    void Error(QWidget* parent, const QString& text);
+    void Warning(QWidget* parent, const QString& text);
+    void Information(QWidget* parent, const QString& text);
+    // Yes, No and Cancel; only Yes proceeds.
+    BoxButton Confirm(QWidget* parent, const QString& text);
+};
+
+class QtMessageBoxes : public IMessageBoxes
+{
+public:
+    BoxAnswer Show(QWidget* parent, const BoxRequest& request) override;
+};
+
+} // namespace tav::gui

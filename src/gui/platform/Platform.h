@@ -1,0 +1,34 @@
+#pragma once
+
+#include "gui/platform/Desktop.h"
+#include "gui/platform/MessageBoxes.h"
+#include "gui/platform/Registry.h"
+#include "gui/platform/Sounds.h"
+
+namespace tav::gui {
+
+// The operating-system services the windows use, passed in so tests can replace them.
+struct Platform
+{
+    IRegistry& registry;
+    IMessageBoxes& boxes;
+    ISounds& sounds;
+    IDesktop& desktop;
+};
+
+// The real services, owned together for the program's lifetime.
+class RealPlatform
+{
+public:
+    RealPlatform() : platform_{registry_, boxes_, sounds_, desktop_} {}
+    Platform& Get() { return platform_; }
+
+private:
+    SettingsRegistry registry_;
+    QtMessageBoxes boxes_;
+    QtSounds sounds_;
+    QtDesktop desktop_;
+    Platform platform_;
+};
+
+} // namespace tav::gui

@@ -1,0 +1,295 @@
+#include "core/app/Installation.h"
+#include "core/common/Files.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TfrmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmMain;
+
+const QString kMissingFile =
+    "One of the files needed to run this program is missing.\nPlease contact Brimcor for assistance.";
+
+class MainWindowStart : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+
+    void SetUp() override { inst.Register(fake.registry); }
+
+    std::unique_ptr<TfrmMain> Start(const QStringList& args = {})
+    {
+        return std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), args);
+    }
+
+    static bool NavigationEnabled(TfrmMain& w, bool next, bool back, bool restart)
+    {
+        return w.btnNext->isEnabled() == next && w.btnBack->isEnabled() == back &&
+               w.btnRestart->isEnabled() == restart && w.Next1->isEnabled() == next &&
+               w.Back1->isEnabled() == back && w.Restart1->isEnabled() == restart;
+    }
+};
+
+TEST_F(MainWindowStart, CompleteInstallationStartsQuietlyWithTheListsLoaded)
+{
+    auto w = Start();
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join(" | ").toStdString();
+    EXPECT_EQ(w->windowTitle(), "Tavrolin");
+    const auto& lists = w->State().lists;
+    EXPECT_EQ(lists.tlines.size(), 2u) << "header dropped";
+    EXPECT_EQ(lists.surge.size(), 1u) << "header dropped";
+    EXPECT_EQ(lists.price.size(), 1u);
+    EXPECT_EQ(lists.images.size(), 1u);
+    EXPECT_EQ(w->State().selection, std::vector<std::string>(21, "|||"));
+    EXPECT_EQ(w->State().runsCount, 3);
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
+    EXPECT_TRUE(NavigationEnabled(*w, true, false, false));
+    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif");
+    EXPECT_EQ(w->imgArrestor->PictureFile(), "na2.gif");
+    EXPECT_EQ(fake.sounds.beeps, 0);
+}
+
+TEST_F(MainWindowStart, EachMissingFileGivesTheMissingFileBox)
+{
+    for (const auto& file : RequiredFiles()) {
+        const std::string path =
+            file.inShared ? inst.SharedFolder() + "/" + file.name : inst.dir.Path() + "prog/dat/" + file.name;
+        const auto resolved = ResolveFile(path);
+        ASSERT_TRUE(resolved) << file.name;
+        std::filesystem::rename(*resolved, *resolved + ".away");
+        fake.boxes.Clear();
+        fake.sounds.beeps = 0;
+
+        auto w = Start();
+        ASSERT_EQ(fake.boxes.shown.size(), 1u) << file.name;
+        EXPECT_EQ(fake.boxes.shown[0].kind, BoxKind::Error);
+        EXPECT_EQ(fake.boxes.shown[0].text, kMissingFile);
+        EXPECT_EQ(fake.sounds.beeps, 1) << file.name;
+        EXPECT_TRUE(NavigationEnabled(*w, false, false, false)) << file.name;
+        EXPECT_TRUE(w->State().lists.tlines.empty()) << "no list is loaded";
+        EXPECT_TRUE(w->State().lists.price.empty());
+        EXPECT_TRUE(w->imgTower->PictureFile().isEmpty());
+
+        std::filesystem::rename(*resolved + ".away", *resolved);
+    }
+}
+
+TEST_F(MainWindowStart, FileNamesInAnotherCaseAreAccepted)
+{
+    const std::string dat = inst.dir.Path() + "prog/dat/";
+    std::filesystem::rename(dat + "Surge.dat", dat + "SURGE.DAT");
+    std::filesystem::rename(dat + "Images.dat", dat + "images.DAT");
+    std::filesystem::rename(dat + "cblEntry.dat", dat + "CblEntry.Dat");
+    std::filesystem::rename(inst.SharedFolder() + "/M_lom.dat", inst.SharedFolder() + "/m_LOM.dat");
+    auto w = Start();
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join(" | ").toStdString();
+    EXPECT_EQ(w->State().lists.surge.size(), 1u);
+    EXPECT_EQ(w->State().lists.images.size(), 1u);
+    EXPECT_EQ(w->State().lists.price.size(), 1u);
+}
+
+TEST_F(MainWindowStart, RegistryProblemsAreReportedInOrder)
+{
+    struct Case
+    {
+        const char* name;
+        bool keyExists;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"key missing", false, {"Unable to locate Registry Key", "Unable to create path from Registry", kMissingFile}},
+        {"value missing", true, {"Unable to create path from Registry", kMissingFile}},
+    };
+    for (const auto& c : cases) {
+        FakePlatform local;
+        if (c.keyExists)
+            local.registry.CreateKey(gui::kCommonFilesKey);
+        TfrmMain w(local.platform, inst.ProgramFolder(), {});
+        EXPECT_EQ(local.boxes.Texts(), c.expected) << c.name;
+        for (const auto& b : local.boxes.shown)
+            EXPECT_EQ(b.kind, BoxKind::Error) << c.name;
+        EXPECT_TRUE(w.State().folders.shared.empty());
+    }
+}
+
+TEST_F(MainWindowStart, PictureThatCannotBeLoadedIsReportedByName)
+{
+    inst.Image("monopole.gif", "not a picture");
+    std::filesystem::remove(inst.dir.Path() + "prog/images/parapet.gif");
+    auto w = Start();
+    EXPECT_EQ(fake.boxes.Texts(), (QStringList{"Unable to load monopole.gif", "Unable to load parapet.gif"}));
+    EXPECT_EQ(fake.sounds.informations, 2);
+    EXPECT_TRUE(w->imgMonopole->PictureFile().isEmpty());
+    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif") << "the other pictures still load";
+
+    // A failed load keeps the picture the control had.
+    fake.boxes.Clear();
+    EXPECT_FALSE(w->Images().LoadImage(w->imgTower, "missing.gif", true));
+    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif");
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"Unable to load missing.gif"});
+    fake.boxes.Clear();
+    EXPECT_FALSE(w->Images().LoadImage(w->imgTower, "missing.gif", false));
+    EXPECT_TRUE(fake.boxes.shown.empty()) << "silent when errors are not shown";
+}
+
+TEST_F(MainWindowStart, CommandLineShapes)
+{
+    struct Case
+    {
+        const char* name;
+        QStringList args;
+        int page;
+        bool listOnly;
+        int runs;
+    };
+    const Case cases[] = {
+        {"open", {"OPEN", "site.tvr"}, TfrmMain::kLom, false, 3},
+        {"launch", {"FX-12", "20", "150", "4"}, TfrmMain::kAccessories, true, 4},
+        {"lower-case open is a part number", {"open", "20", "150", "2"}, TfrmMain::kAccessories, true, 2},
+        {"three arguments do nothing", {"FX-12", "20", "150"}, TfrmMain::kParams, false, 3},
+        {"five arguments do nothing", {"FX-12", "20", "150", "4", "x"}, TfrmMain::kParams, false, 3},
+    };
+    for (const auto& c : cases) {
+        FakePlatform local;
+        inst.Register(local.registry);
+        TfrmMain w(local.platform, inst.ProgramFolder(), c.args);
+        EXPECT_EQ(w.CurrentPage(), c.page) << c.name;
+        EXPECT_EQ(w.chkMiscOnly->isChecked(), c.listOnly) << c.name;
+        EXPECT_EQ(w.State().runsCount, c.runs) << c.name;
+        if (c.page == TfrmMain::kLom) {
+            EXPECT_TRUE(NavigationEnabled(w, false, true, true)) << c.name;
+            EXPECT_TRUE(w.Save1->isVisible() && w.Save1->isEnabled()) << c.name;
+        }
+        if (c.page == TfrmMain::kAccessories) {
+            EXPECT_TRUE(NavigationEnabled(w, true, true, true)) << c.name;
+            EXPECT_TRUE(w.chkMiscOnly->isHidden()) << c.name;
+            EXPECT_EQ(w.pcAccessories->currentWidget(), w.tsList) << c.name;
+            for (int i = 0; i < w.pcAccessories->count(); ++i)
+                EXPECT_EQ(w.pcAccessories->isTabVisible(i), w.pcAccessories->widget(i) == w.tsList) << c.name;
+        }
+    }
+    FakePlatform local;
+    inst.Register(local.registry);
+    TfrmMain launched(local.platform, inst.ProgramFolder(), {"fx-12", "20", "150", "4"});
+    EXPECT_EQ(launched.State().cableKey, "12FOAM") << "the part number is found without regard to case";
+    EXPECT_EQ(launched.State().cableDiameter, "1/2\"");
+}
+
+TEST_F(MainWindowStart, NonNumericRunsCountStopsTheLaunchWithTheConversionMessage)
+{
+    auto w = Start({"FX-12", "20", "150", "four"});
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'four' is not a valid integer value"});
+    EXPECT_EQ(w->State().runsCount, 3);
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
+    EXPECT_FALSE(w->chkMiscOnly->isChecked());
+    EXPECT_FALSE(w->chkMiscOnly->isHidden());
+}
+
+TEST_F(MainWindowStart, SpreadsheetCommandFollowsTheRegisteredApplication)
+{
+    EXPECT_FALSE(Start()->ToanMSExcelSpreadsheet1->isEnabled());
+    fake.registry.classes << "Excel.Application";
+    EXPECT_TRUE(Start()->ToanMSExcelSpreadsheet1->isEnabled());
+}
+
+TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
+{
+    auto w = Start();
+    struct Case
+    {
+        QAction* action;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Case cases[] = {
+        {w->Open1, "Open", "Ctrl+O"},
+        {w->Save1, "Save", "Ctrl+S"},
+        {w->ViewLastOrder1, "View Last Order", "Ctrl+V"},
+        {w->Print1, "Print", "Ctrl+P"},
+        {w->CopyToClipboard1, "Copy To Clipboard", "Ctrl+C"},
+        {w->Next1, "Next ->", "Ctrl+N"},
+        {w->Back1, "<- Back", "Ctrl+B"},
+        {w->Restart1, "<< Restart", "Ctrl+R"},
+        {w->ViewLatestNewsFromBrimcor1, "View Latest News From &Brimcor", "Ctrl+A"},
+        {w->Syncrest1, "Syncrest", "Ctrl+Q"},
+        {w->Exit1, "E&xit", "Ctrl+X"},
+        {w->ToaTextFile1, "To a text file", ""},
+        {w->ToanMSExcelSpreadsheet1, "To an MS Excel Spreadsheet", ""},
+        {w->ToanHTMLDocument1, "To an HTML document", ""},
+        {w->Customize1, "Customize", ""},
+        {w->Feet1, "Feet", ""},
+        {w->Meters1, "Meters", ""},
+        {w->About1, "About", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.action->text(), c.caption);
+        EXPECT_EQ(c.action->shortcut().toString(), c.shortcut) << c.caption;
+    }
+    EXPECT_TRUE(w->Feet1->isChecked());
+    EXPECT_FALSE(w->Meters1->isChecked());
+    w->Meters1->trigger();
+    EXPECT_FALSE(w->Feet1->isChecked()) << "one radio group";
+
+    struct ButtonCase
+    {
+        QPushButton* button;
+        const char* caption;
+        const char* hint;
+    };
+    const ButtonCase buttons[] = {
+        {w->btnNext, "&Next", "Proceed"}, {w->btnBack, "&Back", "Go Back"},  {w->btnRestart, "&Restart", "Start Over"},
+        {w->btnClose, "&Close", "Exit"},  {w->btnPrint, "&Print", ""},
+    };
+    for (const auto& b : buttons) {
+        EXPECT_EQ(b.button->text(), b.caption);
+        EXPECT_EQ(b.button->statusTip(), b.hint) << b.caption;
+    }
+}
+
+TEST_F(MainWindowStart, StatusBarShowsTheHintUnderThePointer)
+{
+    auto w = Start();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseMove(w->btnRestart);
+    QTest::mouseMove(w->btnNext);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->statusBar()->currentMessage() == "Proceed"; }, 2000))
+        << w->statusBar()->currentMessage().toStdString();
+    QTest::mouseMove(w->lblemail);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return w->statusBar()->currentMessage() == "email questions and comments"; }, 2000));
+}
+
+TEST_F(MainWindowStart, LinksToTheMaker)
+{
+    auto w = Start();
+    w->show();
+    QTest::mouseClick(w->imgLogo, Qt::LeftButton);
+    QTest::mouseClick(w->lblemail, Qt::LeftButton);
+    ASSERT_EQ(fake.desktop.opened.size(), 2);
+    EXPECT_EQ(fake.desktop.opened[0], QUrl(gui::kMakerSite));
+    EXPECT_EQ(fake.desktop.opened[1].scheme(), "mailto");
+    EXPECT_EQ(fake.desktop.opened[1].path(), gui::kSupportEmail);
+    EXPECT_EQ(fake.desktop.opened[1].query(), "subject=Tavrolin");
+    EXPECT_EQ(w->lblemail->text(), QString("email: ") + gui::kSupportEmail);
+}
+
+} // namespace
+} // namespace tav::test
