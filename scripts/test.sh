@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the core and GUI
+# tests, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+
+jobs=2
+
+echo "== Build and test (build/test)"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/test -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j"$jobs"
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=ON -DTAVROLIN_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+cmake --build build/asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+echo "== All tests passed"
