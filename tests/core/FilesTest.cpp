@@ -32,6 +32,20 @@ TEST(Files, SplitLinesAcceptsEveryLineEnd)
         EXPECT_EQ(SplitLines(c.text), c.expected);
 }
 
+TEST(LineList, HeaderDropAndAppendKeepLinesApart)
+{
+    LineList list = LineList::FromText("header|\r\nA|1|\r\nB|2|");
+    list.EraseFirst();
+    list.push_back("C|3|");
+    EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"A|1|", "B|2|", "C|3|"}));
+    EXPECT_EQ(list[1], "B|2|");
+    EXPECT_EQ(std::vector<std::string>(list.begin() + 1, list.end()), (std::vector<std::string>{"B|2|", "C|3|"}));
+    EXPECT_TRUE(list == (LineList{"A|1|", "B|2|", "C|3|"}));
+    LineList empty;
+    empty.EraseFirst();
+    EXPECT_TRUE(empty.empty());
+}
+
 TEST(Files, ResolveIgnoresCase)
 {
     TempDir dir;

@@ -70,9 +70,9 @@ TEST(Installation, CatalogueListsDropHeadersOnlyWhereDue)
     dir.Write("prog/dat/obsolete.dat", "");
     dir.Write("shared/M_lom.dat", "H|H|PART|H|DESC|PRICE|\r\n");
     const CatalogueLists lists = LoadCatalogueLists(f);
-    EXPECT_EQ(lists.tlines, std::vector<std::string>{"LX-13|13AIR|800|960|AIR|7/8\"|"}) << "a header is dropped even when it looks like data";
-    EXPECT_EQ(lists.surge, (std::vector<std::string>{"S1|", "", "S1|"})) << "duplicates and blank lines are kept";
-    EXPECT_EQ(lists.images, std::vector<std::string>{"Plate=plate.gif"});
+    EXPECT_EQ(lists.tlines.ToVector(), std::vector<std::string>{"LX-13|13AIR|800|960|AIR|7/8\"|"}) << "a header is dropped even when it looks like data";
+    EXPECT_EQ(lists.surge.ToVector(), (std::vector<std::string>{"S1|", "", "S1|"})) << "duplicates and blank lines are kept";
+    EXPECT_EQ(lists.images.ToVector(), std::vector<std::string>{"Plate=plate.gif"});
     EXPECT_TRUE(lists.obsolete.empty());
     EXPECT_EQ(lists.price.size(), 1u);
 }

@@ -110,7 +110,7 @@ TEST(IsObsolete, ComparesFieldOneWithCase)
     EXPECT_TRUE(IsObsolete(obsolete, "OLD-1"));
     EXPECT_FALSE(IsObsolete(obsolete, "old-1"));
     EXPECT_FALSE(IsObsolete(obsolete, "NEW-1"));
-    EXPECT_FALSE(IsObsolete({}, "OLD-1"));
+    EXPECT_FALSE(IsObsolete(std::vector<std::string>{}, "OLD-1"));
 }
 
 } // namespace

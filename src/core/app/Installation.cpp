@@ -59,11 +59,11 @@ bool CheckRequiredFiles(const Folders& folders)
     return !FirstMissingFile(folders).has_value();
 }
 
-std::vector<std::string> LoadCatalogueList(const std::string& path, bool dropHeader)
+LineList LoadCatalogueList(const std::string& path, bool dropHeader)
 {
-    std::vector<std::string> lines = ReadLines(path);
-    if (dropHeader && !lines.empty())
-        lines.erase(lines.begin());
+    LineList lines = ReadLineList(path);
+    if (dropHeader)
+        lines.EraseFirst();
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/LineList.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -38,16 +40,16 @@ bool CheckRequiredFiles(const Folders& folders);
 
 // The lines of a catalogue file in file order, duplicates kept; some files start with
 // a header line that is dropped.
-std::vector<std::string> LoadCatalogueList(const std::string& path, bool dropHeader);
+LineList LoadCatalogueList(const std::string& path, bool dropHeader);
 
 // The catalogue lists read once at start.
 struct CatalogueLists
 {
-    std::vector<std::string> price;
-    std::vector<std::string> tlines;
-    std::vector<std::string> surge;
-    std::vector<std::string> images;
-    std::vector<std::string> obsolete;
+    LineList price;
+    LineList tlines;
+    LineList surge;
+    LineList images;
+    LineList obsolete;
 };
 
 CatalogueLists LoadCatalogueLists(const Folders& folders);

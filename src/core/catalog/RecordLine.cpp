@@ -67,20 +67,10 @@ void SortNumeric(std::vector<std::string>& list)
     list = std::move(sorted);
 }
 
-std::optional<size_t> FindFirstLine(const std::vector<std::string>& lines, int field, std::string_view key,
-                                    Compare compare)
+bool FieldMatches(std::string_view line, int field, std::string_view key, Compare compare)
 {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view value = GetFieldView(lines[i], field);
-        if (compare == Compare::WithCase ? value == key : EqualsNoCase(value, key))
-            return i;
-    }
-    return std::nullopt;
-}
-
-bool IsObsolete(const std::vector<std::string>& obsoleteList, std::string_view partNumber)
-{
-    return FindFirstLine(obsoleteList, 1, partNumber, Compare::WithCase).has_value();
+    const std::string_view value = GetFieldView(line, field);
+    return compare == Compare::WithCase ? value == key : EqualsNoCase(value, key);
 }
 
 } // namespace tav

@@ -42,12 +42,23 @@ enum class Compare
     IgnoreCase,
 };
 
+bool FieldMatches(std::string_view line, int field, std::string_view key, Compare compare);
+
 // The first-match lookup shared by the catalogue lists: scan from the first line,
 // compare one field with the key and stop at the first match.
-std::optional<size_t> FindFirstLine(const std::vector<std::string>& lines, int field, std::string_view key,
-                                    Compare compare);
+template <typename Lines>
+std::optional<size_t> FindFirstLine(const Lines& lines, int field, std::string_view key, Compare compare)
+{
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (FieldMatches(lines[i], field, key, compare))
+            return i;
+    return std::nullopt;
+}
 
 // True when some line of the obsolete list has field 1 equal to the part number (with case).
-bool IsObsolete(const std::vector<std::string>& obsoleteList, std::string_view partNumber);
+template <typename Lines> bool IsObsolete(const Lines& obsoleteList, std::string_view partNumber)
+{
+    return FindFirstLine(obsoleteList, 1, partNumber, Compare::WithCase).has_value();
+}
 
 } // namespace tav

@@ -1,6 +1,7 @@
 #include "core/common/Files.h"
 
 #include "core/common/Errors.h"
+#include "core/common/LineList.h"
 #include "core/common/Text.h"
 
 #include <cerrno>
@@ -107,16 +108,22 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
     if (!f)
         throw IoError(IoMessage("Cannot read", *resolved, errno));
     std::string bytes;
+    // One read of the size the file has now, then whatever may have been appended since.
+    size_t expected = 0;
     if (std::fseek(f, 0, SEEK_END) == 0) {
         const long size = std::ftell(f);
-        if (size > 0)
-            bytes.reserve(static_cast<size_t>(size));
+        expected = size > 0 ? static_cast<size_t>(size) : 0;
         std::rewind(f);
     }
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, n);
+    bytes.resize(expected);
+    const size_t got = expected > 0 ? std::fread(bytes.data(), 1, expected, f) : 0;
+    bytes.resize(got);
+    if (got == expected) {
+        char buf[1 << 14];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+            bytes.append(buf, n);
+    }
     const bool failed = std::ferror(f) != 0;
     const int err = errno;
     std::fclose(f);
@@ -125,34 +132,22 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
     return bytes;
 }
 
-void SplitLinesInto(std::string_view text, std::vector<std::string>& lines)
-{
-    size_t start = 0;
-    const size_t n = text.size();
-    while (start < n) {
-        size_t end = start;
-        while (end < n && text[end] != '\n' && text[end] != '\r')
-            ++end;
-        lines.emplace_back(text.substr(start, end - start));
-        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-}
-
 std::vector<std::string> SplitLines(std::string_view text)
 {
-    std::vector<std::string> lines;
-    SplitLinesInto(text, lines);
-    return lines;
+    return LineList::FromText(std::string(text)).ToVector();
 }
 
 std::vector<std::string> ReadLines(const std::string& path)
 {
-    const auto bytes = ReadFileBytes(path);
+    return ReadLineList(path).ToVector();
+}
+
+LineList ReadLineList(const std::string& path)
+{
+    auto bytes = ReadFileBytes(path);
     if (!bytes)
         return {};
-    return SplitLines(*bytes);
+    return LineList::FromText(std::move(*bytes));
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines)

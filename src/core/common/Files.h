@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/LineList.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,10 +24,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
-void SplitLinesInto(std::string_view text, std::vector<std::string>& lines);
 
 // The lines of a file (resolved without regard to case); empty when the file is missing.
 std::vector<std::string> ReadLines(const std::string& path);
+LineList ReadLineList(const std::string& path);
 
 // Lines joined with CR LF after each line, as the program writes its text files.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
