@@ -232,6 +232,9 @@ void TfrmMain::CreatePages()
     tsLocation = CreateLocationPage();
     tsAccessories = CreateAccessoriesPage();
     tsLom = CreatePage("tsLom", "List Of Materials:");
+    // Pages whose contents arrive later keep their heading at the top meanwhile.
+    for (QWidget* page : {tsParams, tsAntenna, tsLom})
+        static_cast<QVBoxLayout*>(page->layout())->addStretch();
     for (QWidget* page : {tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
 }
