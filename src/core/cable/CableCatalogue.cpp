@@ -1,0 +1,146 @@
+#include "core/cable/CableCatalogue.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/common/Numbers.h"
+#include "core/common/Text.h"
+
+namespace tav {
+
+namespace {
+
+std::string_view TypeCodeOf(int item)
+{
+    switch (item) {
+    case 0:
+        return "AIR";
+    case 1:
+        return "FOAM";
+    case 2:
+        return "EW";
+    default:
+        return {};
+    }
+}
+
+bool TypeMatches(std::string_view line, std::string_view typeCode)
+{
+    return !typeCode.empty() && EqualsNoCase(GetFieldView(line, 5), typeCode);
+}
+
+std::vector<std::string> Filtered(const std::vector<std::string>& list, double limit, bool above)
+{
+    std::vector<std::string> out;
+    for (const auto& entry : list) {
+        const double v = StrToFloat(entry);
+        if (above ? v > limit : v < limit)
+            out.push_back(entry);
+    }
+    return out;
+}
+
+} // namespace
+
+std::string CableTypeCode(int itemIndex)
+{
+    return std::string(TypeCodeOf(itemIndex));
+}
+
+bool BandCovers(std::string_view line, const Band& band)
+{
+    return StrToFloat(GetFieldView(line, 3)) <= band.beginning && StrToFloat(GetFieldView(line, 4)) >= band.ending;
+}
+
+FrequencyLists BuildFrequencyLists(const LineList& tlines)
+{
+    ValueList beginning, ending;
+    for (std::string_view line : tlines) {
+        beginning.Add(std::string(GetFieldView(line, 3)));
+        ending.Add(std::string(GetFieldView(line, 4)));
+    }
+    FrequencyLists lists{beginning.Take(), ending.Take()};
+    SortNumeric(lists.beginning);
+    SortNumeric(lists.ending);
+    return lists;
+}
+
+std::vector<std::string> EndingsAbove(const std::vector<std::string>& endings, double beginning)
+{
+    return Filtered(endings, beginning, true);
+}
+
+std::vector<std::string> BeginningsBelow(const std::vector<std::string>& beginnings, double ending)
+{
+    return Filtered(beginnings, ending, false);
+}
+
+std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band)
+{
+    std::array<bool, kCableTypeCount> seen{};
+    for (std::string_view line : tlines) {
+        if (!BandCovers(line, band))
+            continue;
+        const std::string_view code = GetFieldView(line, 5);
+        for (int t = 0; t < kCableTypeCount; ++t)
+            if (EqualsNoCase(code, TypeCodeOf(t)))
+                seen[t] = true;
+        if (seen[0] && seen[1] && seen[2])
+            break;
+    }
+    return seen;
+}
+
+std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode)
+{
+    ValueList diameters;
+    for (std::string_view line : tlines)
+        if (BandCovers(line, band) && TypeMatches(line, typeCode))
+            diameters.Add(std::string(GetFieldView(line, 6)));
+    return diameters.Take();
+}
+
+std::vector<std::string> EvaluateCandidates(const LineList& tlines, const EvaluationInputs& inputs,
+                                            std::string_view typeCode, std::string_view diameter)
+{
+    const Band band{inputs.beginning, inputs.ending};
+    ValueList rows;
+    for (std::string_view line : tlines)
+        if (BandCovers(line, band) && TypeMatches(line, typeCode) && GetFieldView(line, 6) == diameter)
+            rows.Add(EvaluateLine(line, inputs));
+    return rows.Take();
+}
+
+std::vector<std::string> PartNumbersOfType(const LineList& tlines, std::string_view typeCode)
+{
+    ValueList parts;
+    for (std::string_view line : tlines)
+        if (TypeMatches(line, typeCode))
+            parts.Add(std::string(GetFieldView(line, 1)));
+    return parts.Take();
+}
+
+std::vector<std::string> CableKeys(const LineList& tlines)
+{
+    ValueList keys;
+    for (std::string_view line : tlines)
+        keys.Add(std::string(GetFieldView(line, 2)));
+    return keys.Take();
+}
+
+std::optional<CableLine> FindCable(const LineList& tlines, std::string_view partNumber)
+{
+    const auto i = FindFirstLine(tlines, 1, partNumber, Compare::IgnoreCase);
+    if (!i)
+        return std::nullopt;
+    const std::string_view line = tlines[*i];
+    return CableLine{*i, std::string(GetFieldView(line, 1)), std::string(GetFieldView(line, 2)),
+                     std::string(GetFieldView(line, 6))};
+}
+
+std::string CablePicture(const LineList& tlines, std::string_view cableKey)
+{
+    if (const auto i = FindFirstLine(tlines, 2, cableKey, Compare::WithCase))
+        return GetField(tlines[*i], 13);
+    return {};
+}
+
+} // namespace tav

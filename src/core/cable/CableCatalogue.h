@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/cable/LineEvaluation.h"
+#include "core/common/LineList.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tav {
+
+// The cable types of the first page, in the order of its radio group.
+inline constexpr int kCableTypeCount = 3;
+// "AIR", "FOAM", "EW" for items 0, 1, 2; empty when no type is chosen.
+std::string CableTypeCode(int itemIndex);
+
+// A chosen band; a line covers it when its own band reaches from at most the
+// beginning to at least the ending.
+struct Band
+{
+    double beginning = 0;
+    double ending = 0;
+};
+
+// Throws ConversionError when field 3 or 4 of the line is not a number.
+bool BandCovers(std::string_view line, const Band& band);
+
+// The distinct band limits of the catalogue, numerically ascending.
+struct FrequencyLists
+{
+    std::vector<std::string> beginning;
+    std::vector<std::string> ending;
+};
+FrequencyLists BuildFrequencyLists(const LineList& tlines);
+
+// The endings above a beginning, and the beginnings below an ending, in list order.
+std::vector<std::string> EndingsAbove(const std::vector<std::string>& endings, double beginning);
+std::vector<std::string> BeginningsBelow(const std::vector<std::string>& beginnings, double ending);
+
+// Which of the three types some line covering the band has.
+std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band);
+
+// The diameters of the lines of one type that cover the band (text order).
+std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode);
+
+// The grid rows of the lines of one type and diameter that cover the band; identical
+// rows collapse and the rows come out in part-number order.
+std::vector<std::string> EvaluateCandidates(const LineList& tlines, const EvaluationInputs& inputs,
+                                            std::string_view typeCode, std::string_view diameter);
+
+// Every part number of one type, whatever its band (text order).
+std::vector<std::string> PartNumbersOfType(const LineList& tlines, std::string_view typeCode);
+
+// Every cable key of the catalogue (text order).
+std::vector<std::string> CableKeys(const LineList& tlines);
+
+// The line a part number names (compared without regard to case; the first line wins).
+struct CableLine
+{
+    size_t index = 0;
+    std::string partNumber;
+    std::string cableKey;
+    std::string diameter;
+};
+std::optional<CableLine> FindCable(const LineList& tlines, std::string_view partNumber);
+
+// The picture of a cable key: field 13 of the first line that carries the key (with case).
+std::string CablePicture(const LineList& tlines, std::string_view cableKey);
+
+} // namespace tav
