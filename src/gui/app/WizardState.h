@@ -39,6 +39,10 @@ struct WizardState
     // The selected cable: fields 2 and 6 of its catalogue line.
     std::string cableKey;
     std::string cableDiameter;
+    // Its part number; empty while no cable is selected.
+    std::string cablePart;
+    // Lengths are in meters rather than feet.
+    bool meters = false;
 
     int runsCount = 3;
     bool keepRow = false; // re-evaluation keeps the grid's current row
