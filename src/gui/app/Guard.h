@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QString>
-
 #include <exception>
 #include <new>
 #include <utility>

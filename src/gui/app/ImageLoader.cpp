@@ -10,8 +10,7 @@ namespace tav::gui {
 
 ImageLoader::ImageLoader(Platform& platform, QWidget* dialogParent, QString imagesFolder)
     : platform_(platform), dialogParent_(dialogParent), imagesFolder_(std::move(imagesFolder))
-{
-}
+{}
 
 bool ImageLoader::LoadImage(TImage* control, const QString& fileName, bool showErrors)
 {

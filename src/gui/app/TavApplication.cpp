@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QMessageBox>
-
 #include <clocale>
 #include <exception>
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <string>
 #include <string_view>
 #include <vector>

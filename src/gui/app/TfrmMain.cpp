@@ -1,12 +1,17 @@
 #include "gui/app/TfrmMain.h"
 
+#include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/settings/SettingsFile.h"
 #include "core/wizard/Selection.h"
+#include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
+#include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TextCodec.h"
+#include "gui/cable/ParamsPage.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -102,8 +107,8 @@ void TfrmMain::CreateMenu()
     Next1 = MakeAction(this, Go1, "Next1", "Next ->", QKeySequence("Ctrl+N"));
     Back1 = MakeAction(this, Go1, "Back1", "<- Back", QKeySequence("Ctrl+B"));
     Restart1 = MakeAction(this, Go1, "Restart1", "<< Restart", QKeySequence("Ctrl+R"));
-    ViewLatestNewsFromBrimcor1 = MakeAction(this, file, "ViewLatestNewsFromBrimcor1", "View Latest News From &Brimcor",
-                                            QKeySequence("Ctrl+A"));
+    ViewLatestNewsFromBrimcor1 =
+        MakeAction(this, file, "ViewLatestNewsFromBrimcor1", "View Latest News From &Brimcor", QKeySequence("Ctrl+A"));
     Syncrest1 = MakeAction(this, file, "Syncrest1", "Syncrest", QKeySequence("Ctrl+Q"));
     Exit1 = MakeAction(this, file, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
 
@@ -130,6 +135,8 @@ void TfrmMain::CreateMenu()
     connect(Back1, &QAction::triggered, this, &TfrmMain::btnBackClick);
     connect(Restart1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    connect(Feet1, &QAction::triggered, this, &TfrmMain::Feet1Click);
+    connect(Meters1, &QAction::triggered, this, &TfrmMain::Meters1Click);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -209,15 +216,41 @@ QWidget* TfrmMain::CreateAccessoriesPage()
         new QVBoxLayout(*t.page);
         pcAccessories->addTab(*t.page, t.caption);
     }
+    lblVerticalLength = new QLabel("Vertical Cable Length: ", tsVertical);
+    lblVerticalLength->setObjectName("lblVerticalLength");
+    tsVertical->layout()->addWidget(lblVerticalLength);
+    lblHorizontalLength = new QLabel("Horizontal Cable Length: ", tsHorizontal);
+    lblHorizontalLength->setObjectName("lblHorizontalLength");
+    tsHorizontal->layout()->addWidget(lblHorizontalLength);
+
     imgArrestor = new TImage("imgArrestor", tsCableEntry);
     tsCableEntry->layout()->addWidget(imgArrestor);
-    static_cast<QVBoxLayout*>(tsCableEntry->layout())->addStretch();
 
+    lblGroundLength = new QLabel("Inches", tsGroundWeather);
+    lblGroundLength->setObjectName("lblGroundLength");
+    tsGroundWeather->layout()->addWidget(lblGroundLength);
+
+    // The GPS page only shows the unit; it is chosen on the first page or in the menu.
+    rbGPSFeet = new QRadioButton("Feet", tsGps);
+    rbGPSFeet->setObjectName("rbGPSFeet");
+    rbGPSMeters = new QRadioButton("Meters", tsGps);
+    rbGPSMeters->setObjectName("rbGPSMeters");
+    for (QRadioButton* b : {rbGPSFeet, rbGPSMeters}) {
+        b->setEnabled(false);
+        tsGps->layout()->addWidget(b);
+    }
+    rbGPSFeet->setChecked(true);
+
+    lblMisc = new QLabel(tsList);
+    lblMisc->setObjectName("lblMisc");
+    tsList->layout()->addWidget(lblMisc);
     chkMiscOnly = new QCheckBox("Select from this list only", tsList);
     chkMiscOnly->setObjectName("chkMiscOnly");
     tsList->layout()->addWidget(chkMiscOnly);
-    static_cast<QVBoxLayout*>(tsList->layout())->addStretch();
     connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
+
+    for (QWidget* tab : {tsVertical, tsHorizontal, tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps, tsList})
+        static_cast<QVBoxLayout*>(tab->layout())->addStretch();
 
     page->layout()->addWidget(pcAccessories);
     return page;
@@ -227,16 +260,31 @@ void TfrmMain::CreatePages()
 {
     pcMain = new QStackedWidget(this);
     pcMain->setObjectName("pcMain");
-    tsParams = CreatePage("tsParams", "Cable Information:");
+    tsParams = new ParamsPage(state_, platform_, *images_, this);
     tsAntenna = CreatePage("tsAntenna", "Antenna Information:");
     tsLocation = CreateLocationPage();
     tsAccessories = CreateAccessoriesPage();
     tsLom = CreatePage("tsLom", "List Of Materials:");
     // Pages whose contents arrive later keep their heading at the top meanwhile.
-    for (QWidget* page : {tsParams, tsAntenna, tsLom})
+    for (QWidget* page : {tsAntenna, tsLom})
         static_cast<QVBoxLayout*>(page->layout())->addStretch();
-    for (QWidget* page : {tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
+    for (QWidget* page : {static_cast<QWidget*>(tsParams), tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
+
+    connect(tsParams, &ParamsPage::cableShown, this, [this] {
+        lblMisc->setText(state_.cablePart.empty() ? QString()
+                                                  : "Available accessories for " + FromData(state_.cablePart));
+        UpdateNextForCable();
+    });
+    connect(tsParams, &ParamsPage::lengthChanged, this,
+            [this] { RunGuarded(platform_.boxes, this, [this] { seHorizontalLengthChange(); }); });
+    connect(tsParams, &ParamsPage::unitClicked, this,
+            [this](bool meters) { RunGuarded(platform_.boxes, this, [&] { ChangeUnit(meters); }); });
+    connect(tsParams, &ParamsPage::specificModeLeft, this, [this] {
+        LoadLocationPictures();
+        ShowLengthLabels();
+    });
+    connect(tsParams, &ParamsPage::listNowClicked, this, &TfrmMain::btnListNowClick);
 }
 
 void TfrmMain::CreateBottomBar()
@@ -310,6 +358,18 @@ void TfrmMain::UpdatePageCommands()
     for (QAction* a : {Save1, Print1, Export1->menuAction(), CopyToClipboard1})
         a->setEnabled(onLom);
     btnPrint->setEnabled(onLom);
+    UpdateNextForCable();
+}
+
+void TfrmMain::UpdateNextForCable()
+{
+    if (CurrentPage() != kParams)
+        return;
+    // Without a cable the accessory pages have nothing to offer.
+    const bool chosen = tsParams->CableChosen();
+    btnNext->setEnabled(chosen);
+    Next1->setEnabled(chosen);
+    tsParams->btnListNow->setEnabled(chosen);
 }
 
 void TfrmMain::ShowPage(int index)
@@ -325,8 +385,11 @@ void TfrmMain::btnNextClick()
         const int page = CurrentPage();
         if (page >= kLom)
             return;
-        if (page == kParams)
-            BuildAccessoryList();
+        if (page == kParams) {
+            if (!tsParams->CableChosen())
+                return;
+            LeaveCablePage();
+        }
         if (page == kLocation) {
             HourglassCursor wait;
             FillAccessoryPages();
@@ -378,6 +441,84 @@ void TfrmMain::chkMiscOnlyClick()
             pcAccessories->setTabVisible(i, !listOnly);
     if (listOnly)
         pcAccessories->setCurrentWidget(tsList);
+}
+
+void TfrmMain::btnListNowClick()
+{
+    RunGuarded(platform_.boxes, this, [&] {
+        if (!tsParams->CableChosen())
+            return;
+        chkMiscOnly->setChecked(true);
+        chkMiscOnly->setVisible(false);
+        LeaveCablePage();
+        pcMain->setCurrentIndex(kAccessories);
+        UpdatePageCommands();
+        SetNavigation(true, true, true);
+    });
+}
+
+void TfrmMain::LeaveCablePage()
+{
+    BuildAccessoryList();
+    // Lengths typed while a specific cable was named have not reached the captions yet.
+    ShowLengthLabels();
+}
+
+void TfrmMain::seHorizontalLengthChange()
+{
+    if (tsParams->chkCableOnly->isChecked()) {
+        tsParams->LoadTlineCombo();
+        return;
+    }
+    tsParams->EvaluateLines();
+    ShowLengthLabels();
+    ShowUnitMarks();
+}
+
+void TfrmMain::Feet1Click()
+{
+    RunGuarded(platform_.boxes, this, [&] { ChangeUnit(false); });
+}
+
+void TfrmMain::Meters1Click()
+{
+    RunGuarded(platform_.boxes, this, [&] { ChangeUnit(true); });
+}
+
+void TfrmMain::ChangeUnit(bool meters)
+{
+    struct KeepRow
+    {
+        WizardState& s;
+        explicit KeepRow(WizardState& state) : s(state) { s.keepRow = true; }
+        ~KeepRow() { s.keepRow = false; }
+    } keepRow(state_);
+
+    const bool changed = state_.meters != meters;
+    state_.meters = meters;
+    // The menu, the first page and the GPS page always show the same unit.
+    ShowUnitMarks();
+    if (changed)
+        seHorizontalLengthChange();
+    lblGroundLength->setText(meters ? "milimeters" : "inches");
+    if (CurrentPage() == kAccessories)
+        FillAccessoryPages();
+    RecomputeListQuantities();
+}
+
+void TfrmMain::ShowUnitMarks()
+{
+    (state_.meters ? Meters1 : Feet1)->setChecked(true);
+    tsParams->ShowUnit(state_.meters);
+    rbGPSFeet->setChecked(!state_.meters);
+    rbGPSMeters->setChecked(state_.meters);
+}
+
+void TfrmMain::ShowLengthLabels()
+{
+    const QString unit = Feet1->isChecked() ? " feet" : " meters";
+    lblVerticalLength->setText("Vertical Length: " + tsParams->seVerticalLength->cleanText() + unit);
+    lblHorizontalLength->setText("Horizontal Length: " + tsParams->seHorizontalLength->cleanText() + unit);
 }
 
 void TfrmMain::Exit1Click()
@@ -466,7 +607,9 @@ void TfrmMain::LoadStartupLists()
     // Read the registry again: the list comes from where it says now.
     state_.folders.shared = ToData(GetSharedFolder());
     state_.lists = LoadCatalogueLists(state_.folders);
+    tsParams->LoadFrequencyLists();
     LoadLocationPictures();
+    ShowLengthLabels();
 }
 
 void TfrmMain::ApplyCommandLine()
@@ -486,16 +629,21 @@ void TfrmMain::ApplyCommandLine()
 void TfrmMain::LaunchOnAccessories()
 {
     const CommandLine& cl = state_.commandLine;
-    // Check the number first, so a malformed launch leaves the first page as it was.
+    // Check the numbers first, so a malformed launch leaves the first page as it was.
+    const double horizontal = StrToFloat(cl.horizontalLength);
+    const double vertical = StrToFloat(cl.verticalLength);
     const int runs = StrToInt(cl.runs);
     chkMiscOnly->setChecked(true);
     chkMiscOnly->setVisible(false);
+    tsParams->seHorizontalLength->setValue(horizontal);
+    tsParams->seVerticalLength->setValue(vertical);
+    tsParams->seNumRuns->setValue(runs);
     state_.runsCount = runs;
-    if (const auto i = FindFirstLine(state_.lists.tlines, 1, cl.partNumber, Compare::IgnoreCase)) {
-        state_.cableKey = GetField(state_.lists.tlines[*i], 2);
-        state_.cableDiameter = GetField(state_.lists.tlines[*i], 6);
-    }
+    tsParams->SelectCable(FromData(cl.partNumber));
     BuildAccessoryList();
+    SetComboTextSilently(tsParams->cboDiameter, FromData(state_.cableDiameter));
+    tsParams->cboDiameterChange();
+    tsParams->SelectGridRow(FromData(cl.partNumber));
     pcMain->setCurrentIndex(kAccessories);
     UpdatePageCommands();
     SetNavigation(true, true, true);
@@ -503,7 +651,13 @@ void TfrmMain::LaunchOnAccessories()
 
 void TfrmMain::ApplyStartupSettings()
 {
-    // The preset cable of the settings arrives with the specific-cable choice of the cable page.
+    SettingsFile settings(state_.folders.data);
+    const bool specific = settings.Get(keys::SelectCable);
+    const int type = settings.Get(keys::SelectCableType);
+    const QString name = FromData(settings.Get(keys::SelectCableName));
+    tsParams->chkCableOnly->setChecked(specific);
+    if (tsParams->chkCableOnly->isChecked())
+        tsParams->ApplyCablePreset(type, name);
 }
 
 void TfrmMain::BuildAccessoryList() {}
@@ -513,5 +667,7 @@ void TfrmMain::FillAccessoryPages() {}
 void TfrmMain::BuildListOfMaterials() {}
 
 void TfrmMain::OpenProject(const QString&) {}
+
+void TfrmMain::RecomputeListQuantities() {}
 
 } // namespace tav::gui

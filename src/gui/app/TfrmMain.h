@@ -6,7 +6,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-
 #include <memory>
 
 class QAction;
@@ -21,6 +20,7 @@ class QTabWidget;
 namespace tav::gui {
 
 class ClickLabel;
+class ParamsPage;
 class TImage;
 
 // The wizard's main window: five pages behind Next, Back and Restart, the menu, the
@@ -40,8 +40,7 @@ public:
     };
 
     // programFolder holds dat/ and images/; arguments exclude the program's own name.
-    TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments,
-             QWidget* parent = nullptr);
+    TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     WizardState& State() { return state_; }
@@ -56,10 +55,11 @@ public:
 
     QString GetSharedFolder();
     void LoadLocationPictures();
+    void ShowLengthLabels();
 
     // Pages and controls, named as the user's documentation names them.
     QStackedWidget* pcMain;
-    QWidget* tsParams;
+    ParamsPage* tsParams;
     QWidget* tsAntenna;
     QWidget* tsLocation;
     QWidget* tsAccessories;
@@ -73,6 +73,12 @@ public:
     QWidget* tsGps;
     QWidget* tsList;
     QCheckBox* chkMiscOnly;
+    QLabel* lblMisc;
+    QLabel* lblVerticalLength;
+    QLabel* lblHorizontalLength;
+    QLabel* lblGroundLength;
+    QRadioButton* rbGPSFeet;
+    QRadioButton* rbGPSMeters;
 
     TImage* imgTower;
     TImage* imgMonopole;
@@ -127,6 +133,10 @@ public slots:
     void lblemailClick();
     void tsParamsShow();
     void chkMiscOnlyClick();
+    void btnListNowClick();
+    void seHorizontalLengthChange();
+    void Feet1Click();
+    void Meters1Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -146,6 +156,15 @@ private:
     void ApplyCommandLine();
     void LaunchOnAccessories();
     void ApplyStartupSettings();
+    // Feet1Click and Meters1Click, and the page's unit buttons.
+    void ChangeUnit(bool meters);
+    // The unit marks of the menu, the first page and the GPS page.
+    void ShowUnitMarks();
+    // On the first page Next needs a selected cable.
+    void UpdateNextForCable();
+    // Leaves the first page for the accessories: the accessory list and the captions follow the cable.
+    void LeaveCablePage();
+    void RecomputeListQuantities();
 
     // Work that later stages of the wizard hook in.
     void BuildAccessoryList();

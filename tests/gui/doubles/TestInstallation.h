@@ -30,7 +30,7 @@ public:
     {
         Data("tlines.dat", "Part|Key|Begin|End|Type|Diameter|k1|k2|P|Peak|x|x|Picture|\n"
                            "FX-12|12FOAM|806|960|FOAM|1/2\"|0.21|0.0004|5|40|||cable12.gif|\n"
-                           "AX-78|78AIR|138|174|AIR|7/8\"|0.11|0.0002|12|90|||cable78.gif|\n");
+                           "AX-78|78AIR|806|960|AIR|7/8\"|0.11|0.0002|12|90|||cable78.gif|\n");
         Data("ground.dat", "[Categories]\n");
         Data("Surge.dat", "Part|Begin|End|\nSP-1|806|960|\n");
         Data("weather.dat", "[Categories]\n");

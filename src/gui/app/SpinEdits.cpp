@@ -1,0 +1,63 @@
+#include "gui/app/SpinEdits.h"
+
+#include "core/common/Numbers.h"
+#include "gui/app/TextCodec.h"
+
+#include <cmath>
+
+namespace tav::gui {
+
+TDecimalSpinEdit::TDecimalSpinEdit(const QString& objectName, double value, QWidget* parent) : QDoubleSpinBox(parent)
+{
+    setObjectName(objectName);
+    setDecimals(3);
+    setRange(0, 999999);
+    setSingleStep(1);
+    setKeyboardTracking(true);
+    setLocale(QLocale::c());
+    setValue(value);
+}
+
+void TDecimalSpinEdit::SetText(const QString& text)
+{
+    setValue(StrToFloat(ToData(text)));
+}
+
+QString TDecimalSpinEdit::textFromValue(double value) const
+{
+    // The shortest text that shows the stored decimals: "15", "30.5", "12.125".
+    QString text = QString::number(value, 'f', decimals());
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    return text;
+}
+
+double TDecimalSpinEdit::valueFromText(const QString& text) const
+{
+    return TryStrToFloat(ToData(text)).value_or(value());
+}
+
+QValidator::State TDecimalSpinEdit::validate(QString& text, int&) const
+{
+    if (text.isEmpty() || text == ".")
+        return QValidator::Intermediate;
+    const auto v = TryStrToFloat(ToData(text));
+    if (!v) {
+        // A partly typed exponent or a trailing point may still become a number.
+        const QChar last = text.back();
+        return (last == 'e' || last == 'E' || last == '-' || last == '+') ? QValidator::Intermediate
+                                                                          : QValidator::Invalid;
+    }
+    if (*v < minimum() || *v > maximum())
+        return QValidator::Invalid;
+    const int dot = text.indexOf('.');
+    if (dot >= 0 && !text.contains('e', Qt::CaseInsensitive) && text.size() - dot - 1 > decimals())
+        return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+} // namespace tav::gui

@@ -1,0 +1,571 @@
+#include "gui/cable/ParamsPage.h"
+
+#include "core/cable/CableCatalogue.h"
+#include "core/catalog/RecordLine.h"
+#include "core/common/Numbers.h"
+#include "gui/app/ComboBoxes.h"
+#include "gui/app/Guard.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TextCodec.h"
+#include "gui/catalog/CheckNumericCombo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tav::gui {
+
+namespace {
+
+constexpr int kWaveguideItem = 2;
+
+QComboBox* MakeCombo(QWidget* parent, const char* name)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    // The program completes only where it says so, and typed texts are not new entries.
+    box->setCompleter(nullptr);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumWidth(110);
+    return box;
+}
+
+// Raises the filling flag for the life of a refill, however the refill ends.
+class FillingScope
+{
+public:
+    explicit FillingScope(WizardState& state) : state_(state) { state_.filling = true; }
+    ~FillingScope() { state_.filling = false; }
+    FillingScope(const FillingScope&) = delete;
+    FillingScope& operator=(const FillingScope&) = delete;
+
+private:
+    WizardState& state_;
+};
+
+} // namespace
+
+ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent)
+    : QWidget(parent), state_(state), platform_(platform), images_(images)
+{
+    setObjectName("tsParams");
+    BuildLayout();
+
+    connect(cboBeginning, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboBeginningChange(); }); });
+    connect(cboEnding, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboEndingChange(); }); });
+    connect(rgCableType, &TRadioGroup::itemClicked, this, [this] { Guarded([this] { rgCableTypeClick(); }); });
+    connect(cboDiameter, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboDiameterChange(); }); });
+    connect(grdTlines, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow)
+            Guarded([this] { grdTlinesRowChanged(); });
+    });
+    connect(grdTlines, &QTableWidget::cellClicked, this, [this] { grdTlinesClickCell(); });
+    connect(chkCableOnly, &QCheckBox::toggled, this, [this] { Guarded([this] { chkCableOnlyClick(); }); });
+    connect(cboCableList->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { Guarded([this] { cboCableListChange(); }); });
+    connect(cboCableList, &QComboBox::activated, this, [this] { Guarded([this] { cboCableListChange(); }); });
+    cboCableList->lineEdit()->installEventFilter(this);
+    connect(seHorizontalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
+    connect(seVerticalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
+    connect(rbFeet, &QRadioButton::clicked, this, [this] { emit unitClicked(false); });
+    connect(rbMeters, &QRadioButton::clicked, this, [this] { emit unitClicked(true); });
+    connect(seNumRuns, &QSpinBox::valueChanged, this, &ParamsPage::seNumRunsChange);
+    connect(btnListNow, &QPushButton::clicked, this, &ParamsPage::listNowClicked);
+}
+
+void ParamsPage::BuildLayout()
+{
+    auto* page = new QVBoxLayout(this);
+    auto* heading = new QLabel("Cable Information:", this);
+    heading->setObjectName("lblParamsHeading");
+    QFont hf = heading->font();
+    hf.setBold(true);
+    hf.setPointSizeF(hf.pointSizeF() * 1.4);
+    heading->setFont(hf);
+    page->addWidget(heading);
+
+    auto* top = new QHBoxLayout;
+    page->addLayout(top);
+
+    auto* frequencies = new QGroupBox("Frequencies:", this);
+    frequencies->setObjectName("gbFrequencies");
+    auto* fl = new QFormLayout(frequencies);
+    cboBeginning = MakeCombo(frequencies, "cboBeginning");
+    cboEnding = MakeCombo(frequencies, "cboEnding");
+    fl->addRow("Beginning Frequency (MHz):", cboBeginning);
+    fl->addRow("Ending Frequency (MHz):", cboEnding);
+
+    rgCableType =
+        new TRadioGroup("rgCableType", "Cable Type:", {"Air Coax", "Foam Coax", "Elliptical Waveguide"}, this);
+    rgCableType->SetItemIndex(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(frequencies);
+    left->addWidget(rgCableType);
+    top->addLayout(left);
+
+    auto* size = new QGroupBox("Size Information:", this);
+    size->setObjectName("gbSize");
+    auto* sl = new QGridLayout(size);
+    cboDiameter = MakeCombo(size, "cboDiameter");
+    seHorizontalLength = new TDecimalSpinEdit("seHorizontalLength", 15, size);
+    seVerticalLength = new TDecimalSpinEdit("seVerticalLength", 100, size);
+    rbFeet = new QRadioButton("Feet", size);
+    rbFeet->setObjectName("rbFeet");
+    rbFeet->setChecked(true);
+    rbMeters = new QRadioButton("Meters", size);
+    rbMeters->setObjectName("rbMeters");
+    seNumRuns = new QSpinBox(size);
+    seNumRuns->setObjectName("seNumRuns");
+    seNumRuns->setRange(0, 999);
+    seNumRuns->setValue(3);
+    // Arrows only: the number of runs is never typed.
+    seNumRuns->findChild<QLineEdit*>()->setReadOnly(true);
+    sl->addWidget(new QLabel("Cable Diameter:", size), 0, 0);
+    sl->addWidget(cboDiameter, 0, 1);
+    sl->addWidget(new QLabel("Horizontal Length:", size), 1, 0);
+    sl->addWidget(seHorizontalLength, 1, 1);
+    sl->addWidget(new QLabel("Vertical Length:", size), 2, 0);
+    sl->addWidget(seVerticalLength, 2, 1);
+    auto* units = new QHBoxLayout;
+    units->addWidget(rbFeet);
+    units->addWidget(rbMeters);
+    sl->addLayout(units, 3, 1);
+    sl->addWidget(new QLabel("Number of runs:", size), 4, 0);
+    sl->addWidget(seNumRuns, 4, 1);
+    top->addWidget(size);
+
+    auto* right = new QVBoxLayout;
+    auto* specific = new QGroupBox(this);
+    specific->setObjectName("gbSpecificCable");
+    auto* spl = new QVBoxLayout(specific);
+    chkCableOnly = new QCheckBox("Select a specific cable:", specific);
+    chkCableOnly->setObjectName("chkCableOnly");
+    cboCableList = MakeCombo(specific, "cboCableList");
+    cboCableList->setEnabled(false);
+    spl->addWidget(chkCableOnly);
+    spl->addWidget(cboCableList);
+    right->addWidget(specific);
+    imgCable = new TImage("imgCable", this);
+    imgCable->setMinimumSize(200, 120);
+    right->addWidget(imgCable, 1);
+    lblTlinePN = new QLabel("Tline Part Number", this);
+    lblTlinePN->setObjectName("lblTlinePN");
+    lblTlinePN->setAlignment(Qt::AlignCenter);
+    lblTlinePN->setStyleSheet("color: blue; font-weight: bold;");
+    right->addWidget(lblTlinePN);
+    btnListNow = new QPushButton("&Skip The Wizard", this);
+    btnListNow->setObjectName("btnListNow");
+    const QString listHint = "Skip the wizard and just pick your accessories from a list.";
+    btnListNow->setToolTip(listHint);
+    btnListNow->setStatusTip(listHint);
+    right->addWidget(btnListNow);
+    top->addLayout(right);
+
+    grdTlines = new QTableWidget(0, 6, this);
+    grdTlines->setObjectName("grdTlines");
+    grdTlines->setHorizontalHeaderLabels({"Part Number", "Frequency Band (MHz)", "Insertion Loss (dB)",
+                                          "Efficiency (%)", "Peak Power (kW)", "Average Power (kW)"});
+    grdTlines->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdTlines->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdTlines->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdTlines->verticalHeader()->setVisible(false);
+    grdTlines->verticalHeader()->setDefaultSectionSize(25);
+    grdTlines->horizontalHeader()->setFixedHeight(30);
+    grdTlines->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    page->addWidget(grdTlines, 1);
+    ShowRows({});
+}
+
+template <typename F> void ParamsPage::Guarded(F&& handler)
+{
+    RunGuarded(platform_.boxes, window(), std::forward<F>(handler));
+}
+
+bool ParamsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cboCableList->lineEdit() && event->type() == QEvent::KeyPress)
+        lastKey_ = static_cast<QKeyEvent*>(event)->key();
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<Band> ParamsPage::CurrentBand() const
+{
+    const auto beginning = TryStrToFloat(ToData(cboBeginning->currentText()));
+    const auto ending = TryStrToFloat(ToData(cboEnding->currentText()));
+    if (!beginning || !ending)
+        return std::nullopt;
+    return Band{*beginning, *ending};
+}
+
+bool ParamsPage::Waveguide() const
+{
+    return rgCableType->ItemIndex() == kWaveguideItem;
+}
+
+double ParamsPage::TotalLength() const
+{
+    return seHorizontalLength->value() + seVerticalLength->value();
+}
+
+bool ParamsPage::CableChosen() const
+{
+    return rgCableType->ItemIndex() >= 0 && !state_.cablePart.empty();
+}
+
+void ParamsPage::ShowUnit(bool meters)
+{
+    const QSignalBlocker b1(rbFeet), b2(rbMeters);
+    (meters ? rbMeters : rbFeet)->setChecked(true);
+}
+
+void ParamsPage::LoadFrequencyLists()
+{
+    const FrequencyLists lists = BuildFrequencyLists(state_.lists.tlines);
+    state_.beginningFrequencies = lists.beginning;
+    state_.endingFrequencies = lists.ending;
+    FillComboSilently(cboBeginning, lists.beginning, 0);
+    FillComboSilently(cboEnding, lists.ending, 0);
+    UpdateCableTypes();
+}
+
+void ParamsPage::cboBeginningChange()
+{
+    const QString ending = cboEnding->currentText();
+    CheckNumericCombo(cboBeginning, platform_);
+    const auto beginning = TryStrToFloat(ToData(cboBeginning->currentText()));
+    // An emptied box filters nothing; the band it leaves covers no line.
+    QStringList entries =
+        FromDataLines(beginning ? EndingsAbove(state_.endingFrequencies, *beginning) : state_.endingFrequencies);
+    const auto endingValue = TryStrToFloat(ToData(ending));
+    int selected = entries.isEmpty() ? -1 : 0;
+    if (beginning && endingValue && *beginning <= *endingValue) {
+        selected = static_cast<int>(entries.indexOf(ending));
+        if (selected < 0) {
+            entries << ending;
+            selected = static_cast<int>(entries.size()) - 1;
+        }
+    }
+    FillComboSilently(cboEnding, entries, selected);
+    UpdateCableTypes();
+}
+
+void ParamsPage::cboEndingChange()
+{
+    const QString beginning = cboBeginning->currentText();
+    CheckNumericCombo(cboEnding, platform_);
+    const auto ending = TryStrToFloat(ToData(cboEnding->currentText()));
+    QStringList entries =
+        FromDataLines(ending ? BeginningsBelow(state_.beginningFrequencies, *ending) : state_.beginningFrequencies);
+    const auto beginningValue = TryStrToFloat(ToData(beginning));
+    int selected = static_cast<int>(entries.size()) - 1;
+    if (beginningValue && ending && *beginningValue <= *ending) {
+        selected = static_cast<int>(entries.indexOf(beginning));
+        if (selected < 0) {
+            entries << beginning;
+            selected = static_cast<int>(entries.size()) - 1;
+        }
+    }
+    FillComboSilently(cboBeginning, entries, selected);
+    UpdateCableTypes();
+}
+
+void ParamsPage::rgCableTypeClick()
+{
+    if (chkCableOnly->isChecked())
+        LoadTlineCombo();
+    else
+        UpdateCableTypes();
+}
+
+void ParamsPage::UpdateCableTypes()
+{
+    std::array<bool, kCableTypeCount> available{};
+    if (const auto band = CurrentBand())
+        available = AvailableTypes(state_.lists.tlines, *band);
+    for (int i = 0; i < kCableTypeCount; ++i)
+        rgCableType->SetItemEnabled(i, available[i]);
+    const int selected = rgCableType->ItemIndex();
+    if (selected < 0 || !available[selected]) {
+        int fallback = -1;
+        for (int i = 0; i < kCableTypeCount && fallback < 0; ++i)
+            if (available[i])
+                fallback = i;
+        rgCableType->SetItemIndex(fallback);
+    }
+    LoadDiameters();
+}
+
+void ParamsPage::LoadDiameters()
+{
+    const QString diameter = cboDiameter->currentText();
+    QStringList diameters;
+    if (const auto band = CurrentBand())
+        diameters = FromDataLines(Diameters(state_.lists.tlines, *band, CableTypeCode(rgCableType->ItemIndex())));
+    // The diameter stays when the new list offers it.
+    const int keep = IndexOfNoCase(diameters, diameter);
+    FillComboSilently(cboDiameter, diameters, keep >= 0 ? keep : 0);
+    EvaluateLines();
+}
+
+void ParamsPage::cboDiameterChange()
+{
+    EvaluateLines();
+}
+
+void ParamsPage::EvaluateLines()
+{
+    const int savedRow = state_.keepRow ? grdTlines->currentRow() : 0;
+    std::vector<std::string> rows;
+    {
+        FillingScope filling(state_);
+        ShowRows({});
+        if (const auto band = CurrentBand()) {
+            const EvaluationInputs inputs{band->beginning, band->ending, TotalLength(), state_.meters, Waveguide()};
+            try {
+                rows = EvaluateCandidates(state_.lists.tlines, inputs, CableTypeCode(rgCableType->ItemIndex()),
+                                          ToData(cboDiameter->currentText()));
+            } catch (...) {
+                // The grid stays empty, so no cable may stay selected either.
+                ClearCable();
+                ShowSelectedCable();
+                throw;
+            }
+        }
+        ShowRows(rows);
+        if (state_.keepRow && !rows.empty()) {
+            const int row = std::clamp(savedRow, 0, static_cast<int>(rows.size()) - 1);
+            grdTlines->setCurrentCell(row, 0);
+            grdTlines->selectRow(row);
+        }
+    }
+    SelectCable(CurrentRowPart());
+    ShowSelectedCable();
+}
+
+void ParamsPage::ShowRows(const std::vector<std::string>& rows)
+{
+    grdTlines->setUpdatesEnabled(false);
+    grdTlines->clearContents();
+    grdTlines->setRowCount(static_cast<int>(rows.size()));
+    QFont bold = grdTlines->font();
+    bold.setBold(true);
+    const QColor rowColour = palette().color(QPalette::Base);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(FromData(GetFieldView(rows[r], c + 1)));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setBackground(rowColour);
+            if (c == 0)
+                item->setFont(bold);
+            grdTlines->setItem(r, c, item);
+        }
+    }
+    // An empty grid shows the menu colour, a filled one the window colour.
+    QPalette p = grdTlines->palette();
+    p.setColor(QPalette::Base, rows.empty() ? palette().color(QPalette::Window) : rowColour);
+    grdTlines->setPalette(p);
+    if (!rows.empty()) {
+        grdTlines->setCurrentCell(0, 0);
+        grdTlines->selectRow(0);
+    }
+    grdTlines->setUpdatesEnabled(true);
+}
+
+QString ParamsPage::CurrentRowPart() const
+{
+    const int row = grdTlines->currentRow();
+    const QTableWidgetItem* item = row >= 0 ? grdTlines->item(row, 0) : nullptr;
+    return item ? item->text() : QString();
+}
+
+void ParamsPage::ClearCable()
+{
+    state_.cableKey.clear();
+    state_.cableDiameter.clear();
+    state_.cablePart.clear();
+}
+
+void ParamsPage::SelectCable(const QString& partNumber)
+{
+    const auto cable = partNumber.isEmpty() ? std::nullopt : FindCable(state_.lists.tlines, ToData(partNumber));
+    if (!cable) {
+        ClearCable();
+        return;
+    }
+    state_.cableKey = cable->cableKey;
+    state_.cableDiameter = cable->diameter;
+    state_.cablePart = cable->partNumber;
+}
+
+void ParamsPage::ShowSelectedCable()
+{
+    const QString part = state_.cablePart.empty() ? QString() : CurrentRowPart();
+    lblTlinePN->setText(part);
+    if (chkCableOnly->isChecked()) {
+        // The user is typing here; only a completed name replaces the text.
+        if (!part.isEmpty() && cboCableList->currentText().compare(part, Qt::CaseInsensitive) != 0)
+            SetComboTextSilently(cboCableList, part);
+    } else {
+        SetComboTextSilently(cboCableList, part);
+    }
+    if (state_.cablePart.empty())
+        imgCable->SetPicture(QPixmap(), QString());
+    else
+        images_.LoadImage(imgCable, FromData(CablePicture(state_.lists.tlines, state_.cableKey)), true);
+    emit cableShown();
+}
+
+void ParamsPage::grdTlinesRowChanged()
+{
+    if (state_.filling)
+        return;
+    SelectCable(CurrentRowPart());
+    ShowSelectedCable();
+    if (grdTlines->currentRow() >= 0)
+        grdTlines->selectRow(grdTlines->currentRow());
+}
+
+void ParamsPage::grdTlinesClickCell()
+{
+    if (!state_.filling && grdTlines->currentRow() >= 0)
+        grdTlines->selectRow(grdTlines->currentRow());
+}
+
+bool ParamsPage::SelectGridRow(const QString& partNumber)
+{
+    for (int r = 0; r < grdTlines->rowCount(); ++r) {
+        if (grdTlines->item(r, 0) && grdTlines->item(r, 0)->text() == partNumber) {
+            grdTlines->setCurrentCell(r, 0);
+            grdTlines->selectRow(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ParamsPage::chkCableOnlyClick()
+{
+    const bool specific = chkCableOnly->isChecked();
+    {
+        // The named cable stays in the box, so entering the mode keeps the cable shown.
+        const QString named = cboCableList->currentText();
+        FillComboSilently(cboCableList, QStringList(), -1);
+        SetComboTextSilently(cboCableList, named);
+    }
+    cboBeginning->setEnabled(!specific);
+    cboEnding->setEnabled(!specific);
+    cboDiameter->setEnabled(!specific);
+    cboCableList->setEnabled(specific);
+    if (specific) {
+        LoadTlineCombo();
+        for (int i = 0; i < kCableTypeCount; ++i)
+            rgCableType->SetItemEnabled(i, true);
+    } else {
+        LoadFrequencyLists();
+        emit specificModeLeft();
+    }
+}
+
+void ParamsPage::LoadTlineCombo()
+{
+    const QString named = cboCableList->currentText();
+    const QStringList parts =
+        FromDataLines(PartNumbersOfType(state_.lists.tlines, CableTypeCode(rgCableType->ItemIndex())));
+    const int keep = IndexOfNoCase(parts, named);
+    FillComboSilently(cboCableList, parts, keep >= 0 ? keep : 0);
+    cboCableListChange();
+}
+
+void ParamsPage::cboCableListChange()
+{
+    if (!cboCableList->isEnabled())
+        return;
+    QLineEdit* edit = cboCableList->lineEdit();
+    const QString typed = edit->text();
+    if (lastKey_ == Qt::Key_Backspace || lastKey_ == Qt::Key_Delete) {
+        edit->deselect();
+        edit->setCursorPosition(static_cast<int>(typed.size()));
+    } else {
+        for (int i = 0; i < cboCableList->count(); ++i) {
+            const QString entry = cboCableList->itemText(i);
+            if (entry.startsWith(typed, Qt::CaseInsensitive)) {
+                {
+                    const QSignalBlocker block(cboCableList);
+                    cboCableList->setCurrentIndex(i);
+                    edit->setText(entry);
+                }
+                edit->setSelection(static_cast<int>(entry.size()), -static_cast<int>(entry.size() - typed.size()));
+                break;
+            }
+        }
+    }
+
+    const auto cable = FindCable(state_.lists.tlines, ToData(edit->text()));
+    if (!cable) {
+        // A text that names no line: no cable, no row, nothing stale.
+        {
+            FillingScope filling(state_);
+            ShowRows({});
+        }
+        ClearCable();
+        ShowSelectedCable();
+        return;
+    }
+    const std::string_view line = state_.lists.tlines[cable->index];
+    state_.cableKey = cable->cableKey;
+    state_.cableDiameter = cable->diameter;
+    SetComboTextSilently(cboBeginning, FromData(GetFieldView(line, 3)));
+    SetComboTextSilently(cboEnding, FromData(GetFieldView(line, 4)));
+    SetComboTextSilently(cboDiameter, FromData(GetFieldView(line, 6)));
+
+    // Evaluated over its own band, with the current lengths and unit.
+    const EvaluationInputs inputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)), TotalLength(),
+                                  state_.meters, Waveguide()};
+    const std::string row = EvaluateLine(line, inputs);
+    {
+        FillingScope filling(state_);
+        ShowRows({row});
+    }
+    SelectCable(CurrentRowPart());
+    ShowSelectedCable();
+}
+
+void ParamsPage::ApplyCablePreset(int typeIndex, const QString& partNumber)
+{
+    if (typeIndex >= 0 && typeIndex < kCableTypeCount) {
+        rgCableType->SetItemIndex(typeIndex);
+        rgCableTypeClick();
+    }
+    const int index = FindEntryNoCase(cboCableList, partNumber);
+    {
+        const QSignalBlocker block(cboCableList);
+        cboCableList->setCurrentIndex(index >= 0 ? index : 0);
+        cboCableList->setEditText(cboCableList->currentText());
+    }
+    cboCableListChange();
+}
+
+void ParamsPage::seNumRunsChange()
+{
+    state_.runsCount = seNumRuns->value();
+}
+
+} // namespace tav::gui

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "gui/app/ImageLoader.h"
+#include "gui/app/WizardState.h"
+#include "gui/platform/Platform.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace tav {
+struct Band;
+}
+
+namespace tav::gui {
+
+class TDecimalSpinEdit;
+class TImage;
+class TRadioGroup;
+
+// The first page: band, type and diameter narrow the catalogue down to candidate lines,
+// evaluated for the run; the chosen row is the selected cable. A specific cable can be
+// named instead.
+class ParamsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent = nullptr);
+
+    QComboBox* cboBeginning;
+    QComboBox* cboEnding;
+    TRadioGroup* rgCableType;
+    QComboBox* cboDiameter;
+    TDecimalSpinEdit* seHorizontalLength;
+    TDecimalSpinEdit* seVerticalLength;
+    QRadioButton* rbFeet;
+    QRadioButton* rbMeters;
+    QSpinBox* seNumRuns;
+    QTableWidget* grdTlines;
+    QLabel* lblTlinePN;
+    TImage* imgCable;
+    QCheckBox* chkCableOnly;
+    QComboBox* cboCableList;
+    QPushButton* btnListNow;
+
+    // A type is chosen and a catalogue line is selected.
+    bool CableChosen() const;
+    double TotalLength() const;
+
+    void LoadFrequencyLists();
+    void UpdateCableTypes();
+    void LoadDiameters();
+    void EvaluateLines();
+    void SelectCable(const QString& partNumber);
+    void ShowSelectedCable();
+    void LoadTlineCombo();
+    // Makes the first grid row showing the part number current; false when none does.
+    bool SelectGridRow(const QString& partNumber);
+    // The preset of the settings: a type item and a part number of that type.
+    void ApplyCablePreset(int typeIndex, const QString& partNumber);
+    // Shows the unit on the page's radio buttons.
+    void ShowUnit(bool meters);
+
+public slots:
+    void cboBeginningChange();
+    void cboEndingChange();
+    void rgCableTypeClick();
+    void cboDiameterChange();
+    void grdTlinesRowChanged();
+    void grdTlinesClickCell();
+    void chkCableOnlyClick();
+    void cboCableListChange();
+    void seNumRunsChange();
+
+signals:
+    // The selected cable (or that there is none) is now shown.
+    void cableShown();
+    // A run length was changed by the user.
+    void lengthChanged();
+    // The user clicked a unit button.
+    void unitClicked(bool meters);
+    // Specific-cable mode was left and the page rebuilt.
+    void specificModeLeft();
+    void listNowClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    template <typename F> void Guarded(F&& handler);
+    std::optional<Band> CurrentBand() const;
+    bool Waveguide() const;
+    void ShowRows(const std::vector<std::string>& rows);
+    void ClearCable();
+    QString CurrentRowPart() const;
+
+    WizardState& state_;
+    Platform& platform_;
+    ImageLoader& images_;
+    int lastKey_ = 0;
+};
+
+} // namespace tav::gui

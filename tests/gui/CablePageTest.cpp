@@ -1,0 +1,459 @@
+#include "doubles/QtPrinters.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmMain;
+
+// Bands 138-174 (air only), 806-960 (air and foam), 1700-2200 (foam), 5925-6425 (waveguide).
+const char* kCatalogue = "Part|Key|Begin|End|Type|Diameter|k1|k2|P|Peak|x|x|Picture|\n"
+                         "F12-B|K12|806|960|FOAM|1/2\"|0.2|0.001|30|40|||k12.gif|\n"
+                         "F12-A|K12|806|960|FOAM|1/2\"|0.2|0.001|30|40|||k12.gif|\n"
+                         "F12-A|K12|806|960|FOAM|1/2\"|0.2|0.001|30|40|||k12.gif|\n"
+                         "F78-A|K78|806|960|FOAM|7/8\"|0.1|0.0005|60|80|||k78.gif|\n"
+                         "A78-A|A78|806|960|AIR|7/8\"|0.08|0.0004|50|90|||a78.gif|\n"
+                         "A78-V|A78|138|174|AIR|7/8\"|0.08|0.0004|50|90|||a78.gif|\n"
+                         "F12-U|K12|1700|2200|FOAM|1/2\"|0.2|0.001|30|40|||k12.gif|\n"
+                         "E63-A|E63|5925|6425|EW|E-63|3650|1200|20|30|||e63.gif|\n";
+
+class CablePage : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> w;
+    gui::ParamsPage* page = nullptr;
+
+    void SetUp() override
+    {
+        inst.Register(fake.registry);
+        inst.Data("tlines.dat", kCatalogue);
+        for (const char* picture : {"k12.gif", "k78.gif", "a78.gif", "e63.gif"})
+            inst.Image(picture, DotGif());
+    }
+
+    void Start(const QStringList& args = {})
+    {
+        w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), args);
+        page = w->tsParams;
+    }
+
+    static void Pick(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        box->setCurrentIndex(i);
+    }
+
+    QStringList Items(QComboBox* box) const
+    {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    }
+
+    QStringList GridParts() const
+    {
+        QStringList out;
+        for (int r = 0; r < page->grdTlines->rowCount(); ++r)
+            out << page->grdTlines->item(r, 0)->text();
+        return out;
+    }
+
+    QString Cell(int row, int column) const { return page->grdTlines->item(row, column)->text(); }
+
+    std::array<bool, 3> TypesEnabled() const
+    {
+        return {page->rgCableType->ItemEnabled(0), page->rgCableType->ItemEnabled(1),
+                page->rgCableType->ItemEnabled(2)};
+    }
+};
+
+TEST_F(CablePage, StartsOnTheLowestBandWithItsFirstAvailableType)
+{
+    Start();
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_EQ(Items(page->cboBeginning), (QStringList{"138", "806", "1700", "5925"}));
+    EXPECT_EQ(Items(page->cboEnding), (QStringList{"174", "960", "2200", "6425"}));
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(page->cboEnding->currentText(), "174");
+    EXPECT_EQ(TypesEnabled(), (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(page->rgCableType->ItemIndex(), 0) << "foam is not offered, so air is chosen";
+    EXPECT_EQ(page->cboDiameter->currentText(), "7/8\"");
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"});
+    EXPECT_EQ(page->lblTlinePN->text(), "A78-V");
+    EXPECT_EQ(page->imgCable->PictureFile(), "a78.gif");
+    EXPECT_EQ(w->State().cableKey, "A78");
+    EXPECT_EQ(w->lblMisc->text(), "Available accessories for A78-V");
+    EXPECT_TRUE(w->btnNext->isEnabled());
+    EXPECT_EQ(page->grdTlines->columnCount(), 6);
+    EXPECT_EQ(page->grdTlines->horizontalHeaderItem(2)->text(), "Insertion Loss (dB)");
+    EXPECT_TRUE(page->grdTlines->item(0, 0)->font().bold());
+    EXPECT_FALSE(page->grdTlines->item(0, 1)->font().bold());
+    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 feet");
+    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 15 feet");
+}
+
+TEST_F(CablePage, TheChainFromBandToSelectedCable)
+{
+    Start();
+    Pick(page->cboBeginning, "806");
+    EXPECT_EQ(page->cboEnding->currentText(), "960") << "an ending below the beginning gives way to the first above it";
+    EXPECT_EQ(Items(page->cboEnding), (QStringList{"960", "2200", "6425"}));
+    EXPECT_EQ(TypesEnabled(), (std::array<bool, 3>{true, true, false}));
+    EXPECT_EQ(page->rgCableType->ItemIndex(), 0) << "the chosen type stays while it is offered";
+    EXPECT_EQ(GridParts(), QStringList{"A78-A"});
+
+    page->rgCableType->Button(1)->click();
+    EXPECT_EQ(Items(page->cboDiameter), (QStringList{"1/2\"", "7/8\""}));
+    EXPECT_EQ(page->cboDiameter->currentText(), "7/8\"") << "the diameter stays when the new type offers it";
+    EXPECT_EQ(GridParts(), QStringList{"F78-A"});
+
+    Pick(page->cboDiameter, "1/2\"");
+    EXPECT_EQ(GridParts(), (QStringList{"F12-A", "F12-B"})) << "identical rows collapse, part-number order";
+    EXPECT_EQ(Cell(0, 1), "806 - 960");
+    // Evaluated at the middle of the chosen band, 883 MHz, over 115 ft.
+    EXPECT_EQ(Cell(0, 2), "7.94");
+    EXPECT_EQ(Cell(0, 3), "16.05");
+    EXPECT_EQ(Cell(0, 4), "40");
+    EXPECT_EQ(Cell(0, 5), "4.39");
+    EXPECT_EQ(w->State().cablePart, "F12-A");
+
+    // Picking another row selects its cable.
+    page->grdTlines->setCurrentCell(1, 0);
+    EXPECT_EQ(w->State().cablePart, "F12-B");
+    EXPECT_EQ(page->lblTlinePN->text(), "F12-B");
+    EXPECT_EQ(w->State().cableDiameter, "1/2\"");
+
+    // Back to a band foam does not cover: air takes over, keeping 7/8".
+    Pick(page->cboBeginning, "138");
+    Pick(page->cboEnding, "174");
+    EXPECT_EQ(page->rgCableType->ItemIndex(), 0);
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"});
+}
+
+TEST_F(CablePage, CrossFilterOfBeginningAndEnding)
+{
+    Start();
+    Pick(page->cboBeginning, "806");
+    // A beginning equal to the ending keeps that ending, appended if the filter dropped it.
+    Pick(page->cboBeginning, "138");
+    Pick(page->cboEnding, "960");
+    page->cboBeginning->setEditText("960");
+    EXPECT_EQ(Items(page->cboEnding), (QStringList{"2200", "6425", "960"}));
+    EXPECT_EQ(page->cboEnding->currentText(), "960");
+    EXPECT_EQ(page->rgCableType->ItemIndex(), 0);
+    EXPECT_EQ(GridParts(), QStringList{"A78-A"}) << "806-960 covers 960-960";
+
+    // An ending below the beginning selects the highest beginning left.
+    Pick(page->cboBeginning, "1700");
+    EXPECT_EQ(page->cboEnding->currentText(), "2200");
+    page->cboEnding->setEditText("960");
+    EXPECT_EQ(Items(page->cboBeginning), (QStringList{"138", "806"}));
+    EXPECT_EQ(page->cboBeginning->currentText(), "806");
+}
+
+TEST_F(CablePage, ABandNoLineCoversLeavesNothingSelected)
+{
+    Start();
+    Pick(page->cboEnding, "6425");
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(TypesEnabled(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(page->rgCableType->ItemIndex(), -1);
+    EXPECT_EQ(page->cboDiameter->count(), 0);
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    EXPECT_EQ(page->lblTlinePN->text(), "");
+    EXPECT_TRUE(page->imgCable->PictureFile().isEmpty());
+    EXPECT_TRUE(w->State().cableKey.empty());
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(w->Next1->isEnabled());
+    EXPECT_FALSE(page->btnListNow->isEnabled());
+    EXPECT_TRUE(fake.boxes.shown.empty()) << "no picture error for a missing cable";
+
+    w->btnNextClick();
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams) << "Next goes nowhere without a cable";
+}
+
+TEST_F(CablePage, TypedFrequencies)
+{
+    Start();
+    // Not a number: a beep, the warning, and the first item instead.
+    page->cboBeginning->setEditText("8x");
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"This field must contain a numeric value."});
+    EXPECT_EQ(fake.boxes.shown[0].kind, BoxKind::Warning);
+    EXPECT_EQ(fake.sounds.beeps, 1);
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"});
+
+    // Emptied: no message, nothing selected, and no stale cable.
+    fake.boxes.Clear();
+    page->cboBeginning->setEditText("");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    EXPECT_TRUE(w->State().cablePart.empty());
+    EXPECT_EQ(page->lblTlinePN->text(), "");
+    EXPECT_FALSE(w->btnNext->isEnabled());
+
+    // A typed value between the listed ones filters as a number.
+    page->cboBeginning->setEditText("900");
+    EXPECT_EQ(Items(page->cboEnding).first(), "960");
+    page->cboEnding->setEditText("950");
+    EXPECT_EQ(GridParts(), QStringList{"A78-A"});
+}
+
+TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
+{
+    Start();
+    Pick(page->cboBeginning, "806");
+    page->rgCableType->Button(1)->click();
+    Pick(page->cboDiameter, "1/2\"");
+    page->grdTlines->setCurrentCell(1, 0);
+    ASSERT_EQ(w->State().cablePart, "F12-B");
+    const QString lossInFeet = Cell(1, 2);
+
+    w->Meters1->trigger();
+    EXPECT_TRUE(page->rbMeters->isChecked());
+    EXPECT_TRUE(w->rbGPSMeters->isChecked());
+    EXPECT_FALSE(w->rbGPSMeters->isEnabled()) << "the GPS page only shows the unit";
+    EXPECT_TRUE(w->Meters1->isChecked());
+    EXPECT_EQ(page->seHorizontalLength->cleanText(), "15") << "lengths are reinterpreted, not converted";
+    EXPECT_EQ(page->seVerticalLength->cleanText(), "100");
+    EXPECT_EQ(page->grdTlines->currentRow(), 1);
+    EXPECT_EQ(w->State().cablePart, "F12-B");
+    EXPECT_EQ(Cell(1, 2), "25.85");
+    EXPECT_NE(Cell(1, 2), lossInFeet);
+    EXPECT_EQ(w->lblGroundLength->text(), "milimeters");
+    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 meters");
+    EXPECT_TRUE(w->State().meters);
+
+    // The page's own button goes the same way back, still keeping the row.
+    page->rbFeet->click();
+    EXPECT_TRUE(w->Feet1->isChecked());
+    EXPECT_TRUE(w->rbGPSFeet->isChecked());
+    EXPECT_EQ(page->grdTlines->currentRow(), 1);
+    EXPECT_EQ(Cell(1, 2), lossInFeet);
+    EXPECT_EQ(w->lblGroundLength->text(), "inches");
+    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 15 feet");
+
+    // Choosing the unit already shown changes no row.
+    page->grdTlines->setCurrentCell(0, 0);
+    w->Feet1->trigger();
+    EXPECT_EQ(page->grdTlines->currentRow(), 0);
+}
+
+TEST_F(CablePage, LengthsReachTheGridAndTheCaptions)
+{
+    Start();
+    const QString before = Cell(0, 2);
+    page->seVerticalLength->setValue(200);
+    EXPECT_NE(Cell(0, 2), before);
+    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 200 feet");
+    page->seHorizontalLength->setValue(30.5);
+    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 30.5 feet");
+    page->seNumRuns->setValue(5);
+    EXPECT_EQ(w->State().runsCount, 5);
+    EXPECT_EQ(Cell(0, 2), page->grdTlines->item(0, 2)->text()) << "the number of runs does not enter the loss";
+}
+
+TEST_F(CablePage, SpecificCableWithCompletion)
+{
+    Start();
+    w->show();
+    page->rgCableType->SetItemIndex(1);
+    page->chkCableOnly->setChecked(true);
+    EXPECT_TRUE(page->cboCableList->isEnabled());
+    EXPECT_FALSE(page->cboBeginning->isEnabled());
+    EXPECT_FALSE(page->cboDiameter->isEnabled());
+    EXPECT_EQ(TypesEnabled(), (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(Items(page->cboCableList), (QStringList{"F12-A", "F12-B", "F12-U", "F78-A"}));
+
+    QLineEdit* edit = page->cboCableList->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, "f12-u");
+    EXPECT_EQ(edit->text(), "F12-U");
+    EXPECT_EQ(GridParts(), QStringList{"F12-U"});
+    EXPECT_EQ(Cell(0, 1), "1700 - 2200") << "evaluated over its own band";
+    EXPECT_EQ(page->cboBeginning->currentText(), "1700");
+    EXPECT_EQ(page->cboEnding->currentText(), "2200");
+    EXPECT_EQ(w->State().cableKey, "K12");
+    EXPECT_EQ(page->lblTlinePN->text(), "F12-U");
+
+    // Backspace never completes, so the text can be shortened; a text that names no line
+    // leaves no cable selected.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "F12-");
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    EXPECT_TRUE(w->State().cablePart.empty());
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    QTest::keyClicks(edit, "b");
+    EXPECT_EQ(edit->text(), "F12-B");
+    EXPECT_EQ(w->State().cablePart, "F12-B");
+    EXPECT_TRUE(w->btnNext->isEnabled());
+
+    // A prefix completes to the first entry in list order, the tail selected for overtyping.
+    edit->clear();
+    QTest::keyClicks(edit, "f1");
+    EXPECT_EQ(edit->text(), "F12-A");
+    EXPECT_EQ(edit->selectedText(), "2-A");
+    EXPECT_EQ(w->State().cablePart, "F12-A");
+
+    // Lengths re-evaluate the named line but leave the accessory captions alone.
+    const QString caption = w->lblVerticalLength->text();
+    const QString loss = Cell(0, 2);
+    page->seVerticalLength->setValue(300);
+    EXPECT_NE(Cell(0, 2), loss);
+    EXPECT_EQ(w->lblVerticalLength->text(), caption);
+
+    // A type that does not list the part names its first part instead.
+    page->rgCableType->Button(0)->click();
+    EXPECT_EQ(page->cboCableList->currentText(), "A78-A");
+    page->rgCableType->Button(1)->click();
+    EXPECT_EQ(page->cboCableList->currentText(), "F12-A");
+
+    // Leaving the mode rebuilds the page from the lowest band.
+    page->chkCableOnly->setChecked(false);
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(page->cboEnding->currentText(), "174");
+    EXPECT_TRUE(page->cboBeginning->isEnabled());
+    EXPECT_FALSE(page->cboCableList->isEnabled());
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"});
+    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 300 feet");
+}
+
+TEST_F(CablePage, StartUpSettingsPresetASpecificCable)
+{
+    struct Case
+    {
+        const char* settings;
+        bool specific;
+        int type;
+        const char* cable;
+    };
+    const Case cases[] = {
+        {"[General]\r\nSelectCable=1\r\nSelectCableType=2\r\nSelectCableName=e63-a\r\n", true, 2, "E63-A"},
+        {"[General]\r\nSelectCable=1\r\nSelectCableType=1\r\nSelectCableName=NOPE\r\n", true, 1, "F12-A"},
+        {"[General]\r\nSelectCable=1\r\n", true, 1, "F12-A"},
+        {"[General]\r\nSelectCable=0\r\nSelectCableType=2\r\nSelectCableName=E63-A\r\n", false, 0, "A78-V"},
+    };
+    for (const auto& c : cases) {
+        inst.Data("settings.dat", c.settings);
+        FakePlatform local;
+        inst.Register(local.registry);
+        TfrmMain main(local.platform, inst.ProgramFolder(), {});
+        EXPECT_EQ(main.tsParams->chkCableOnly->isChecked(), c.specific) << c.settings;
+        EXPECT_EQ(main.tsParams->rgCableType->ItemIndex(), c.type) << c.settings;
+        EXPECT_EQ(main.State().cablePart, c.cable) << c.settings;
+        EXPECT_EQ(main.tsParams->lblTlinePN->text(), c.cable) << c.settings;
+    }
+}
+
+TEST_F(CablePage, PageCommandsFollowThePage)
+{
+    Start();
+    struct Step
+    {
+        void (TfrmMain::*action)();
+        int page;
+        bool next, back, restart, lomCommands;
+    };
+    const Step steps[] = {
+        {&TfrmMain::btnNextClick, 1, true, true, true, false},
+        {&TfrmMain::btnNextClick, 2, true, true, true, false},
+        {&TfrmMain::btnNextClick, 3, true, true, true, false},
+        {&TfrmMain::btnNextClick, 4, false, true, true, true},
+        {&TfrmMain::btnNextClick, 4, false, true, true, true},
+        {&TfrmMain::btnBackClick, 3, true, true, true, false},
+        {&TfrmMain::btnNextClick, 4, false, true, true, true},
+        {&TfrmMain::btnRestartClick, 0, true, false, false, false},
+        {&TfrmMain::btnBackClick, 0, true, false, false, false},
+    };
+    EXPECT_FALSE(w->Save1->isVisible());
+    for (const auto& s : steps) {
+        (w.get()->*s.action)();
+        EXPECT_EQ(w->CurrentPage(), s.page);
+        EXPECT_EQ(w->btnNext->isEnabled(), s.next) << s.page;
+        EXPECT_EQ(w->Next1->isEnabled(), s.next) << s.page;
+        EXPECT_EQ(w->btnBack->isEnabled(), s.back) << s.page;
+        EXPECT_EQ(w->Back1->isEnabled(), s.back) << s.page;
+        EXPECT_EQ(w->btnRestart->isEnabled(), s.restart) << s.page;
+        EXPECT_EQ(w->Restart1->isEnabled(), s.restart) << s.page;
+        for (QAction* a : {w->Save1, w->Print1, w->Export1->menuAction(), w->CopyToClipboard1, w->N1}) {
+            EXPECT_EQ(a->isVisible(), s.lomCommands) << a->objectName().toStdString() << " on page " << s.page;
+            if (a != w->N1) {
+                EXPECT_EQ(a->isEnabled(), s.lomCommands) << a->objectName().toStdString();
+            }
+        }
+        EXPECT_EQ(!w->btnPrint->isHidden(), s.lomCommands) << s.page;
+        EXPECT_TRUE(w->Open1->isVisible() && w->Open1->isEnabled() && w->ViewLastOrder1->isEnabled());
+    }
+}
+
+TEST_F(CablePage, SkipTheWizardAndTheListOnlyBack)
+{
+    Start();
+    w->State().selection[3] = "P|1|1|";
+    page->btnListNow->click();
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
+    EXPECT_TRUE(w->chkMiscOnly->isChecked());
+    EXPECT_TRUE(w->chkMiscOnly->isHidden());
+    EXPECT_TRUE(w->btnNext->isEnabled() && w->btnBack->isEnabled() && w->btnRestart->isEnabled());
+    // Back from the list alone restarts: the first page with an empty selection.
+    w->btnBackClick();
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
+    EXPECT_EQ(w->State().selection[3], "|||");
+    EXPECT_FALSE(w->chkMiscOnly->isChecked());
+    EXPECT_FALSE(w->chkMiscOnly->isHidden());
+}
+
+TEST_F(CablePage, FourArgumentStart)
+{
+    struct Case
+    {
+        QStringList args;
+        const char* cable;
+        int row;
+    };
+    const Case cases[] = {
+        {{"a78-v", "20", "150.5", "4"}, "A78-V", 0},
+        // Not among the candidates of the band shown: the grid's own row, here none.
+        {{"F12-B", "20", "150.5", "4"}, "", -1},
+    };
+    for (const auto& c : cases) {
+        FakePlatform local;
+        inst.Register(local.registry);
+        TfrmMain main(local.platform, inst.ProgramFolder(), c.args);
+        EXPECT_TRUE(local.boxes.shown.empty()) << local.boxes.Texts().join('|').toStdString();
+        EXPECT_EQ(main.CurrentPage(), TfrmMain::kAccessories);
+        EXPECT_EQ(main.tsParams->seHorizontalLength->value(), 20);
+        EXPECT_EQ(main.tsParams->seVerticalLength->value(), 150.5);
+        EXPECT_EQ(main.tsParams->seNumRuns->value(), 4);
+        EXPECT_EQ(main.State().runsCount, 4);
+        EXPECT_EQ(main.State().cablePart, c.cable) << c.args[0].toStdString();
+        EXPECT_EQ(main.tsParams->grdTlines->currentRow(), c.row);
+        EXPECT_TRUE(main.chkMiscOnly->isChecked());
+    }
+}
+
+} // namespace
+} // namespace tav::test
