@@ -1,0 +1,94 @@
+#include "core/wizard/Obsolete.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/settings/SettingsFile.h"
+
+namespace tav {
+
+std::optional<Replacement> FindReplacement(const LineList& obsolete, std::string_view part)
+{
+    const auto i = FindFirstLine(obsolete, 1, part, Compare::WithCase);
+    if (!i)
+        return std::nullopt;
+    return Replacement{GetField(obsolete[*i], 2), GetField(obsolete[*i], 3)};
+}
+
+bool ObsoleteWarningsOn(const std::string& dataFolder)
+{
+    return SettingsFile(dataFolder).Get(keys::ObsoleteWarning);
+}
+
+bool KeepObsoleteInWizard(const std::string& dataFolder)
+{
+    return SettingsFile(dataFolder).Get(keys::ObsoleteWizard);
+}
+
+bool KeepObsoleteInList(const std::string& dataFolder)
+{
+    return SettingsFile(dataFolder).Get(keys::ObsoleteList);
+}
+
+void StopObsoleteWarnings(const std::string& dataFolder)
+{
+    SettingsFile settings(dataFolder);
+    settings.Set(keys::ObsoleteWarning, false);
+    settings.Close();
+}
+
+bool AskReplacement(const std::string& dataFolder, const std::string& replacementText, const ReplacementQuestion& ask)
+{
+    if (!ObsoleteWarningsOn(dataFolder))
+        return false;
+    return ask && ask(replacementText);
+}
+
+std::string OfferReplacement(const std::string& dataFolder, const LineList& obsolete, std::string_view part,
+                             const ReplacementQuestion& ask)
+{
+    const auto replacement = FindReplacement(obsolete, part);
+    if (!replacement)
+        return std::string(part);
+    if (AskReplacement(dataFolder, replacement->Text(), ask))
+        return replacement->part;
+    return std::string(part);
+}
+
+ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,
+                                  const std::function<std::string(std::string_view part)>& offer,
+                                  const RecommendedQuantityFn& recommended)
+{
+    ListSubstitution result;
+    if (edited >= rows.size() || rows[edited].heading)
+        return result;
+    AccessoryRow& row = rows[edited];
+    if (!(row.quantity > 0 || row.useRecommended))
+        return result;
+
+    const std::string part = row.part;
+    if (IsObsolete(obsolete, part)) {
+        const std::string chosen = offer(part);
+        if (chosen != part) {
+            result.replaced = true;
+            row.quantity = 0;
+            row.useRecommended = false;
+            for (size_t i = 0; i < rows.size(); ++i) {
+                AccessoryRow& target = rows[i];
+                if (target.heading || target.part != chosen)
+                    continue;
+                // The replacement takes over what the old part was going to need.
+                const int q = recommended(part, target.section);
+                if (target.quantity == 0)
+                    target.useRecommended = true;
+                target.quantity += q;
+                result.replacementRow = i;
+                break;
+            }
+            return result;
+        }
+    }
+    if (row.useRecommended)
+        row.quantity = recommended(part, row.section);
+    return result;
+}
+
+} // namespace tav

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/common/LineList.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tav {
+
+// A part the maker no longer supplies, as obsolete.dat names it: "old|new|description|".
+struct Replacement
+{
+    std::string part;
+    std::string description;
+
+    // What the notification shows: the new part and its description.
+    std::string Text() const { return part + " - " + description; }
+};
+
+// The replacement of the first obsolete.dat line for the part (compared with case).
+std::optional<Replacement> FindReplacement(const LineList& obsolete, std::string_view part);
+
+// The three settings that govern obsolete parts, read afresh on every call.
+bool ObsoleteWarningsOn(const std::string& dataFolder);
+bool KeepObsoleteInWizard(const std::string& dataFolder);
+bool KeepObsoleteInList(const std::string& dataFolder);
+// Turns the notification off for good (settings.dat is written at once).
+void StopObsoleteWarnings(const std::string& dataFolder);
+
+// Puts the replacement text to the user; true when the user takes the new part.
+using ReplacementQuestion = std::function<bool(const std::string& replacementText)>;
+
+// Asks only while warnings are on; false without asking otherwise.
+bool AskReplacement(const std::string& dataFolder, const std::string& replacementText, const ReplacementQuestion& ask);
+
+// The part to order: the replacement when the user accepts it, otherwise the part itself.
+std::string OfferReplacement(const std::string& dataFolder, const LineList& obsolete, std::string_view part,
+                             const ReplacementQuestion& ask);
+
+// One row of the accessory list as the substitution sees it.
+struct AccessoryRow
+{
+    std::string part;
+    int quantity = 0;
+    bool useRecommended = false;
+    std::string section;
+    bool heading = false; // a section heading: never a target
+};
+
+// part, section number text -> the recommended quantity.
+using RecommendedQuantityFn = std::function<int(std::string_view part, std::string_view sectionText)>;
+
+struct ListSubstitution
+{
+    bool replaced = false;                // the user took the replacement
+    std::optional<size_t> replacementRow; // the row that received the quantity; to be made current and shown
+};
+
+// After an edit of a row of the accessory list: an obsolete part whose replacement the
+// user accepts hands its recommended quantity over to the replacement's row (ticking
+// its box if it had nothing yet) and drops to 0 itself; otherwise a ticked row gets its
+// recommended quantity. Rows with nothing ordered and nothing ticked are left alone.
+ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,
+                                  const std::function<std::string(std::string_view part)>& offer,
+                                  const RecommendedQuantityFn& recommended);
+
+} // namespace tav
