@@ -59,11 +59,11 @@ TEST(CatalogueChoices, SortedOnceEachThenNone)
         TempDir dir;
         dir.Write("hoist.dat", kHoist);
         dir.Write("settings.dat", c.settings);
-        CatalogueFile file = kHoistFile;
-        file.checkObsolete = c.checkObsolete;
+        CatalogueSource source = kHoistFile;
+        source.checkObsolete = c.checkObsolete;
         WorkingLists lists;
         lists.parts = {"stale"};
-        EXPECT_EQ(LoadCatalogueChoices(dir.Path(), kObsolete, file, c.sectionKey, lists), c.expected) << c.what;
+        EXPECT_EQ(LoadCatalogueChoices(dir.Path(), kObsolete, source, c.sectionKey, lists), c.expected) << c.what;
         EXPECT_EQ(lists.categories.size(), 4u) << c.what;
         EXPECT_TRUE(lists.types.empty()) << c.what;
         EXPECT_EQ(lists.parts.size(), c.expected.size() == 1 ? 0u : 6u) << c.what;

@@ -10,9 +10,24 @@
 
 namespace tav {
 
-std::string SectionKeyFor(const CatalogueFile& file, std::string_view cableKey)
+namespace {
+
+constexpr const char* kCategoriesSection = "Categories";
+constexpr const char* kTypesSection = "Types";
+// The section whose records apply to every transmission line.
+constexpr const char* kAnyLineSection = "tline";
+
+// The caption the categories (or types) list gives for a key; empty when it has none.
+std::string_view CaptionOf(const std::vector<std::string>& captions, std::string_view key)
 {
-    return std::string(file.keyedByCable ? cableKey : std::string_view(kAnyLineSection));
+    return ValueOfName(captions, key);
+}
+
+} // namespace
+
+std::string SectionKeyFor(const CatalogueSource& source, std::string_view cableKey)
+{
+    return std::string(source.keyedByCable ? cableKey : std::string_view(kAnyLineSection));
 }
 
 WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fileName, std::string_view sectionKey)
@@ -24,11 +39,6 @@ WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fi
     ini.ReadSectionValues(kTypesSection, lists.types);
     ini.ReadSectionValues(sectionKey, lists.parts);
     return lists;
-}
-
-std::string_view CaptionOf(const std::vector<std::string>& captions, std::string_view key)
-{
-    return ValueOfName(captions, key);
 }
 
 std::vector<std::string> CategoryChoices(const WorkingLists& lists, const LineList& obsolete, bool checkObsolete,
@@ -46,13 +56,13 @@ std::vector<std::string> CategoryChoices(const WorkingLists& lists, const LineLi
 }
 
 std::vector<std::string> LoadCatalogueChoices(const std::string& dataFolder, const LineList& obsolete,
-                                              const CatalogueFile& file, std::string_view sectionKey,
+                                              const CatalogueSource& source, std::string_view sectionKey,
                                               WorkingLists& lists)
 {
     lists.Clear();
     const bool keepObsolete = KeepObsoleteInWizard(dataFolder);
-    lists = ReadWorkingLists(dataFolder, file.fileName, sectionKey);
-    return CategoryChoices(lists, obsolete, file.checkObsolete, keepObsolete, file.categoryField);
+    lists = ReadWorkingLists(dataFolder, source.fileName, sectionKey);
+    return CategoryChoices(lists, obsolete, source.checkObsolete, keepObsolete, source.categoryField);
 }
 
 std::vector<std::string> FillDependentValues(std::string_view parentCaption, const WorkingLists& lists,

@@ -13,13 +13,6 @@ namespace tav {
 inline constexpr const char* kNoneChoice = "None";
 inline constexpr const char* kNotApplicableChoice = "N/A";
 
-// The catalogue files of the accessory pages share one INI layout: [Categories] of
-// "key=caption", [Types] of "number=caption", and a section of part records
-// ("category key|...|") for each transmission line, or one fixed section for all.
-inline constexpr const char* kCategoriesSection = "Categories";
-inline constexpr const char* kTypesSection = "Types";
-inline constexpr const char* kAnyLineSection = "tline";
-
 // What one load of a catalogue file leaves behind for its page: the raw section lines.
 struct WorkingLists
 {
@@ -35,8 +28,11 @@ struct WorkingLists
     }
 };
 
-// How a page's first pick list is loaded from its catalogue file.
-struct CatalogueFile
+// How a page's first pick list is loaded from its catalogue file. The catalogue files of
+// the accessory pages share one INI layout: [Categories] of "key=caption", [Types] of
+// "number=caption", and a section of part records ("category key|...|") for each
+// transmission line, or one fixed section for all.
+struct CatalogueSource
 {
     const char* fileName;
     bool preferLast;    // a lost choice falls back to the last entry ("None") rather than the first
@@ -45,20 +41,17 @@ struct CatalogueFile
     bool keyedByCable;  // the record section is the cable key, not the fixed "tline"
 };
 
-inline constexpr CatalogueFile kHoistFile{"hoist.dat", false, true, 1, true};
-inline constexpr CatalogueFile kEntryFile{"cblEntry.dat", true, false, 1, true};
-inline constexpr CatalogueFile kGroundFile{"ground.dat", false, false, 1, true};
-inline constexpr CatalogueFile kWeatherFile{"weather.dat", false, false, 1, true};
-inline constexpr CatalogueFile kGpsFile{"gps.dat", true, true, 1, false};
+inline constexpr CatalogueSource kHoistFile{"hoist.dat", false, true, 1, true};
+inline constexpr CatalogueSource kEntryFile{"cblEntry.dat", true, false, 1, true};
+inline constexpr CatalogueSource kGroundFile{"ground.dat", false, false, 1, true};
+inline constexpr CatalogueSource kWeatherFile{"weather.dat", false, false, 1, true};
+inline constexpr CatalogueSource kGpsFile{"gps.dat", true, true, 1, false};
 
-std::string SectionKeyFor(const CatalogueFile& file, std::string_view cableKey);
+std::string SectionKeyFor(const CatalogueSource& source, std::string_view cableKey);
 
 // Reads the working lists of a catalogue file afresh: its categories, its types and the
 // records of the section key (found without regard to case). A missing file reads as empty.
 WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fileName, std::string_view sectionKey);
-
-// The caption the categories (or types) list gives for a key; empty when it has none.
-std::string_view CaptionOf(const std::vector<std::string>& captions, std::string_view key);
 
 // The first-level entries for the records of the lists: the captions of their categories,
 // sorted without regard to case, each once, then "None". With keepObsolete false, a record
@@ -69,7 +62,7 @@ std::vector<std::string> CategoryChoices(const WorkingLists& lists, const LineLi
 // Refills the working lists from the file and returns the first-level entries; whether
 // obsolete parts stay is read from settings.dat on every call.
 std::vector<std::string> LoadCatalogueChoices(const std::string& dataFolder, const LineList& obsolete,
-                                              const CatalogueFile& file, std::string_view sectionKey,
+                                              const CatalogueSource& source, std::string_view sectionKey,
                                               WorkingLists& lists);
 
 // One field of every record of the chosen category, in file order, duplicates kept;
