@@ -2,25 +2,26 @@
 
 #include "core/app/CommandLine.h"
 #include "core/app/Installation.h"
+#include "core/wizard/ChoiceLists.h"
 
 #include <string>
 #include <vector>
 
 namespace tav::gui {
 
-// The three working lists an accessory page fills from its catalogue file.
-struct WorkingLists
+// While a group's flag is set, its change handler only updates its picture: the program
+// is moving the group's pick lists itself and the part must not be resolved again.
+struct GuardFlags
 {
-    std::vector<std::string> categories;
-    std::vector<std::string> types;
-    std::vector<std::string> parts;
-
-    void Clear()
-    {
-        categories.clear();
-        types.clear();
-        parts.clear();
-    }
+    bool attachments = false; // both cable-attachment lists
+    bool hardware = false;    // both mounting-hardware lists
+    bool hoistingGrip = false;
+    bool entryPlate = false;
+    bool entryBoots = false;
+    bool grounding = false;
+    bool weatherproofing = false;
+    bool surge = false;
+    bool gps = false;
 };
 
 // Everything the wizard's pages share, owned by the main window for the whole run.
@@ -53,6 +54,8 @@ struct WizardState
     WorkingLists ground;
     WorkingLists weather;
     WorkingLists gps;
+
+    GuardFlags guards;
 
     void ClearLists()
     {
