@@ -1,0 +1,79 @@
+#include "gui/wizard/ChoiceBox.h"
+
+#include "core/wizard/ChoiceLists.h"
+#include "gui/app/ComboBoxes.h"
+#include "gui/app/TextCodec.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QSignalBlocker>
+
+namespace tav::gui {
+
+namespace {
+
+// Resizes the drop-down list of one box whenever it is shown.
+class DropDownWidener : public QObject
+{
+public:
+    explicit DropDownWidener(QComboBox& box) : QObject(&box), box_(box) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* popup = static_cast<QWidget*>(watched);
+            popup->resize(DropDownWidth(box_), popup->height());
+        }
+        return false;
+    }
+
+private:
+    QComboBox& box_;
+};
+
+} // namespace
+
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool preferLast,
+                   const std::function<void()>& changeHandler)
+{
+    const QString previous = box.currentText();
+    const QStringList shown = FromDataLines(entries);
+    // Compare in the encoding the box shows, so a Latin-1 catalogue finds its entries again.
+    std::vector<std::string> comparable;
+    comparable.reserve(entries.size());
+    for (const QString& entry : shown)
+        comparable.push_back(ToData(entry));
+    FillComboSilently(&box, shown, RestoreChoice(comparable, ToData(previous), preferLast));
+    if (changeHandler)
+        changeHandler();
+}
+
+void EnsureNoneChoice(QComboBox& box)
+{
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<size_t>(box.count()));
+    for (int i = 0; i < box.count(); ++i)
+        entries.push_back(ToData(box.itemText(i)));
+    if (tav::EnsureNoneChoice(entries)) {
+        const QSignalBlocker block(&box);
+        box.addItem(QString::fromLatin1(kNoneChoice));
+    }
+}
+
+int DropDownWidth(const QComboBox& box)
+{
+    qsizetype longest = 0;
+    for (int i = 0; i < box.count(); ++i)
+        longest = std::max(longest, box.itemText(i).size());
+    return box.width() + static_cast<int>(longest) + 15;
+}
+
+void WidenDropDown(QComboBox& box)
+{
+    // The drop-down list lives in a popup window of its own, shown each time it opens.
+    QWidget* popup = box.view()->window();
+    popup->installEventFilter(new DropDownWidener(box));
+}
+
+} // namespace tav::gui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+
+namespace tav::gui {
+
+// Refills a catalogue pick list: remembers its text, puts in the entries, selects the
+// entry RestoreChoice names for that text, and then runs the change handler exactly once
+// (none of the list's own change signals fire while it is being refilled). An empty
+// handler runs nothing.
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool preferLast,
+                   const std::function<void()>& changeHandler);
+
+// Appends "None" unless an entry already reads so (ignoring case); raises no change signal.
+void EnsureNoneChoice(QComboBox& box);
+
+// Long part descriptions do not fit the box: every time the list drops down it is made
+// as wide as the box plus the number of characters of the longest entry plus 15 pixels.
+void WidenDropDown(QComboBox& box);
+int DropDownWidth(const QComboBox& box);
+
+// Sets a group's guard flag for as long as it lives, also when the work ends in an error.
+class GuardScope
+{
+public:
+    explicit GuardScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~GuardScope() { flag_ = false; }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace tav::gui
