@@ -189,7 +189,12 @@ void ParamsPage::BuildLayout()
     grdTlines->verticalHeader()->setVisible(false);
     grdTlines->verticalHeader()->setDefaultSectionSize(25);
     grdTlines->horizontalHeader()->setFixedHeight(30);
-    grdTlines->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every heading readable; the spare width goes to the last column.
+    QHeaderView* header = grdTlines->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int c = 0; c < grdTlines->columnCount(); ++c)
+        header->resizeSection(c, metrics.horizontalAdvance(grdTlines->horizontalHeaderItem(c)->text()) + 24);
+    header->setStretchLastSection(true);
     page->addWidget(grdTlines, 1);
     ShowRows({});
 }

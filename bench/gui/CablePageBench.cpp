@@ -1,0 +1,50 @@
+// One frequency change on the real first page, grid included, over 20,000 catalogue lines.
+#include "../GeneratedCatalogue.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void FrequencyChangeThroughTheWidgets(benchmark::State& state)
+{
+    tav::test::TestInstallation inst;
+    inst.Data("tlines.dat", tav::bench::GeneratedCatalogue(20000));
+    for (int d = 0; d < 8; ++d)
+        inst.Image("k" + std::to_string(d) + ".gif", tav::test::DotGif());
+    tav::test::FakePlatform fake;
+    inst.Register(fake.registry);
+    tav::gui::TfrmMain window(fake.platform, inst.ProgramFolder(), {});
+    window.show();
+    QComboBox* beginning = window.tsParams->cboBeginning;
+    QComboBox* ending = window.tsParams->cboEnding;
+    // One change per round: the beginning moves between 806 and 824 below an ending of 894.
+    beginning->setCurrentIndex(beginning->findText("806"));
+    ending->setCurrentIndex(ending->findText("894"));
+    int i = 0;
+    for (auto _ : state) {
+        beginning->setEditText(i++ % 2 == 0 ? "824" : "806");
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = window.tsParams->grdTlines->rowCount();
+    state.counters["boxes"] = static_cast<double>(fake.boxes.shown.size());
+}
+
+} // namespace
+
+BENCHMARK(FrequencyChangeThroughTheWidgets)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
