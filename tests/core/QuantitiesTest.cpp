@@ -169,7 +169,9 @@ TEST(AdvancedQuantity, OverridesPerOperation)
         {"LSH-12|-2|\n", -2, 10, "-2", -2},                    // attachments need at least 1
         {"lsh-12|12|\n", 0, 10, "3", 3},                       // part compared with case
         {"OTHER|12|\n", 0, 10, "3", 3},
-        {"LSH-12|12|\nLSH-12|0|\n", 0, 10, "3", 3}, // a later 0 undoes an earlier override
+        {"XLSH-12|5|\nLSH-12X|6|\nOTHER|LSH-12|\nLSH-12\n", 0, 10, "3", 3}, // only field 1 counts, whole
+        {"A|1|\rLSH-12|7|\rB|2|", 7, 7, "7", 7},                            // lone CR line ends
+        {"LSH-12|12|\nLSH-12|0|\n", 0, 10, "3", 3},                         // a later 0 undoes an earlier override
     };
     for (const auto& c : cases) {
         QuantityData data("", "", c.advanced);

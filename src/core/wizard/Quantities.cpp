@@ -68,20 +68,18 @@ bool IsHorizontalSlot(int slot)
     return slot >= slot::HorizontalAttachment && slot < slot::VerticalAttachment;
 }
 
-// Calls f for every line of the text (CR LF, LF or a lone CR end a line).
-template <typename F> void ForEachLine(std::string_view text, F&& f)
+// Calls f with the rest of every line that begins with the key followed by "|", in file
+// order. Only the candidates found by a plain text search are looked at, so a long file
+// costs little more than reading it.
+template <typename F> void ForEachLineStartingWith(std::string_view text, std::string_view key, F&& f)
 {
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            f(text.substr(start));
-            return;
-        }
-        f(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
+    for (size_t at = text.find(key); at != std::string_view::npos; at = text.find(key, at + 1)) {
+        const bool lineStart = at == 0 || text[at - 1] == '\n' || text[at - 1] == '\r';
+        const size_t after = at + key.size();
+        if (!lineStart || after >= text.size() || text[after] != '|')
+            continue;
+        const size_t end = text.find_first_of("\r\n", after);
+        f(text.substr(after + 1, end == std::string_view::npos ? std::string_view::npos : end - after - 1));
     }
 }
 
@@ -115,14 +113,12 @@ int AdvancedQuantity(const std::string& dataFolder, std::string_view part)
     const auto bytes = ReadFileBytes(path);
     if (!bytes)
         throw IoError("Cannot open \"" + path + "\": No such file or directory");
-    if (part.empty())
+    // Field 1 holds no separator or line end, so such a part can never match.
+    if (part.empty() || part.find_first_of("|\r\n") != std::string_view::npos)
         return 0;
     int result = 0;
     // Every matching line is taken in turn, so the last one counts.
-    ForEachLine(*bytes, [&](std::string_view line) {
-        if (GetFieldView(line, 1) == part)
-            result = StrToInt(GetFieldView(line, 2));
-    });
+    ForEachLineStartingWith(*bytes, part, [&](std::string_view rest) { result = StrToInt(GetFieldView(rest, 1)); });
     return result;
 }
 
