@@ -1,5 +1,6 @@
 #include "core/wizard/ChoiceLists.h"
 
+#include "core/common/Files.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,40 @@ TEST(CatalogueChoices, FixedSectionForTheGpsFile)
     EXPECT_EQ(SectionKeyFor(kHoistFile, "KF12"), "KF12");
     EXPECT_TRUE(kEntryFile.preferLast && kGpsFile.preferLast);
     EXPECT_FALSE(kHoistFile.preferLast || kGroundFile.preferLast || kWeatherFile.preferLast);
+}
+
+// The shipped demo data with its factory settings (obsolete parts hidden).
+TEST(CatalogueChoices, DemoInstallation)
+{
+    const std::string demo = std::string(TAVROLIN_TEST_DATA) + "/../../demo/dat/";
+    const LineList obsolete = ReadLineList(demo + "obsolete.dat");
+    struct Case
+    {
+        CatalogueSource source;
+        const char* cableKey;
+        Entries expected;
+    };
+    const Case cases[] = {
+        {kHoistFile, "KF12", {"Lace-Up Hoisting Grip", "Standard Hoisting Grip", "None"}},
+        {kHoistFile, "KE107", {"None"}},
+        {kGpsFile,
+         "KE107",
+         {"1/2 in. Foam GPS Feeder Kit", "1/4 in. Foam GPS Feeder Kit", "Plenum GPS Feeder Kit", "None"}},
+        {kEntryFile, "KF14", {"4 in. Round Entry Ports", "5 in. Round Entry Ports", "None"}},
+    };
+    for (const auto& c : cases) {
+        WorkingLists lists;
+        EXPECT_EQ(LoadCatalogueChoices(demo, obsolete, c.source, SectionKeyFor(c.source, c.cableKey), lists),
+                  c.expected)
+            << c.source.fileName << " " << c.cableKey;
+    }
+    // Types 1 to 9 of the 4 in. ports on KF14: the aluminium plate is obsolete and hidden.
+    WorkingLists entry;
+    LoadCatalogueChoices(demo, obsolete, kEntryFile, "KF14", entry);
+    TypeChoiceQuery plates{"4 in. Round Entry Ports", 1, 8, 2, 1, 0, ""};
+    EXPECT_EQ(FillTypeChoices(demo, obsolete, entry, plates),
+              (Entries{"Entry Plate, 4 Ports", "Entry Plate, 9 Ports", "Entry Plate, 12 Ports", "Wall Sleeve Kit",
+                       "Weather Hood"}));
 }
 
 // Grounding kits: field 2 wire length in inches, field 3 in millimetres, fields 4 on the

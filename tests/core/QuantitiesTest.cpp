@@ -389,5 +389,37 @@ TEST(RecommendedQuantity, BySection)
     }
 }
 
+// The shipped demo data: the figures its notes promise for 3 runs, 15 ft across and
+// 100 ft up.
+TEST(DemoInstallation, QuantitiesOfTheWalkThrough)
+{
+    const std::string demo = std::string(TAVROLIN_TEST_DATA) + "/../../demo/dat/";
+    struct Case
+    {
+        const char* key;
+        const char* diameter;
+        const char* part;
+        int expected;
+    };
+    const Case cases[] = {
+        {"KF12", "1/2", "LSH-12", 10},     // every 3 ft, packs of 10
+        {"KF114", "1-1/4", "KCC-114", 15}, // every 4 ft, packs of 5
+        {"KF12", "1/2", "KOVA", 4},
+        {"KF114", "1-1/4", "KOVA", 6},
+    };
+    for (const auto& c : cases) {
+        QuantityInputs in;
+        in.dataFolder = demo;
+        in.horizontalLength = 15;
+        in.verticalLength = 100;
+        in.runsCount = 3;
+        in.cableKey = c.key;
+        in.diameter = c.diameter;
+        EXPECT_EQ(AttachmentQuantity(in, c.part, slot::VerticalAttachment), c.expected) << c.key << " " << c.part;
+        EXPECT_EQ(HoistingGripQuantity(in), 3);
+        EXPECT_EQ(GroundingKitQuantity(in), 9);
+    }
+}
+
 } // namespace
 } // namespace tav
