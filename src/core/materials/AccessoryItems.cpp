@@ -1,0 +1,54 @@
+#include "core/materials/AccessoryItems.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/common/Numbers.h"
+
+namespace tav {
+
+std::string AccessoryTypeSection(std::string_view typeCode)
+{
+    if (typeCode == "AIR")
+        return "Air";
+    if (typeCode == "FOAM")
+        return "Foam";
+    if (typeCode == "EW")
+        return "Waveguide";
+    return {};
+}
+
+std::vector<AccessoryItem> AssembleAccessoryItems(TBigIniFile& list, std::string_view cableKey,
+                                                  std::string_view typeCode, const LineList& surge, const Band* band)
+{
+    std::vector<AccessoryItem> items;
+    std::vector<std::string> lines;
+    list.ReadSectionValues(cableKey, lines);
+    for (size_t i = 0; i < lines.size(); ++i)
+        items.push_back({std::move(lines[i]), std::string(cableKey), i});
+
+    // Appended lines are renamed so that every name stays unique in the whole list.
+    const auto append = [&](const std::string& section) {
+        std::vector<std::string> more;
+        list.ReadSectionValues(section, more);
+        for (size_t i = 0; i < more.size(); ++i) {
+            const size_t eq = more[i].find('=');
+            const std::string value = eq == std::string::npos ? std::string() : more[i].substr(eq + 1);
+            items.push_back({IntToStr(static_cast<long long>(items.size()) + 1) + "=" + value, section, i});
+        }
+    };
+    append(kAccessoryAllSection);
+    if (const std::string typeSection = AccessoryTypeSection(typeCode); !typeSection.empty())
+        append(typeSection);
+
+    if (band) {
+        for (size_t i = 0; i < surge.size(); ++i) {
+            const std::string_view s = surge[i];
+            if (StrToFloat(GetFieldView(s, 1)) <= band->beginning && StrToFloat(GetFieldView(s, 2)) >= band->ending)
+                items.push_back({IntToStr(static_cast<long long>(items.size()) + 1) + "=" + GetField(s, 3) + "|" +
+                                     GetField(s, 5) + "|" + kSurgeItemSection + "|",
+                                 std::string(), i});
+        }
+    }
+    return items;
+}
+
+} // namespace tav
