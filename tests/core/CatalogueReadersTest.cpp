@@ -1,0 +1,160 @@
+#include "core/catalog/CatalogueFile.h"
+#include "core/catalog/MountCatalogue.h"
+#include "core/check/IniLines.h"
+#include "core/common/LineList.h"
+#include "core/materials/AccessoryItems.h"
+#include "core/materials/PriceList.h"
+#include "core/settings/IniStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace tav {
+namespace {
+
+using test::TempDir;
+
+TEST(MountCatalogue, MultiPartEntries)
+{
+    struct Case
+    {
+        const char* entry;
+        std::array<std::string, 3> parts;
+    };
+    const Case cases[] = {
+        {"VBC-1,VBC-2,VBC-3,", {"VBC-1", "VBC-2", "VBC-3"}},
+        {"VBC-1,VBC-2,VBC-3", {"VBC-1", "VBC-2", ""}}, // the third is not closed by a comma
+        {"VBC-1,,VBC-3,", {"VBC-1", "", "VBC-3"}},
+        {"VBC-1,", {"VBC-1", "", ""}},
+        {"A,B,C,D,", {"A", "B", "C"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(IsMultiPartEntry(c.entry));
+        EXPECT_EQ(MultiPartEntryParts(c.entry), c.parts) << c.entry;
+    }
+    EXPECT_FALSE(IsMultiPartEntry("PHK-12"));
+
+    const std::string row = "PHK-12|VBC-1,VBC-2,VBC-3,||KOVA|";
+    EXPECT_EQ(ColumnParts(row, 1), std::vector<std::string>{"PHK-12"});
+    EXPECT_EQ(ColumnParts(row, 2), (std::vector<std::string>{"VBC-1", "VBC-2", "VBC-3"}));
+    EXPECT_TRUE(ColumnParts(row, 3).empty());
+    EXPECT_EQ(ColumnParts(row, 4), std::vector<std::string>{"KOVA"});
+    EXPECT_TRUE(ColumnParts(row, 9).empty()) << "a column beyond the row reads as empty";
+}
+
+TEST(MountCatalogue, RowIsFoundByItsExactName)
+{
+    TempDir dir;
+    TBigIniFile mount(dir.Write("mount.dat", "[KF12]\nX=PHK-12|LSH-12|\n[kf78]\nx=PHK-78|\n"));
+    EXPECT_EQ(ReadMountRow(mount, "KF12", kEmptyRowColumnsForParts), "PHK-12|LSH-12|");
+    EXPECT_EQ(ReadMountRow(mount, "kf78", kEmptyRowColumnsForLists), "PHK-78|") << "the key compares without case";
+    EXPECT_EQ(ReadMountRow(mount, "KF78", kEmptyRowColumnsForLists), std::string(25, '|'));
+    EXPECT_EQ(ReadMountRow(mount, "KE107", kEmptyRowColumnsForParts), std::string(28, '|'));
+}
+
+TEST(CatalogueFile, TypedPartFields)
+{
+    struct Case
+    {
+        TypedPartFields layout;
+        int type, field, lastType;
+    };
+    const Case cases[] = {
+        {EntryPlateFields(), 1, 2, 9},       {EntryPlateFields(), 9, 10, 9},   {EntryBootFields(10), 10, 11, 19},
+        {EntryBootFields(10), 13, 14, 19},   {GroundingKitFields(3), 1, 4, 3}, {GroundingKitFields(3), 3, 6, 3},
+        {WeatherproofingFields(3), 2, 4, 3},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.layout.FieldOf(c.type), c.field);
+        EXPECT_EQ(c.layout.TypeOf(c.field), c.type);
+        EXPECT_EQ(c.layout.LastType(), c.lastType);
+    }
+    EXPECT_EQ(LineValue("1=1|HGS-12|"), "1|HGS-12|");
+    EXPECT_EQ(LineValue("Angle=Angle Member=x"), "Angle Member=x") << "the value starts after the first \"=\"";
+    EXPECT_EQ(LineValue("; comment"), "");
+}
+
+TEST(AccessoryItems, AssembledInOrderAndRenamed)
+{
+    TempDir dir;
+    TBigIniFile list(dir.Write("accessorylist.dat", "[KF12]\n1=C12-DM|Connector|6|\n2=PTK-12|Tool kit|9|\n"
+                                                    "[All]\n1=CTB-100|Cable ties|1|\n"
+                                                    "[Foam]\n1=CUT-158|Cutter|9|\n"
+                                                    "[Air]\n1=DHY-2|Dehydrator|9|\n"));
+    const LineList surge{"0|3000|SGN-300|srg.gif|Gas Tube Protector|N Male|N Male|",
+                         "1700|2500|SQD-1725|srg.gif|Quarter-Wave Protector|7-16 DIN Male|7-16 DIN Male|"};
+    const Band band{806, 960};
+    const auto items = AssembleAccessoryItems(list, "kf12", "FOAM", surge, &band);
+    std::vector<std::string> lines;
+    for (const AccessoryItem& item : items)
+        lines.push_back(item.line);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "1=C12-DM|Connector|6|",
+                         "2=PTK-12|Tool kit|9|",
+                         "3=CTB-100|Cable ties|1|",
+                         "4=CUT-158|Cutter|9|",
+                         "5=SGN-300|Gas Tube Protector|8|",
+                     }));
+    EXPECT_EQ(items[3].fromSection, "Foam");
+    EXPECT_EQ(items[3].fromIndex, 0u);
+    EXPECT_EQ(items[4].fromSection, "");
+
+    EXPECT_EQ(AssembleAccessoryItems(list, "KE107", "EW", surge, nullptr).size(), 1u) << "only [All]";
+    EXPECT_EQ(AccessoryTypeSection("AIR"), "Air");
+    EXPECT_EQ(AccessoryTypeSection("EW"), "Waveguide");
+    EXPECT_EQ(AccessoryTypeSection(""), "");
+}
+
+TEST(PriceList, FirstLineOfAPartCounts)
+{
+    const LineList prices{"Type|Group|Part Number|Unit|Description|Price|", "P|HDW|AAD-3|PK|Angle Adapter|47.25|",
+                          "P|HDW|aad-3|PK|Other case|1.00|", "P|HDW|AAD-3|PK|Repeat|2.00|", "P|ENT|EP4-12|EA|Plate||"};
+    const PriceIndex index(prices);
+    EXPECT_EQ(index.Find("AAD-3"), 1u);
+    EXPECT_EQ(index.Find("aad-3"), 2u) << "part numbers compare with case";
+    EXPECT_EQ(index.Find("EP4-12"), 4u);
+    EXPECT_FALSE(index.Find("KOVA"));
+    EXPECT_EQ(FindPriceRecord(prices, "AAD-3"), "P|HDW|AAD-3|PK|Angle Adapter|47.25|");
+    EXPECT_EQ(FindPriceRecord(prices, "KOVA"), std::string(33, '|'));
+}
+
+TEST(IniLines, LineNumbersFollowTheStoresLoading)
+{
+    // A comment before the first section, blank and Ctrl-Z lines, a repeated section whose
+    // lines are dropped up to the next new header ("[Two] " ends in a blank: no header).
+    const std::string text = "; top comment\r\n"
+                             "[One]\r\n"
+                             "a=1\r\n"
+                             "\r\n"
+                             "\x1a\r\n"
+                             "b=2\r\n"
+                             "[Two]\r\n"
+                             "c=3\r\n"
+                             "; kept\r\n"
+                             "[one]\r\n"
+                             "dropped=4\r\n"
+                             "[Two] \r\n"
+                             "also dropped\r\n";
+    const IniLines lines(LineList::FromText(text));
+    EXPECT_EQ(lines.HeaderLineOf("one"), 2);
+    EXPECT_EQ(lines.Find("ONE")->lines, (std::vector<int>{3, 6}));
+    EXPECT_EQ(lines.Find("Two")->lines, (std::vector<int>{8, 9}));
+    EXPECT_EQ(lines.LineOf("Two", 1), 9);
+    EXPECT_EQ(lines.LineOf("Two", 2), 0);
+    EXPECT_EQ(lines.LineOf("Three", 0), 0);
+    ASSERT_EQ(lines.Repeats().size(), 1u);
+    EXPECT_EQ(lines.Repeats()[0].line, 10);
+    EXPECT_EQ(lines.Repeats()[0].firstLine, 2);
+
+    // The store keeps exactly the lines counted.
+    TempDir dir;
+    TBigIniFile ini(dir.Write("t.ini", text));
+    for (const char* section : {"One", "Two"}) {
+        std::vector<std::string> kept;
+        ini.ReadSectionValues(section, kept);
+        EXPECT_EQ(kept.size(), lines.Find(section)->lines.size()) << section;
+    }
+}
+
+} // namespace
+} // namespace tav
