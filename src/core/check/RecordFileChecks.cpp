@@ -73,7 +73,6 @@ void CheckTransmissionLines(Context& c)
                 numeric = false;
                 if (f > closed)
                     continue; // already told: the field is not closed
-
                 c.Error(at, "field " + IntToStr(f) + " " + Quote(GetFieldView(line, f)) +
                                 " is not a number; the cable page stops with a conversion error");
             }
