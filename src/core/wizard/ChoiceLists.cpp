@@ -1,5 +1,6 @@
 #include "core/wizard/ChoiceLists.h"
 
+#include "core/catalog/CatalogueFile.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
@@ -12,11 +13,6 @@ namespace tav {
 
 namespace {
 
-constexpr const char* kCategoriesSection = "Categories";
-constexpr const char* kTypesSection = "Types";
-// The section whose records apply to every transmission line.
-constexpr const char* kAnyLineSection = "tline";
-
 // The caption the categories (or types) list gives for a key; empty when it has none.
 std::string_view CaptionOf(const std::vector<std::string>& captions, std::string_view key)
 {
@@ -27,7 +23,7 @@ std::string_view CaptionOf(const std::vector<std::string>& captions, std::string
 
 std::string SectionKeyFor(const CatalogueSource& source, std::string_view cableKey)
 {
-    return std::string(source.keyedByCable ? cableKey : std::string_view(kAnyLineSection));
+    return std::string(source.keyedByCable ? cableKey : std::string_view(kGpsSectionKey));
 }
 
 WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fileName, std::string_view sectionKey)
