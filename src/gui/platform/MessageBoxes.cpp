@@ -86,9 +86,9 @@ BoxAnswer QtMessageBoxes::Show(QWidget* parent, const BoxRequest& request)
     }
 
     QMap<QAbstractButton*, BoxButton> roles;
-    for (const BoxButtonSpec& spec : request.buttons) {
+    for (const BoxButtonSpec& entry : request.buttons) {
         QAbstractButton* b = nullptr;
-        switch (spec.button) {
+        switch (entry.button) {
         case BoxButton::Ok:
             b = box.addButton(QMessageBox::Ok);
             break;
@@ -103,19 +103,19 @@ BoxAnswer QtMessageBoxes::Show(QWidget* parent, const BoxRequest& request)
             break;
         case BoxButton::Custom1:
         case BoxButton::Custom2:
-            b = box.addButton(spec.caption, QMessageBox::ActionRole);
+            b = box.addButton(entry.caption, QMessageBox::ActionRole);
             break;
         }
-        if (!spec.caption.isEmpty())
-            b->setText(spec.caption);
+        if (!entry.caption.isEmpty())
+            b->setText(entry.caption);
         if (request.minimumButtonWidth > 0)
             b->setMinimumWidth(request.minimumButtonWidth);
-        roles.insert(b, spec.button);
-        if (spec.button == request.defaultButton) {
+        roles.insert(b, entry.button);
+        if (entry.button == request.defaultButton) {
             if (auto* push = qobject_cast<QPushButton*>(b))
                 box.setDefaultButton(push);
         }
-        if (spec.button == BoxButton::Cancel || request.buttons.size() == 1)
+        if (entry.button == BoxButton::Cancel || request.buttons.size() == 1)
             box.setEscapeButton(b);
     }
     QCheckBox* check = nullptr;
@@ -129,8 +129,8 @@ BoxAnswer QtMessageBoxes::Show(QWidget* parent, const BoxRequest& request)
     answer.button = roles.value(box.clickedButton(), request.defaultButton);
     if (!box.clickedButton() && request.buttons.size() > 1) {
         // Closed without a button: the escape answer, if the box has one.
-        for (const BoxButtonSpec& spec : request.buttons)
-            if (spec.button == BoxButton::Cancel)
+        for (const BoxButtonSpec& entry : request.buttons)
+            if (entry.button == BoxButton::Cancel)
                 answer.button = BoxButton::Cancel;
     }
     answer.checked = check && check->isChecked();
