@@ -115,8 +115,8 @@ TEST(Obsolete, SubstitutionInTheAccessoryList)
         {"accepted, replacement already ordered: added, box as it was", 4, true, 2, false, true, true, 0, false, 9,
          false, true, 1},
         {"accepted while only a quantity was typed", 3, false, 0, false, true, true, 0, false, 7, true, true, 1},
-        {"accepted, replacement not in the list: the old row drops to 0", 4, true, 0, false, true, false, 0, false, 0,
-         false, true, 1},
+        {"accepted, replacement not in the list: the old part keeps the order", 4, true, 0, false, true, false, 7, true,
+         0, false, false, 1},
         {"kept and ticked: recommended quantity", 4, true, 0, false, false, true, 7, true, 0, false, false, 1},
         {"kept, typed quantity stays", 4, false, 0, false, false, true, 4, false, 0, false, false, 1},
         {"nothing ordered: not asked", 0, false, 0, false, true, true, 0, false, 0, false, false, 0},
@@ -143,6 +143,7 @@ TEST(Obsolete, SubstitutionInTheAccessoryList)
         EXPECT_EQ(rows[2].quantity, c.qty2) << c.what;
         EXPECT_EQ(rows[2].useRecommended, c.tick2) << c.what;
         EXPECT_EQ(s.replacementRow.has_value(), c.replaced && c.replacementListed) << c.what;
+        EXPECT_EQ(s.missingReplacement.has_value(), c.accept && c.offers == 1 && !c.replacementListed) << c.what;
         if (s.replacementRow) {
             EXPECT_EQ(*s.replacementRow, 2u) << c.what;
         }

@@ -68,22 +68,25 @@ ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited
     if (IsObsolete(obsolete, part)) {
         const std::string chosen = offer(part);
         if (chosen != part) {
-            result.replaced = true;
-            row.quantity = 0;
-            row.useRecommended = false;
-            for (size_t i = 0; i < rows.size(); ++i) {
-                AccessoryRow& target = rows[i];
-                if (target.heading || target.part != chosen)
-                    continue;
+            std::optional<size_t> found;
+            for (size_t i = 0; i < rows.size() && !found; ++i)
+                if (!rows[i].heading && !chosen.empty() && rows[i].part == chosen)
+                    found = i;
+            if (!found) {
+                result.missingReplacement = chosen;
+            } else {
+                AccessoryRow& target = rows[*found];
                 // The replacement takes over what the old part was going to need.
                 const int q = recommended(part, target.section);
+                row.quantity = 0;
+                row.useRecommended = false;
                 if (target.quantity == 0)
                     target.useRecommended = true;
                 target.quantity += q;
-                result.replacementRow = i;
-                break;
+                result.replaced = true;
+                result.replacementRow = found;
+                return result;
             }
-            return result;
         }
     }
     if (row.useRecommended)

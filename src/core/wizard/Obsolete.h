@@ -58,12 +58,17 @@ struct ListSubstitution
 {
     bool replaced = false;                // the user took the replacement
     std::optional<size_t> replacementRow; // the row that received the quantity; to be made current and shown
+    // The user took a replacement the list does not offer; the obsolete part stays ordered
+    // and the page should say why.
+    std::optional<std::string> missingReplacement;
 };
 
 // After an edit of a row of the accessory list: an obsolete part whose replacement the
 // user accepts hands its recommended quantity over to the replacement's row (ticking
 // its box if it had nothing yet) and drops to 0 itself; otherwise a ticked row gets its
-// recommended quantity. Rows with nothing ordered and nothing ticked are left alone.
+// recommended quantity. A replacement without a row of its own cannot take the order
+// over, so the obsolete part keeps it rather than the order being lost. Rows with nothing
+// ordered and nothing ticked are left alone.
 ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,
                                   const std::function<std::string(std::string_view part)>& offer,
                                   const RecommendedQuantityFn& recommended);
