@@ -487,12 +487,7 @@ void TfrmMain::Meters1Click()
 
 void TfrmMain::ChangeUnit(bool meters)
 {
-    struct KeepRow
-    {
-        WizardState& s;
-        explicit KeepRow(WizardState& state) : s(state) { s.keepRow = true; }
-        ~KeepRow() { s.keepRow = false; }
-    } keepRow(state_);
+    const GuardScope keepRow(state_.keepRow);
 
     const bool changed = state_.meters != meters;
     state_.meters = meters;

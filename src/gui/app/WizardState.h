@@ -9,6 +9,20 @@
 
 namespace tav::gui {
 
+// Raises one of the wizard's flags (a guard, filling, keep-row) for as long as it lives,
+// also when the work ends in an error.
+class GuardScope
+{
+public:
+    explicit GuardScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~GuardScope() { flag_ = false; }
+    GuardScope(const GuardScope&) = delete;
+    GuardScope& operator=(const GuardScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 // While a group's flag is set, its change handler only updates its picture: the program
 // is moving the group's pick lists itself and the part must not be resolved again.
 struct GuardFlags

@@ -47,19 +47,6 @@ QComboBox* MakeCombo(QWidget* parent, const char* name)
     return box;
 }
 
-// Raises the filling flag for the life of a refill, however the refill ends.
-class FillingScope
-{
-public:
-    explicit FillingScope(WizardState& state) : state_(state) { state_.filling = true; }
-    ~FillingScope() { state_.filling = false; }
-    FillingScope(const FillingScope&) = delete;
-    FillingScope& operator=(const FillingScope&) = delete;
-
-private:
-    WizardState& state_;
-};
-
 } // namespace
 
 ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent)
@@ -340,7 +327,7 @@ void ParamsPage::EvaluateLines()
     const int savedRow = state_.keepRow ? grdTlines->currentRow() : 0;
     std::vector<std::string> rows;
     {
-        FillingScope filling(state_);
+        const GuardScope filling(state_.filling);
         ShowRows({});
         if (const auto band = CurrentBand()) {
             const EvaluationInputs inputs{band->beginning, band->ending, TotalLength(), state_.meters, Waveguide()};
@@ -527,7 +514,7 @@ void ParamsPage::cboCableListChange()
     if (!cable) {
         // A text that names no line: no cable, no row, nothing stale.
         {
-            FillingScope filling(state_);
+            const GuardScope filling(state_.filling);
             ShowRows({});
         }
         ClearCable();
@@ -546,7 +533,7 @@ void ParamsPage::cboCableListChange()
                                   state_.meters, Waveguide()};
     const std::string row = EvaluateLine(line, inputs);
     {
-        FillingScope filling(state_);
+        const GuardScope filling(state_.filling);
         ShowRows({row});
     }
     SelectCable(CurrentRowPart());

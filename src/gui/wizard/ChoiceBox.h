@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/app/WizardState.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,18 +24,5 @@ void EnsureNoneChoice(QComboBox& box);
 // as wide as the box plus the number of characters of the longest entry plus 15 pixels.
 void WidenDropDown(QComboBox& box);
 int DropDownWidth(const QComboBox& box);
-
-// Sets a group's guard flag for as long as it lives, also when the work ends in an error.
-class GuardScope
-{
-public:
-    explicit GuardScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~GuardScope() { flag_ = false; }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace tav::gui
