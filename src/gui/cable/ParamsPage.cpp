@@ -9,6 +9,7 @@
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TextCodec.h"
+#include "gui/app/TypeAhead.h"
 #include "gui/catalog/CheckNumericCombo.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -68,7 +68,7 @@ ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& imag
     connect(cboCableList->lineEdit(), &QLineEdit::textEdited, this,
             [this] { Guarded([this] { cboCableListChange(); }); });
     connect(cboCableList, &QComboBox::activated, this, [this] { Guarded([this] { cboCableListChange(); }); });
-    cboCableList->lineEdit()->installEventFilter(this);
+    cableTypeAhead_ = new TypeAhead(cboCableList);
     connect(seHorizontalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
     connect(seVerticalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
     connect(rbFeet, &QRadioButton::clicked, this, [this] { emit unitClicked(false); });
@@ -189,13 +189,6 @@ void ParamsPage::BuildLayout()
 template <typename F> void ParamsPage::Guarded(F&& handler)
 {
     RunGuarded(platform_.boxes, window(), std::forward<F>(handler));
-}
-
-bool ParamsPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == cboCableList->lineEdit() && event->type() == QEvent::KeyPress)
-        lastKey_ = static_cast<QKeyEvent*>(event)->key();
-    return QWidget::eventFilter(watched, event);
 }
 
 std::optional<Band> ParamsPage::CurrentBand() const
@@ -490,25 +483,8 @@ void ParamsPage::cboCableListChange()
 {
     if (!cboCableList->isEnabled())
         return;
+    cableTypeAhead_->Complete();
     QLineEdit* edit = cboCableList->lineEdit();
-    const QString typed = edit->text();
-    if (lastKey_ == Qt::Key_Backspace || lastKey_ == Qt::Key_Delete) {
-        edit->deselect();
-        edit->setCursorPosition(static_cast<int>(typed.size()));
-    } else {
-        for (int i = 0; i < cboCableList->count(); ++i) {
-            const QString entry = cboCableList->itemText(i);
-            if (entry.startsWith(typed, Qt::CaseInsensitive)) {
-                {
-                    const QSignalBlocker block(cboCableList);
-                    cboCableList->setCurrentIndex(i);
-                    edit->setText(entry);
-                }
-                edit->setSelection(static_cast<int>(entry.size()), -static_cast<int>(entry.size() - typed.size()));
-                break;
-            }
-        }
-    }
 
     const auto cable = FindCable(state_.lists.tlines, ToData(edit->text()));
     if (!cable) {

@@ -24,6 +24,7 @@ namespace tav::gui {
 class TDecimalSpinEdit;
 class TImage;
 class TRadioGroup;
+class TypeAhead;
 
 // The first page: band, type and diameter narrow the catalogue down to candidate lines,
 // evaluated for the run; the chosen row is the selected cable. A specific cable can be
@@ -90,9 +91,6 @@ signals:
     void specificModeLeft();
     void listNowClicked();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void BuildLayout();
     template <typename F> void Guarded(F&& handler);
@@ -105,7 +103,7 @@ private:
     WizardState& state_;
     Platform& platform_;
     ImageLoader& images_;
-    int lastKey_ = 0;
+    TypeAhead* cableTypeAhead_ = nullptr;
 };
 
 } // namespace tav::gui
