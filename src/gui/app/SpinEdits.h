@@ -14,6 +14,8 @@ public:
 
     // Sets the value from a number text; throws ConversionError when it is none.
     void SetText(const QString& text);
+    // The value as the box writes it, also while a typed text is still being edited.
+    QString ValueText() const { return textFromValue(value()); }
 
 protected:
     QString textFromValue(double value) const override;

@@ -3,6 +3,7 @@
 #include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/settings/CustomizePages.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Selection.h"
 #include "gui/app/ComboBoxes.h"
@@ -12,6 +13,7 @@
 #include "gui/app/TImage.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
+#include "gui/settings/TfrmCustom.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -137,6 +139,7 @@ void TfrmMain::CreateMenu()
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
     connect(Feet1, &QAction::triggered, this, &TfrmMain::Feet1Click);
     connect(Meters1, &QAction::triggered, this, &TfrmMain::Meters1Click);
+    connect(Customize1, &QAction::triggered, this, &TfrmMain::Customize1Click);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -501,6 +504,37 @@ void TfrmMain::ChangeUnit(bool meters)
     RecomputeListQuantities();
 }
 
+void TfrmMain::Customize1Click()
+{
+    bool wrote = false;
+    {
+        TfrmCustom dialog(platform_, state_.folders.data, images_->ImagesFolder(), state_.lists.tlines, state_.cableKey,
+                          this);
+        dialog.exec();
+        wrote = dialog.WroteSettings();
+    }
+    AfterCustomize(wrote);
+}
+
+void TfrmMain::AfterCustomize(bool wroteSettings)
+{
+    const int page = CurrentPage();
+    const FramePage shown = page == kParams        ? FramePage::Cable
+                            : page == kAccessories ? FramePage::Accessories
+                                                   : FramePage::Other;
+    const CustomizeFollowUp next = FollowUpAfterCustomize(wroteSettings, shown, chkMiscOnly->isChecked());
+    if (next.applyCablePreset)
+        RunGuarded(platform_.boxes, this, [&] { ApplyStartupSettings(); });
+    if (!next.reloadWizardLists && !next.refreshAccessoryList)
+        return;
+    HourglassCursor wait;
+    // One failing refresh must not keep the other from running.
+    if (next.reloadWizardLists)
+        RunGuarded(platform_.boxes, this, [&] { FillAccessoryPages(); });
+    if (next.refreshAccessoryList)
+        RunGuarded(platform_.boxes, this, [&] { RefreshAccessoryList(); });
+}
+
 void TfrmMain::ShowUnitMarks()
 {
     (state_.meters ? Meters1 : Feet1)->setChecked(true);
@@ -658,6 +692,8 @@ void TfrmMain::ApplyStartupSettings()
 void TfrmMain::BuildAccessoryList() {}
 
 void TfrmMain::FillAccessoryPages() {}
+
+void TfrmMain::RefreshAccessoryList() {}
 
 void TfrmMain::BuildListOfMaterials() {}
 

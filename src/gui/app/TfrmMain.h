@@ -137,6 +137,7 @@ public slots:
     void seHorizontalLengthChange();
     void Feet1Click();
     void Meters1Click();
+    void Customize1Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -165,10 +166,15 @@ private:
     // Leaves the first page for the accessories: the accessory list and the captions follow the cable.
     void LeaveCablePage();
     void RecomputeListQuantities();
+    // Brings the current page up to date with what the customize dialog wrote.
+    void AfterCustomize(bool wroteSettings);
 
     // Work that later stages of the wizard hook in.
     void BuildAccessoryList();
     void FillAccessoryPages();
+    // BuildAccessoryList for settings that changed under a list in use: rows listed again
+    // keep the quantity and the recommended-quantity tick the user gave them.
+    void RefreshAccessoryList();
     void BuildListOfMaterials();
     void OpenProject(const QString& fileName);
 
