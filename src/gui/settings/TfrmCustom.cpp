@@ -161,6 +161,7 @@ void TfrmCustom::BuildLayout()
 QWidget* TfrmCustom::BuildHangerPage(int family, const QString& caption)
 {
     auto* page = new QWidget;
+    tsHangers[family] = page;
     const QString n = QString::number(family + 1);
     page->setObjectName("tsHangers" + n);
     page->setAccessibleName(caption);

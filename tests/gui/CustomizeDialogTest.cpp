@@ -1,0 +1,492 @@
+#include "core/app/Installation.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+#include "gui/settings/TfrmCustom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmCustom;
+
+const char* kTlines = "Part|Key|Begin|End|Type|Diameter|k1|k2|P|Peak|x|x|Picture|\n"
+                      "FB-2|K1|806|960|FOAM|1/2|0.2|0.001|30|40|||k1.gif|\n"
+                      "FA-1|k1|806|960|FOAM|1/2|0.2|0.001|30|40|||k1.gif|\n"
+                      "AX-1|K2|806|960|AIR|7/8|0.1|0.0005|60|80|||k2.gif|\n"
+                      "EW-1|K3|5925|6425|EW|E-63|3650|1200|20|30|||k3.gif|\n"
+                      "EW-2|K4|5925|6425|EW|E-63|3650|1200|20|30|||k3.gif|\n";
+
+// K1 has hangers of families 1 (two lines, own spacings) and 3; K2 a spacing that is no
+// number; K3 no section; K4 only family 3.
+const std::string kSettings = "[General]\nSelectCable=0\nSelectCableType=1\nSelectCableName=FA-1\n\n"
+                              "[OldParts]\nObsoleteWarning=0\nObsoleteWizard=1\nObsoleteList=0\n\n"
+                              "[Grounding]\nSpacing=200\n\n[Hoist]\nSpacing=0x96\n\n"
+                              "[K1]\nH1=PA|1|3|\nH2=PB|1|5|\nH3=PC|3|2.12345|\n\n"
+                              "[K2]\nH1=PX|2|abc|\n\n[K4]\nH1=PD|3|4|\n\n";
+const std::string kDefaults = "[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-1\r\n\r\n"
+                              "[OldParts]\r\nObsoleteWarning=1\r\n\r\n[K1]\r\nH1=PA|1|6|\r\n\r\n";
+const std::string kAdvanced = "A|12|\nB|-2|\n";
+
+class CustomizeDialog : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    FakePlatform fake;
+    LineList tlines;
+    std::unique_ptr<TfrmCustom> dlg;
+
+    void SetUp() override
+    {
+        Write("tlines.dat", kTlines);
+        Write("settings.dat", kSettings);
+        Write("defaults.dat", kDefaults);
+        Write("advanced.dat", kAdvanced);
+        for (const char* picture : {"plainhold1.gif", "latchor1.gif", "klemmit4.gif", "vornclamp.gif", "stackor1.gif",
+                                    "ground.gif", "hoist.gif"})
+            dir.Write(std::string("images/") + picture, DotGif());
+    }
+
+    void Write(const std::string& name, const std::string& bytes) { dir.Write("dat/" + name, bytes); }
+    std::string Read(const std::string& name) const { return dir.Read("dat/" + name); }
+
+    void Open(const std::string& cableKey = "K1")
+    {
+        tlines = LoadCatalogueList(dir.Path() + "dat/tlines.dat", true);
+        dlg = std::make_unique<TfrmCustom>(fake.platform, dir.Path() + "dat/",
+                                           QString::fromStdString(dir.Path() + "images/"), tlines, cableKey);
+    }
+
+    bool TabShown(QWidget* page) const { return dlg->pcCustomize->isTabVisible(dlg->pcCustomize->indexOf(page)); }
+
+    static void Type(gui::TDecimalSpinEdit* spin, const QString& text)
+    {
+        auto* edit = spin->findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    QStringList Rows() const
+    {
+        QStringList rows;
+        for (int r = 0; r < dlg->grdDefaultQuantities->rowCount(); ++r)
+            rows << dlg->grdDefaultQuantities->item(r, 0)->text() + "=" +
+                        QString::number(qobject_cast<QSpinBox*>(dlg->grdDefaultQuantities->cellWidget(r, 1))->value());
+        return rows;
+    }
+
+    bool SaveEnabled() const { return dlg->btnSave->isEnabled() && dlg->btnSaveSettings->isEnabled(); }
+};
+
+TEST_F(CustomizeDialog, UntouchedOkAndSaveLeaveTheDemoFilesByteIdentical)
+{
+    const std::filesystem::path demo(TAVROLIN_DEMO_DIR);
+    std::filesystem::remove_all(dir.Path() + "dat");
+    std::filesystem::remove_all(dir.Path() + "images");
+    std::filesystem::copy(demo / "dat", dir.Path() + "dat");
+    std::filesystem::copy(demo / "images", dir.Path() + "images");
+    const std::string settings = Read("settings.dat");
+    struct Case
+    {
+        QPushButton* TfrmCustom::*button;
+        std::string advanced;
+        QStringList boxes;
+    };
+    const Case cases[] = {
+        {&TfrmCustom::btnSave, Read("advanced.dat"), {}},
+        // A canonical file with overrides and LF line ends.
+        {&TfrmCustom::btnSaveSettings, "KOVA|4|\nPHK-12|-1|\n", {"Settings have been saved"}},
+    };
+    for (const Case& c : cases) {
+        Write("advanced.dat", c.advanced);
+        fake.boxes.Clear();
+        Open("KF12");
+        EXPECT_EQ(dlg->lblHangerPart[0]->text(), "PHK-12");
+        EXPECT_EQ(dlg->cboDefaultCable->currentText(), "KF12-50-C9");
+        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        EXPECT_EQ(Read("settings.dat"), settings);
+        EXPECT_EQ(Read("advanced.dat"), c.advanced);
+        EXPECT_FALSE(dlg->WroteSettings());
+        EXPECT_EQ(fake.boxes.Texts(), c.boxes);
+    }
+    EXPECT_EQ(Rows(), (QStringList{"KOVA=4", "PHK-12=-1"}));
+}
+
+TEST_F(CustomizeDialog, HangerPagesShowTheirFamiliesAndOnlyAnEditedFamilyIsRewritten)
+{
+    Open("k1");
+    EXPECT_EQ(dlg->cboTlines->currentText(), "K1") << "the cable key is matched without regard to case";
+    EXPECT_FALSE(dlg->cboTlines->isEditable()) << "only the catalogue's cable keys can be chosen";
+    EXPECT_EQ(dlg->cboTlines->count(), 4);
+    const bool shown[] = {true, false, true, false, false};
+    for (int f = 0; f < kHangerFamilyCount; ++f)
+        EXPECT_EQ(TabShown(dlg->tsHangers[f]), shown[f]) << f;
+    EXPECT_EQ(dlg->lblHangerPart[0]->text(), "PA");
+    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "3");
+    EXPECT_EQ(dlg->seHangerSpacing[2]->ValueText(), "2.123");
+    EXPECT_EQ(dlg->seHoistGripQty->ValueText(), "150");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+
+    Type(dlg->seHangerSpacing[0], "4.5");
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    const std::string written = Read("settings.dat");
+    EXPECT_NE(written.find("[K1]\r\nH1=PA|1|4.5|\r\nH2=PB|1|4.5|\r\nH3=PC|3|2.12345|\r\n"), std::string::npos)
+        << written;
+    EXPECT_NE(written.find("[Hoist]\r\nSpacing=0x96\r\n"), std::string::npos) << "untouched text is kept";
+
+    Open("K4");
+    EXPECT_TRUE(TabShown(dlg->pcCustomize->currentWidget())) << "the first page is hidden, a shown one is current";
+    EXPECT_EQ(dlg->pcCustomize->currentWidget(), dlg->tsHangers[2]);
+}
+
+TEST_F(CustomizeDialog, ChangingTheLineDiscardsEditsAndAFailedReloadBlocksSaving)
+{
+    Open();
+    Type(dlg->seHangerSpacing[0], "9");
+    dlg->cboTlines->setCurrentText("K2");
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text, "'abc' is not a valid floating point value");
+    EXPECT_FALSE(dlg->btnSave->isEnabled());
+    EXPECT_FALSE(dlg->btnSaveSettings->isEnabled());
+    EXPECT_EQ(dlg->pcCustomize->tabBar()->tabTextColor(dlg->pcCustomize->indexOf(dlg->tsGroundingKits)),
+              QColor(Qt::red));
+
+    dlg->cboTlines->setCurrentText("K1");
+    EXPECT_TRUE(SaveEnabled());
+    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "3") << "the unsaved edit is gone";
+    EXPECT_TRUE(dlg->pcCustomize->tabToolTip(dlg->pcCustomize->indexOf(dlg->tsGroundingKits)).isEmpty());
+
+    dlg->cboTlines->setCurrentText("K3");
+    for (QWidget* page : dlg->tsHangers)
+        EXPECT_FALSE(TabShown(page));
+    EXPECT_EQ(dlg->pcCustomize->currentWidget(), dlg->tsGroundingKits);
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    EXPECT_EQ(Read("settings.dat"), kSettings) << "a key without a section adds nothing";
+}
+
+TEST_F(CustomizeDialog, UnusableValuesAreRefusedAndNothingIsWritten)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(TfrmCustom&)> change;
+        QWidget* TfrmCustom::*page;
+    };
+    const Case cases[] = {
+        {"Plainhold Hangers", [](TfrmCustom& d) { Type(d.seHangerSpacing[0], "0"); }, nullptr},
+        {"Grounding Kits", [](TfrmCustom& d) { Type(d.seGroundingKitQty, "2.5"); }, &TfrmCustom::tsGroundingKits},
+        {"Hoisting Grips", [](TfrmCustom& d) { Type(d.seHoistGripQty, "0"); }, &TfrmCustom::tsHoistingGrips},
+        {"\"A|B\"", [](TfrmCustom& d) { d.grdDefaultQuantities->item(0, 0)->setText("A|B"); },
+         &TfrmCustom::tsOtherDefaults},
+        {"line break", [](TfrmCustom& d) { d.grdDefaultQuantities->item(1, 0)->setText("B\nC"); },
+         &TfrmCustom::tsOtherDefaults},
+    };
+    for (const Case& c : cases) {
+        for (QPushButton* TfrmCustom::*button : {&TfrmCustom::btnSave, &TfrmCustom::btnSaveSettings}) {
+            fake.boxes.Clear();
+            Open();
+            dlg->chkOldInList->setChecked(true); // something a save would write
+            c.change(*dlg);
+            QTest::mouseClick(dlg.get()->*button, Qt::LeftButton);
+            EXPECT_NE(dlg->result(), QDialog::Accepted) << c.what;
+            ASSERT_EQ(fake.boxes.shown.size(), 1u) << c.what;
+            EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Warning) << c.what;
+            EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.what)) << fake.boxes.shown[0].text.toStdString();
+            EXPECT_EQ(dlg->pcCustomize->currentWidget(), c.page ? dlg.get()->*c.page : dlg->tsHangers[0]) << c.what;
+            EXPECT_EQ(Read("settings.dat"), kSettings) << c.what;
+            EXPECT_EQ(Read("advanced.dat"), kAdvanced) << c.what;
+            EXPECT_FALSE(dlg->WroteSettings());
+        }
+    }
+}
+
+TEST_F(CustomizeDialog, OkAndSaveWriteTheirStepsInTheirOwnOrder)
+{
+    // Sections that are missing are appended in the order the steps write them.
+    const std::string bare = "[OldParts]\nObsoleteList=0\n\n[K1]\nH1=PA|1|3|\n\n";
+    struct Case
+    {
+        QPushButton* TfrmCustom::*button;
+        const char* lastSections;
+    };
+    const Case cases[] = {
+        {&TfrmCustom::btnSave, "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"
+                               "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"},
+        {&TfrmCustom::btnSaveSettings,
+         "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"
+         "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        Write("settings.dat", bare);
+        Open();
+        dlg->cboDefaultCable->setEditText("FA-1");
+        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        const std::string written = Read("settings.dat");
+        EXPECT_EQ(written, "[OldParts]\r\nObsoleteList=0\r\nObsoleteWarning=0\r\nObsoleteWizard=0\r\n\r\n"
+                           "[K1]\r\nH1=PA|1|3|\r\n\r\n" +
+                               std::string(c.lastSections));
+        EXPECT_TRUE(dlg->WroteSettings());
+    }
+
+    // A step that fails stops the save: the steps before it stay done, the later ones are not run.
+    Write("settings.dat", kSettings);
+    std::filesystem::remove(dir.Path() + "dat/advanced.dat");
+    std::filesystem::create_directory(dir.Path() + "dat/advanced.dat");
+    fake.boxes.Clear();
+    Open();
+    dlg->chkOldInList->setChecked(true);
+    dlg->chkSelectCable->setChecked(true);
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Error);
+    EXPECT_NE(dlg->result(), QDialog::Accepted) << "the dialog stays open";
+    EXPECT_TRUE(dlg->WroteSettings());
+    const std::string written = Read("settings.dat");
+    EXPECT_NE(written.find("ObsoleteList=1"), std::string::npos);
+    EXPECT_NE(written.find("SelectCable=0"), std::string::npos) << "the selection options came after the failure";
+}
+
+TEST_F(CustomizeDialog, ARestoreThatDoesNotHappenChangesNothing)
+{
+    struct Case
+    {
+        const char* what;
+        BoxButton answer;
+        bool defaults;
+        QStringList boxes;
+    };
+    const QString question = "Are you sure you want to restore all of your settings to the default \nBrimcor settings?";
+    const Case cases[] = {
+        {"No", BoxButton::No, true, {question}},
+        {"Cancel", BoxButton::Cancel, true, {question}},
+        {"Yes without defaults.dat", BoxButton::Yes, false, {question, "*"}},
+    };
+    for (const Case& c : cases) {
+        if (!c.defaults)
+            std::filesystem::remove(dir.Path() + "dat/defaults.dat");
+        fake.boxes.Clear();
+        Open();
+        dlg->chkSelectCable->setChecked(true);
+        fake.boxes.script.push_back([&c](const gui::BoxRequest&) { return gui::BoxAnswer{c.answer, false}; });
+        QTest::mouseClick(dlg->btnRestore, Qt::LeftButton);
+        QStringList texts = fake.boxes.Texts();
+        if (texts.size() == 2 && fake.boxes.shown[1].kind == gui::BoxKind::Error)
+            texts[1] = "*";
+        EXPECT_EQ(texts, c.boxes) << c.what;
+        EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2"})) << c.what;
+        EXPECT_TRUE(dlg->chkSelectCable->isChecked()) << c.what;
+        EXPECT_EQ(Read("settings.dat"), kSettings) << c.what;
+        EXPECT_EQ(Read("advanced.dat"), kAdvanced) << c.what;
+    }
+    EXPECT_EQ(fake.sounds.beeps, 0);
+}
+
+TEST_F(CustomizeDialog, RestoreReloadsEveryPageSoAFollowingOkKeepsTheDefaults)
+{
+    Open();
+    dlg->chkSelectCable->setChecked(false);
+    dlg->rbFoam->setChecked(true);
+    Type(dlg->seHangerSpacing[0], "8");
+    QTest::mouseClick(dlg->btnRestore, Qt::LeftButton); // the unscripted box answers Yes
+    EXPECT_EQ(fake.boxes.Texts().last(), "Default settings have been restored.");
+    EXPECT_EQ(fake.sounds.beeps, 1);
+    const std::string restored = "[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-1\r\n\r\n"
+                                 "[OldParts]\r\nObsoleteWarning=1\r\n\r\n[K1]\r\nH1=PA|1|6|\r\n\r\n";
+    EXPECT_EQ(Read("settings.dat"), restored);
+    EXPECT_EQ(Read("advanced.dat"), "");
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_TRUE(dlg->chkSelectCable->isChecked());
+    EXPECT_TRUE(dlg->rbAir->isChecked());
+    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "AX-1");
+    EXPECT_TRUE(dlg->chkRecomendReplace->isChecked());
+    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "6");
+
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    const std::string after = Read("settings.dat");
+    EXPECT_NE(after.find("[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-1\r\n"),
+              std::string::npos)
+        << after;
+    EXPECT_NE(after.find("H1=PA|1|6|"), std::string::npos);
+    EXPECT_EQ(Read("advanced.dat"), "");
+}
+
+TEST_F(CustomizeDialog, ABrokenOverrideFileOpensWithSavingDisabledUntilRepaired)
+{
+    struct Case
+    {
+        const char* repair;
+        QPushButton* TfrmCustom::*button;
+        BoxButton answer;
+        bool repaired;
+    };
+    const Case cases[] = {
+        {"Clear List, No", &TfrmCustom::btnReloadOther, BoxButton::No, false},
+        {"Clear List, Yes", &TfrmCustom::btnReloadOther, BoxButton::Yes, true},
+        {"Restore Defaults", &TfrmCustom::btnRestore, BoxButton::Yes, true},
+    };
+    for (const Case& c : cases) {
+        Write("settings.dat", kSettings);
+        Write("advanced.dat", "A|1|\nB|x|\nC|2|\n");
+        fake.boxes.Clear();
+        Open();
+        ASSERT_EQ(fake.boxes.Texts(), QStringList{"'x' is not a valid integer value"}) << c.repair;
+        EXPECT_EQ(Rows(), QStringList{"A=1"}) << "the rows before the bad line are shown";
+        EXPECT_FALSE(dlg->btnSave->isEnabled());
+        EXPECT_FALSE(dlg->btnSaveSettings->isEnabled());
+        const int tab = dlg->pcCustomize->indexOf(dlg->tsOtherDefaults);
+        EXPECT_EQ(dlg->pcCustomize->tabBar()->tabTextColor(tab), QColor(Qt::red));
+        EXPECT_TRUE(dlg->pcCustomize->tabToolTip(tab).contains("'x' is not a valid integer value"));
+        EXPECT_EQ(dlg->cboTlines->currentText(), "K1") << "the other pages loaded";
+
+        fake.boxes.script.push_back([&c](const gui::BoxRequest&) { return gui::BoxAnswer{c.answer, false}; });
+        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        EXPECT_EQ(SaveEnabled(), c.repaired) << c.repair;
+        QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+        EXPECT_EQ(dlg->result() == QDialog::Accepted, c.repaired) << c.repair;
+        EXPECT_EQ(Read("advanced.dat"), c.repaired ? "" : "A|1|\nB|x|\nC|2|\n") << c.repair;
+    }
+}
+
+TEST_F(CustomizeDialog, OverrideGridAddsDeletesAndWritesWholeNumbers)
+{
+    Open();
+    QTest::mouseClick(dlg->btnDeleteOther, Qt::LeftButton);
+    EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2"})) << "no selection, nothing deleted";
+    QTest::mouseClick(dlg->btnAddOther, Qt::LeftButton);
+    EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2", "=0"}));
+    dlg->grdDefaultQuantities->item(2, 0)->setText("C");
+    qobject_cast<QSpinBox*>(dlg->grdDefaultQuantities->cellWidget(2, 1))->setValue(-5);
+    dlg->grdDefaultQuantities->clearSelection();
+    dlg->grdDefaultQuantities->selectRow(0);
+    QTest::mouseClick(dlg->btnDeleteOther, Qt::LeftButton);
+    QTest::mouseClick(dlg->btnAddOther, Qt::LeftButton);
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    EXPECT_EQ(Read("advanced.dat"), "B|-2|\r\nC|-5|\r\n|0|\r\n");
+}
+
+TEST_F(CustomizeDialog, CablePresetFollowsTheTypeAndCompletesTypedNames)
+{
+    Write("settings.dat", "[General]\nSelectCableType=7\nSelectCableName=ax-1\n");
+    Open();
+    EXPECT_TRUE(dlg->rbFoam->isChecked()) << "a type that is none leaves the initial one";
+    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "FA-1") << "the stored name is no foam cable";
+    for (QWidget* w : std::initializer_list<QWidget*>{dlg->rbAir, dlg->rbFoam, dlg->rbWaveguide, dlg->cboDefaultCable})
+        EXPECT_FALSE(w->isEnabled());
+    QTest::mouseClick(dlg->chkSelectCable, Qt::LeftButton);
+    EXPECT_TRUE(dlg->cboDefaultCable->isEnabled());
+    QTest::mouseClick(dlg->rbAir, Qt::LeftButton);
+    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "AX-1");
+    QTest::mouseClick(dlg->rbFoam, Qt::LeftButton);
+    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "FA-1") << "an air part is no foam part: the first foam one";
+
+    // Typed the way a user's keys arrive: at the focused box.
+    dlg->show();
+    dlg->pcCustomize->setCurrentWidget(dlg->tsOldParts);
+    dlg->activateWindow();
+    dlg->cboDefaultCable->setFocus();
+    QLineEdit* edit = dlg->cboDefaultCable->lineEdit();
+    edit->clear();
+    QTest::keyClicks(dlg->cboDefaultCable, "fb");
+    EXPECT_EQ(edit->text(), "FB-2");
+    EXPECT_EQ(edit->selectedText(), "-2");
+    QTest::keyClick(dlg->cboDefaultCable, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "FB") << "Backspace shortens the text without completing it again";
+    QTest::keyClicks(dlg->cboDefaultCable, "q");
+    EXPECT_EQ(edit->text(), "FBq") << "a text no entry begins with stays as typed";
+
+    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    EXPECT_EQ(Read("settings.dat"), "[General]\r\nSelectCableType=1\r\nSelectCableName=FBq\r\nSelectCable=1\r\n\r\n"
+                                    "[OldParts]\r\nObsoleteWarning=0\r\nObsoleteWizard=0\r\nObsoleteList=0\r\n\r\n"
+                                    "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n");
+}
+
+class CustomizeFromMainWindow : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<gui::TfrmMain> w;
+
+    void SetUp() override
+    {
+        inst.Register(fake.registry);
+        for (const char* picture : {"plainhold1.gif", "latchor1.gif", "klemmit4.gif", "vornclamp.gif", "stackor1.gif",
+                                    "ground.gif", "hoist.gif"})
+            inst.Image(picture, DotGif());
+    }
+
+    // Opens the dialog from the menu and runs the script while it is shown modally.
+    void Customize(const std::function<void(TfrmCustom&)>& script)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            TfrmCustom* d = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* found = qobject_cast<TfrmCustom*>(top); found && found->isVisible())
+                    d = found;
+            if (!d)
+                return;
+            script(*d);
+            ran = true;
+            if (d->isVisible())
+                d->reject();
+        });
+        w->Customize1->trigger();
+        EXPECT_TRUE(ran);
+    }
+};
+
+TEST_F(CustomizeFromMainWindow, TheCablePageTakesThePresetOnlyWhenTheDialogWroteIt)
+{
+    const std::string settings = "[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-78\r\n\r\n"
+                                 "[OldParts]\r\nObsoleteWarning=0\r\nObsoleteWizard=0\r\nObsoleteList=0\r\n\r\n"
+                                 "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n";
+    inst.Data("settings.dat", settings);
+    w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+    ASSERT_TRUE(w->tsParams->chkCableOnly->isChecked());
+    w->tsParams->chkCableOnly->setChecked(false);
+
+    Customize([](TfrmCustom& d) { QTest::mouseClick(d.btnSave, Qt::LeftButton); });
+    EXPECT_FALSE(w->tsParams->chkCableOnly->isChecked()) << "nothing was written, so nothing is re-applied";
+
+    Customize([](TfrmCustom& d) {
+        d.chkOldInList->setChecked(true);
+        QTest::mouseClick(d.btnCancel, Qt::LeftButton);
+    });
+    EXPECT_FALSE(w->tsParams->chkCableOnly->isChecked());
+    EXPECT_EQ(inst.dir.Read("prog/dat/settings.dat"), settings);
+
+    Customize([](TfrmCustom& d) {
+        d.chkOldInList->setChecked(true);
+        QTest::mouseClick(d.btnSave, Qt::LeftButton);
+    });
+    EXPECT_TRUE(w->tsParams->chkCableOnly->isChecked());
+    EXPECT_EQ(w->tsParams->rgCableType->ItemIndex(), 0);
+    EXPECT_EQ(w->tsParams->cboCableList->currentText(), "AX-78");
+    EXPECT_EQ(w->State().cablePart, "AX-78");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+}
+
+} // namespace
+} // namespace tav::test
