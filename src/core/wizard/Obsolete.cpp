@@ -1,5 +1,6 @@
 #include "core/wizard/Obsolete.h"
 
+#include "core/cable/MetricPart.h"
 #include "core/catalog/RecordLine.h"
 #include "core/settings/SettingsFile.h"
 
@@ -51,6 +52,17 @@ std::string OfferReplacement(const std::string& dataFolder, const LineList& obso
     if (AskReplacement(dataFolder, replacement->Text(), ask))
         return replacement->part;
     return std::string(part);
+}
+
+ChoiceReplacement ReplaceObsoleteChoice(const std::string& dataFolder, bool meters, std::string_view part,
+                                        std::string_view listedPart, const PartOffer& offer)
+{
+    std::string chosen = offer(part);
+    if (chosen == part)
+        return {std::string(part), std::string(listedPart)};
+    // metric.dat and the rows list parts under their imperial numbers.
+    std::string ordered = chosen.empty() ? std::string() : MetricPart(dataFolder, chosen, meters);
+    return {std::move(ordered), std::move(chosen)};
 }
 
 ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,

@@ -41,6 +41,24 @@ bool AskReplacement(const std::string& dataFolder, const std::string& replacemen
 std::string OfferReplacement(const std::string& dataFolder, const LineList& obsolete, std::string_view part,
                              const ReplacementQuestion& ask);
 
+// The part to order in place of an obsolete one: the user's answer to the offer.
+using PartOffer = std::function<std::string(std::string_view part)>;
+
+// An obsolete part chosen on a wizard page, after the offer.
+struct ChoiceReplacement
+{
+    // What its slot gets: the part kept, or the replacement under its own metric number
+    // (empty for a replacement that names no part).
+    std::string ordered;
+    // The part as the catalogue lists it, to move the pick list to.
+    std::string listed;
+};
+
+// Offers the replacement of an obsolete part; listedPart is the part as the catalogue
+// spells it before any metric substitution.
+ChoiceReplacement ReplaceObsoleteChoice(const std::string& dataFolder, bool meters, std::string_view part,
+                                        std::string_view listedPart, const PartOffer& offer);
+
 // One row of the accessory list as the substitution sees it.
 struct AccessoryRow
 {
