@@ -3,6 +3,7 @@
 #include "doubles/TestInstallation.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/wizard/LocationPage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -61,7 +62,7 @@ TEST_F(MainWindowStart, CompleteInstallationStartsQuietlyWithTheListsLoaded)
     EXPECT_EQ(w->State().runsCount, 3);
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
     EXPECT_TRUE(NavigationEnabled(*w, true, false, false));
-    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif");
+    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif");
     EXPECT_EQ(w->imgArrestor->PictureFile(), "na2.gif");
     EXPECT_EQ(fake.sounds.beeps, 0);
 }
@@ -85,7 +86,7 @@ TEST_F(MainWindowStart, EachMissingFileGivesTheMissingFileBox)
         EXPECT_TRUE(NavigationEnabled(*w, false, false, false)) << file.name;
         EXPECT_TRUE(w->State().lists.tlines.empty()) << "no list is loaded";
         EXPECT_TRUE(w->State().lists.price.empty());
-        EXPECT_TRUE(w->imgTower->PictureFile().isEmpty());
+        EXPECT_TRUE(w->tsLocation->imgTower->PictureFile().isEmpty());
 
         std::filesystem::rename(*resolved + ".away", *resolved);
     }
@@ -136,16 +137,16 @@ TEST_F(MainWindowStart, PictureThatCannotBeLoadedIsReportedByName)
     auto w = Start();
     EXPECT_EQ(fake.boxes.Texts(), (QStringList{"Unable to load monopole.gif", "Unable to load parapet.gif"}));
     EXPECT_EQ(fake.sounds.informations, 2);
-    EXPECT_TRUE(w->imgMonopole->PictureFile().isEmpty());
-    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif") << "the other pictures still load";
+    EXPECT_TRUE(w->tsLocation->imgMonopole->PictureFile().isEmpty());
+    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif") << "the other pictures still load";
 
     // A failed load keeps the picture the control had.
     fake.boxes.Clear();
-    EXPECT_FALSE(w->Images().LoadImage(w->imgTower, "missing.gif", true));
-    EXPECT_EQ(w->imgTower->PictureFile(), "tower.gif");
+    EXPECT_FALSE(w->Images().LoadImage(w->tsLocation->imgTower, "missing.gif", true));
+    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif");
     EXPECT_EQ(fake.boxes.Texts(), QStringList{"Unable to load missing.gif"});
     fake.boxes.Clear();
-    EXPECT_FALSE(w->Images().LoadImage(w->imgTower, "missing.gif", false));
+    EXPECT_FALSE(w->Images().LoadImage(w->tsLocation->imgTower, "missing.gif", false));
     EXPECT_TRUE(fake.boxes.shown.empty()) << "silent when errors are not shown";
 }
 

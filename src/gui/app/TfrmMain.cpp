@@ -9,11 +9,16 @@
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
+#include "gui/app/PageHeading.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/settings/TfrmCustom.h"
+#include "gui/wizard/AccessoryTabs.h"
+#include "gui/wizard/AntennaPage.h"
+#include "gui/wizard/LocationPage.h"
+#include "gui/wizard/MountingTab.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -146,58 +151,21 @@ QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
 {
     auto* page = new QWidget;
     page->setObjectName(name);
-    auto* layout = new QVBoxLayout(page);
-    auto* title = new QLabel(heading, page);
-    title->setObjectName("lbl" + name.mid(2) + "Heading");
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.4);
-    title->setFont(f);
-    layout->addWidget(title);
+    AddPageHeading(page, heading);
     return page;
 }
 
-QWidget* TfrmMain::CreateLocationPage()
-{
-    QWidget* page = CreatePage("tsLocation", "Site Location:");
-    auto* grid = new QGridLayout;
-    struct Spot
-    {
-        TImage** image;
-        const char* imageName;
-        QRadioButton** radio;
-        const char* radioName;
-        const char* caption;
-    };
-    const Spot spots[] = {
-        {&imgTower, "imgTower", &rbTower, "rbTower", "Tower"},
-        {&imgMonopole, "imgMonopole", &rbMonopole, "rbMonopole", "Monopole"},
-        {&imgRooftop, "imgRooftop", &rbRoofTop, "rbRoofTop", "Roof Top"},
-        {&imgParapet, "imgParapet", &rbParapet, "rbParapet", "Parapet"},
-        {&imgCustom, "imgCustom", &rbCustom, "rbCustom", "Custom"},
-    };
-    int column = 0;
-    for (const Spot& s : spots) {
-        *s.image = new TImage(s.imageName, page);
-        (*s.image)->setMinimumSize(150, 150);
-        *s.radio = new QRadioButton(s.caption, page);
-        (*s.radio)->setObjectName(s.radioName);
-        // Clicking a picture acts as clicking its button.
-        connect(*s.image, &TImage::clicked, *s.radio, &QRadioButton::click);
-        grid->addWidget(*s.image, 0, column, Qt::AlignCenter);
-        grid->addWidget(*s.radio, 1, column, Qt::AlignHCenter);
-        ++column;
-    }
-    static_cast<QVBoxLayout*>(page->layout())->addLayout(grid);
-    static_cast<QVBoxLayout*>(page->layout())->addStretch();
-    return page;
-}
-
-QWidget* TfrmMain::CreateAccessoriesPage()
+QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
 {
     QWidget* page = CreatePage("tsAccessories", "Accessories:");
     pcAccessories = new QTabWidget(page);
     pcAccessories->setObjectName("pcAccessories");
+    tsVertical = new MountingTab(context, MountSide::Vertical);
+    tsHorizontal = new MountingTab(context, MountSide::Horizontal);
+    pcAccessories->addTab(tsVertical, "Vertical Accessories");
+    pcAccessories->addTab(tsHorizontal, "Horizontal Accessories");
+    lblVerticalLength = tsVertical->lblLength;
+    lblHorizontalLength = tsHorizontal->lblLength;
     struct Tab
     {
         QWidget** page;
@@ -205,8 +173,6 @@ QWidget* TfrmMain::CreateAccessoriesPage()
         const char* caption;
     };
     const Tab tabs[] = {
-        {&tsVertical, "tsVertical", "Vertical Accessories"},
-        {&tsHorizontal, "tsHorizontal", "Horizontal Accessories"},
         {&tsCableEntry, "tsCableEntry", "Cable Entry"},
         {&tsGroundWeather, "tsGroundWeather", "Grounding/Weatherproofing"},
         {&tsSurgeProtection, "tsSurgeProtection", "Surge Protection"},
@@ -219,13 +185,6 @@ QWidget* TfrmMain::CreateAccessoriesPage()
         new QVBoxLayout(*t.page);
         pcAccessories->addTab(*t.page, t.caption);
     }
-    lblVerticalLength = new QLabel("Vertical Cable Length: ", tsVertical);
-    lblVerticalLength->setObjectName("lblVerticalLength");
-    tsVertical->layout()->addWidget(lblVerticalLength);
-    lblHorizontalLength = new QLabel("Horizontal Cable Length: ", tsHorizontal);
-    lblHorizontalLength->setObjectName("lblHorizontalLength");
-    tsHorizontal->layout()->addWidget(lblHorizontalLength);
-
     imgArrestor = new TImage("imgArrestor", tsCableEntry);
     tsCableEntry->layout()->addWidget(imgArrestor);
 
@@ -251,8 +210,13 @@ QWidget* TfrmMain::CreateAccessoriesPage()
     chkMiscOnly->setObjectName("chkMiscOnly");
     tsList->layout()->addWidget(chkMiscOnly);
     connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
+    // Unticked by the user: the wizard's slots come back from its lists.
+    connect(chkMiscOnly, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!checked && !chkMiscOnly->isHidden())
+            RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
+    });
 
-    for (QWidget* tab : {tsVertical, tsHorizontal, tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps, tsList})
+    for (QWidget* tab : {tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps, tsList})
         static_cast<QVBoxLayout*>(tab->layout())->addStretch();
 
     page->layout()->addWidget(pcAccessories);
@@ -264,15 +228,17 @@ void TfrmMain::CreatePages()
     pcMain = new QStackedWidget(this);
     pcMain->setObjectName("pcMain");
     tsParams = new ParamsPage(state_, platform_, *images_, this);
-    tsAntenna = CreatePage("tsAntenna", "Antenna Information:");
-    tsLocation = CreateLocationPage();
-    tsAccessories = CreateAccessoriesPage();
+    const WizardContext context{state_, platform_, *images_, *tsParams};
+    tsAccessories = CreateAccessoriesPage(context);
+    tsLocation = new LocationPage(context, *tsVertical, *tsHorizontal);
+    tsAntenna = new AntennaPage(context, *tsLocation);
     tsLom = CreatePage("tsLom", "List Of Materials:");
-    // Pages whose contents arrive later keep their heading at the top meanwhile.
-    for (QWidget* page : {tsAntenna, tsLom})
-        static_cast<QVBoxLayout*>(page->layout())->addStretch();
-    for (QWidget* page : {static_cast<QWidget*>(tsParams), tsAntenna, tsLocation, tsAccessories, tsLom})
+    // A page whose contents arrive later keeps its heading at the top meanwhile.
+    static_cast<QVBoxLayout*>(tsLom->layout())->addStretch();
+    for (QWidget* page : std::initializer_list<QWidget*>{tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
+
+    connect(tsLocation, &LocationPage::structureChanged, this, [this] { ShowAccessoryTabs(); });
 
     connect(tsParams, &ParamsPage::cableShown, this, [this] {
         lblMisc->setText(state_.cablePart.empty() ? QString()
@@ -380,6 +346,10 @@ void TfrmMain::ShowPage(int index)
     pcMain->setCurrentIndex(index);
     if (index == kParams)
         tsParamsShow();
+    else if (index == kAntenna)
+        tsAntenna->tsAntennaShow();
+    else if (index == kLocation)
+        tsLocation->tsLocationShow();
 }
 
 void TfrmMain::btnNextClick()
@@ -393,10 +363,8 @@ void TfrmMain::btnNextClick()
                 return;
             LeaveCablePage();
         }
-        if (page == kLocation) {
-            HourglassCursor wait;
-            FillAccessoryPages();
-        }
+        if (page == kLocation)
+            ReloadWizardLists();
         ShowPage(page + 1);
         UpdatePageCommands();
         if (CurrentPage() == kLom) {
@@ -432,18 +400,30 @@ void TfrmMain::tsParamsShow()
 {
     chkMiscOnly->setChecked(false);
     chkMiscOnly->setVisible(true);
-    pcAccessories->setCurrentWidget(tsVertical);
+    ShowAccessoryTabs(tsVertical);
 }
 
 void TfrmMain::chkMiscOnlyClick()
 {
     // Picking from the list alone hides every wizard tab.
-    const bool listOnly = chkMiscOnly->isChecked();
-    for (int i = 0; i < pcAccessories->count(); ++i)
-        if (pcAccessories->widget(i) != tsList)
-            pcAccessories->setTabVisible(i, !listOnly);
-    if (listOnly)
-        pcAccessories->setCurrentWidget(tsList);
+    ShowAccessoryTabs(chkMiscOnly->isChecked() ? tsList : nullptr);
+}
+
+void TfrmMain::ShowAccessoryTabs(QWidget* preferred)
+{
+    gui::ShowAccessoryTabs({pcAccessories, tsVertical, tsHorizontal, tsList}, chkMiscOnly->isChecked(), state_.sides,
+                           preferred);
+}
+
+void TfrmMain::ReloadWizardLists()
+{
+    const HourglassCursor wait;
+    const UserAction action(state_.replacementAnswers);
+    tsHorizontal->cboMountChange();
+    tsVertical->cboMountChange();
+    tsVertical->LoadHoistingGrips();
+    // Later pages add their calls here, in this order: the first lists of cable entry,
+    // grounding, weatherproofing and GPS, then the surge page's first connector list.
 }
 
 void TfrmMain::btnListNowClick()
@@ -499,8 +479,9 @@ void TfrmMain::ChangeUnit(bool meters)
     if (changed)
         seHorizontalLengthChange();
     lblGroundLength->setText(meters ? "milimeters" : "inches");
-    if (CurrentPage() == kAccessories)
-        FillAccessoryPages();
+    // Lists the user cannot see while picking from the list alone stay as they are.
+    if (CurrentPage() == kAccessories && !chkMiscOnly->isChecked())
+        ReloadWizardLists();
     RecomputeListQuantities();
 }
 
@@ -530,7 +511,7 @@ void TfrmMain::AfterCustomize(bool wroteSettings)
     HourglassCursor wait;
     // One failing refresh must not keep the other from running.
     if (next.reloadWizardLists)
-        RunGuarded(platform_.boxes, this, [&] { FillAccessoryPages(); });
+        RunGuarded(platform_.boxes, this, [&] { ReloadWizardLists(); });
     if (next.refreshAccessoryList)
         RunGuarded(platform_.boxes, this, [&] { RefreshAccessoryList(); });
 }
@@ -601,11 +582,7 @@ void TfrmMain::CreateLists()
 void TfrmMain::LoadLocationPictures()
 {
     images_->LoadImage(imgArrestor, "na2.gif", true);
-    images_->LoadImage(imgTower, "tower.gif", true);
-    images_->LoadImage(imgMonopole, "monopole.gif", true);
-    images_->LoadImage(imgRooftop, "rooftop.gif", true);
-    images_->LoadImage(imgParapet, "parapet.gif", true);
-    images_->LoadImage(imgCustom, "custom.gif", true);
+    tsLocation->LoadLocationPictures();
 }
 
 void TfrmMain::FormCreate()
@@ -690,8 +667,6 @@ void TfrmMain::ApplyStartupSettings()
 }
 
 void TfrmMain::BuildAccessoryList() {}
-
-void TfrmMain::FillAccessoryPages() {}
 
 void TfrmMain::RefreshAccessoryList() {}
 

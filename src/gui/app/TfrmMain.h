@@ -19,9 +19,13 @@ class QTabWidget;
 
 namespace tav::gui {
 
+class AntennaPage;
 class ClickLabel;
+class LocationPage;
+class MountingTab;
 class ParamsPage;
 class TImage;
+struct WizardContext;
 
 // The wizard's main window: five pages behind Next, Back and Restart, the menu, the
 // commands of the list of materials and the links to the maker.
@@ -57,16 +61,24 @@ public:
     void LoadLocationPictures();
     void ShowLengthLabels();
 
+    // Refills every accessory page from the current choices, so that every slot follows
+    // the lengths, runs, unit and cable. The pages run in this order; each added page
+    // adds its call at its place.
+    void ReloadWizardLists();
+    // Shows the accessory tabs that list-only mode and the chosen site allow; the
+    // preferred tab becomes the current one when it shows.
+    void ShowAccessoryTabs(QWidget* preferred = nullptr);
+
     // Pages and controls, named as the user's documentation names them.
     QStackedWidget* pcMain;
     ParamsPage* tsParams;
-    QWidget* tsAntenna;
-    QWidget* tsLocation;
+    AntennaPage* tsAntenna;
+    LocationPage* tsLocation;
     QWidget* tsAccessories;
     QWidget* tsLom;
     QTabWidget* pcAccessories;
-    QWidget* tsVertical;
-    QWidget* tsHorizontal;
+    MountingTab* tsVertical;
+    MountingTab* tsHorizontal;
     QWidget* tsCableEntry;
     QWidget* tsGroundWeather;
     QWidget* tsSurgeProtection;
@@ -80,16 +92,6 @@ public:
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;
 
-    TImage* imgTower;
-    TImage* imgMonopole;
-    TImage* imgRooftop;
-    TImage* imgParapet;
-    TImage* imgCustom;
-    QRadioButton* rbTower;
-    QRadioButton* rbMonopole;
-    QRadioButton* rbRoofTop;
-    QRadioButton* rbParapet;
-    QRadioButton* rbCustom;
     TImage* imgArrestor;
 
     QPushButton* btnNext;
@@ -147,8 +149,7 @@ private:
     void CreatePages();
     void CreateBottomBar();
     QWidget* CreatePage(const QString& name, const QString& heading);
-    QWidget* CreateLocationPage();
-    QWidget* CreateAccessoriesPage();
+    QWidget* CreateAccessoriesPage(const WizardContext& context);
 
     void FormCreate();
     void FormActivate();
@@ -171,7 +172,6 @@ private:
 
     // Work that later stages of the wizard hook in.
     void BuildAccessoryList();
-    void FillAccessoryPages();
     // BuildAccessoryList for settings that changed under a list in use: rows listed again
     // keep the quantity and the recommended-quantity tick the user gave them.
     void RefreshAccessoryList();

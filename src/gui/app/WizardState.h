@@ -4,6 +4,7 @@
 #include "core/app/Installation.h"
 #include "core/wizard/ChoiceLists.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,40 @@ struct GuardFlags
     bool gps = false;
 };
 
+// Which sides of the chosen site have a structure line in mount.dat, as the last location
+// click found them: a mounting tab without one is not shown.
+struct StructureSides
+{
+    bool vertical = true;
+    bool horizontal = true;
+};
+
+// The user's answers to obsolete-part offers during one action. The cascade that one
+// choice sets off may resolve the same part again; it then orders what the user already
+// chose instead of asking a second time.
+struct ReplacementAnswers
+{
+    int openActions = 0;
+    std::map<std::string, std::string> chosen; // obsolete part -> part to order
+};
+
+// One action of the user, from the event that starts it to the end of all it sets off.
+class UserAction
+{
+public:
+    explicit UserAction(ReplacementAnswers& answers) : answers_(answers) { ++answers_.openActions; }
+    ~UserAction()
+    {
+        if (--answers_.openActions == 0)
+            answers_.chosen.clear();
+    }
+    UserAction(const UserAction&) = delete;
+    UserAction& operator=(const UserAction&) = delete;
+
+private:
+    ReplacementAnswers& answers_;
+};
+
 // Everything the wizard's pages share, owned by the main window for the whole run.
 struct WizardState
 {
@@ -70,6 +105,8 @@ struct WizardState
     WorkingLists gps;
 
     GuardFlags guards;
+    StructureSides sides;
+    ReplacementAnswers replacementAnswers;
 
     void ClearLists()
     {

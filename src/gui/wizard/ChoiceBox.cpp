@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace tav::gui {
 
@@ -37,7 +38,12 @@ private:
 void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool preferLast,
                    const std::function<void()>& changeHandler)
 {
-    const QString previous = box.currentText();
+    FillChoiceBox(box, entries, box.currentText(), preferLast, changeHandler);
+}
+
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const QString& previous, bool preferLast,
+                   const std::function<void()>& changeHandler)
+{
     const QStringList shown = FromDataLines(entries);
     // Compare in the encoding the box shows, so a Latin-1 catalogue finds its entries again.
     std::vector<std::string> comparable;
@@ -66,7 +72,15 @@ int DropDownWidth(const QComboBox& box)
     qsizetype longest = 0;
     for (int i = 0; i < box.count(); ++i)
         longest = std::max(longest, box.itemText(i).size());
-    return box.width() + static_cast<int>(longest) + 15;
+    const int atLeast = box.width() + static_cast<int>(longest) + 15;
+    if (box.count() == 0)
+        return atLeast;
+    // The entries as the list draws them, with its frame and, for a long list, its scroll bar.
+    const QAbstractItemView* view = box.view();
+    int fit = view->sizeHintForColumn(box.modelColumn()) + 2 * view->frameWidth();
+    if (box.count() > box.maxVisibleItems())
+        fit += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    return std::max(atLeast, fit);
 }
 
 void WidenDropDown(QComboBox& box)

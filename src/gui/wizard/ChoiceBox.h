@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 class QComboBox;
 
 namespace tav::gui {
@@ -16,12 +18,16 @@ namespace tav::gui {
 // handler runs nothing.
 void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool preferLast,
                    const std::function<void()>& changeHandler);
+// The same with the text to look for given, for lists that forget some of their texts.
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const QString& previousText,
+                   bool preferLast, const std::function<void()>& changeHandler);
 
 // Appends "None" unless an entry already reads so (ignoring case); raises no change signal.
 void EnsureNoneChoice(QComboBox& box);
 
 // Long part descriptions do not fit the box: every time the list drops down it is made
-// as wide as the box plus the number of characters of the longest entry plus 15 pixels.
+// as wide as the box plus the number of characters of the longest entry plus 15 pixels,
+// and wider still when the longest entry needs more room in the list's font.
 void WidenDropDown(QComboBox& box);
 int DropDownWidth(const QComboBox& box);
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "gui/wizard/WizardPage.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace tav::gui {
+
+class LocationPage;
+class TImage;
+
+// "Antenna Information:": the antenna type, and the dual-polarization microsite mount,
+// which doubles the runs and rules out a parapet site.
+class AntennaPage : public WizardPage
+{
+    Q_OBJECT
+public:
+    AntennaPage(const WizardContext& context, LocationPage& location, QWidget* parent = nullptr);
+
+    QRadioButton* rbOmni;
+    QRadioButton* rbSector;
+    QRadioButton* rbNA;
+    QCheckBox* chkMicrosite;
+    TImage* imgAntenna;
+
+public slots:
+    // Each time the page is shown: the runs count follows "Number of runs:" again.
+    void tsAntennaShow();
+    // The handler of all four antenna controls.
+    void rbSectorClick();
+
+private:
+    LocationPage& location_;
+};
+
+} // namespace tav::gui
