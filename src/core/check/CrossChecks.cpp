@@ -151,13 +151,18 @@ void CheckObsoleteParts(Context& c)
                 consequence = "accepting the offer sets the row to 0 and adds nothing, so the order is lost";
             } else if (!offeredIn(o.list)) {
                 missingIn = o.list;
-                consequence = "accepting the offer orders it, but the pick list cannot show it";
+                consequence = "accepting the offer orders it, but the pick list cannot show it and keeps its entry";
             }
             if (missingIn.empty())
                 continue;
             reported.insert(At(o.place));
-            c.Error(o.place, "obsolete part " + part + " (" + At(at) + ") has its replacement " + replacement +
-                                 " nowhere in " + missingIn + "; " + consequence);
+            const std::string text = "obsolete part " + part + " (" + At(at) + ") has its replacement " + replacement +
+                                     " nowhere in " + missingIn + "; " + consequence;
+            // A wizard page still orders the replacement, so nothing is lost there.
+            if (o.kind == ListKind::AccessoryList)
+                c.Error(o.place, text);
+            else
+                c.Warning(o.place, text);
         }
         c.AddOffer(replacement, at, BaseName(c.obsolete.label), std::string(), ListKind::Replacement);
     }

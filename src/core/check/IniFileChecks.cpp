@@ -177,8 +177,11 @@ void CheckMountCatalogue(Context& c)
 
     // The columns that attachments and hardware take their parts from.
     std::set<int> columns;
+    // A chosen attachment is found by its caption alone, a chosen hardware item by its
+    // caption together with the mount and attachment it is offered for.
     const auto checkColumns = [&](const char* section, const std::vector<std::string>& lines, int columnField) {
-        std::map<std::string, std::pair<int, int>> columnOfCaption; // caption -> column, file line
+        const bool byCaptionAlone = columnField == kAttachmentColumnField;
+        std::map<std::string, std::pair<int, int>> columnOfCaption; // caption (and names) -> column, file line
         for (size_t j = 0; j < lines.size(); ++j) {
             const Place at = m.At(section, j);
             const std::string_view value = LineValue(lines[j]);
@@ -200,9 +203,13 @@ void CheckMountCatalogue(Context& c)
                 continue;
             }
             columns.insert(*column);
-            const auto [it, added] = columnOfCaption.try_emplace(caption, *column, at.line);
+            const std::string key = byCaptionAlone ? caption
+                                                   : caption + "|" + GetField(value, kHardwareMountField) + "|" +
+                                                         GetField(value, kHardwareAttachmentField);
+            const auto [it, added] = columnOfCaption.try_emplace(key, *column, at.line);
             if (!added && it->second.first != *column)
                 c.Error(at, "caption " + Quote(caption) + " is also on line " + IntToStr(it->second.second) +
+                                (byCaptionAlone ? std::string() : " for the same mount and attachment") +
                                 " with column " + IntToStr(it->second.first) +
                                 "; choosing it always orders the part of column " + IntToStr(it->second.first));
         }
@@ -235,10 +242,11 @@ void CheckMountCatalogue(Context& c)
         if (!c.tlines.loaded)
             break;
         if (!c.FindKey(s.name)) {
+            // The same as no section for the key, which is a warning too.
             if (const CableKey* key = c.FindKeyNoCase(s.name))
-                c.Error(m.Header(s.name), "section [" + s.name + "] differs in letter case from cable key " + key->key +
-                                              "; the row is looked up by its exact name, so " + key->key +
-                                              " gets no mounting parts");
+                c.Warning(m.Header(s.name), "section [" + s.name + "] differs in letter case from cable key " +
+                                                key->key + "; the row is looked up by its exact name, so " + key->key +
+                                                " gets no mounting parts");
             else
                 c.Warning(m.Header(s.name), "section [" + s.name + "] belongs to no cable key of " +
                                                 BaseName(c.tlines.label) + "; the program never reads it");
