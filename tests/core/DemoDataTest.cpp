@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace tav {
@@ -71,6 +72,48 @@ TEST(DemoData, KeepsTheWalkThroughCases)
     EXPECT_TRUE(std::any_of(entryTypes.begin(), entryTypes.end(), [](auto& t) { return StrToInt(t) >= 10; }));
 }
 
+TEST(DemoData, KeepsTheMountingCases)
+{
+    TBigIniFile mount(kData + "mount.dat");
+    std::vector<std::string> hardware;
+    mount.ReadSectionValues(kHardwareTypesSection, hardware);
+    std::map<std::string, std::set<std::string>> columnsOfCaption;
+    int lastColumn = 0;
+    for (const std::string& line : hardware) {
+        const std::string value(LineValue(line));
+        columnsOfCaption[GetField(value, 1)].insert(GetField(value, kHardwareColumnField));
+        lastColumn = std::max(lastColumn, StrToInt(GetFieldView(value, kHardwareColumnField)));
+    }
+    EXPECT_TRUE(std::any_of(columnsOfCaption.begin(), columnsOfCaption.end(), [](auto& c) {
+        return c.second.size() > 1;
+    })) << "a hardware caption in two columns";
+
+    const LineList tlines = LoadCatalogueList(kData + "tlines.dat", true);
+    const LineList obsolete = LoadCatalogueList(kData + "obsolete.dat", false);
+    bool shortRow = false;
+    bool replacementOutsideItsRow = false;
+    bool rowInOtherCase = false;
+    for (std::string_view line : tlines) {
+        const std::string key = GetField(line, 2);
+        const std::string row = ReadMountRow(mount, key, 0);
+        if (row.empty()) {
+            for (const std::string& name : mount.SectionNames())
+                rowInOtherCase = rowInOtherCase || (name != key && EqualsNoCase(name, key));
+            continue;
+        }
+        shortRow = shortRow || std::count(row.begin(), row.end(), '|') < lastColumn;
+        for (std::string_view o : obsolete) {
+            const std::string part = "|" + GetField(o, 1) + "|";
+            const std::string replacement = "|" + GetField(o, 2) + "|";
+            replacementOutsideItsRow = replacementOutsideItsRow || (("|" + row).find(part) != std::string::npos &&
+                                                                    ("|" + row).find(replacement) == std::string::npos);
+        }
+    }
+    EXPECT_TRUE(shortRow) << "a hardware column past the end of a row";
+    EXPECT_TRUE(replacementOutsideItsRow) << "an obsolete part whose replacement its row does not hold";
+    EXPECT_TRUE(rowInOtherCase) << "a row under a section spelled in another letter case";
+}
+
 TEST(DemoData, ObsoletePartsInEveryKindOfFile)
 {
     const LineList obsolete = LoadCatalogueList(kData + "obsolete.dat", false);
@@ -102,7 +145,7 @@ TEST(DemoData, FactorySettingsAndPriceListOfRealSize)
     EXPECT_EQ(settings.Get(keys::UnitPackAll), 10);
 
     const LineList prices = LoadCatalogueList(kDemo + "/shared/M_lom.dat", false);
-    EXPECT_EQ(prices.size(), 6000u) << "a header line and 5,999 part lines";
+    EXPECT_EQ(prices.size(), 6002u) << "a header line and 6,001 part lines";
     for (std::string_view line : prices)
         ASSERT_EQ(std::count(line.begin(), line.end(), '|'), kPriceRecordFields) << line;
 }

@@ -197,6 +197,11 @@ def hanger_parts(c):
     if c.key in GALV_KEYS:
         cols[14] = price("PHG-%s" % s, "HNG", "PK", "Plainhold Hanger Kit, galvanized, %s cable, pack of 10" % w,
                          36 * sf + 6)
+        # The galvanized hanger's own hose clamps. KF12's kit is superseded by the wider
+        # one, which KF12's row does not list.
+        cols[19] = {"KF12": price("HCG-6", "HDW", "PK", "Hose Clamp Strap Kit, galvanized, members up to 6 in., "
+                                  "pack of 10", 24.90),
+                    "KF78": HCG_WIDE}[c.key]
     if c.small:
         cols[15] = price("IBK-S", "HDW", "EA", "Ice Bridge Clamp Kit, cables up to 7/8 in.", 14.80)
         cols[16] = price("SCK-S", "HDW", "EA", "Strut Channel Clamp Kit, cables up to 7/8 in.", 9.95)
@@ -210,7 +215,11 @@ def hanger_parts(c):
     return cols
 
 
+HCG_WIDE = "HCG-8"
+
+
 def register_metric_and_obsolete():
+    price(HCG_WIDE, "HDW", "PK", "Hose Clamp Strap Kit, galvanized, members up to 8 in., pack of 10", 27.60)
     price("RMA-40M", "HDW", "PK", "Round Member Adapter, 40 to 100 mm members, metric hardware, pack of 10", 61.40)
     price("TRK-M10", "HDW", "EA", "Threaded Rod Kit, M10 x 300 mm, with nuts and washers", 6.60)
     price("WSB-6M", "HDW", "PR", "Wall Standoff Bracket, 150 mm standoff, metric hardware, pair", 19.30)
@@ -222,6 +231,7 @@ def register_metric_and_obsolete():
         METRIC.append(("PHK-%s" % c.code, m))
         OBSOLETE.append(("PHG-%s" % c.code, "PHK-%s" % c.code, "mount.dat"))
     OBSOLETE.append(("RMA-30", "RMA-40", "mount.dat"))
+    OBSOLETE.append(("HCG-6", HCG_WIDE, "mount.dat"))
 
 
 # ---------------------------------------------------------------------------
@@ -255,7 +265,8 @@ HARDWARE = [
     ("Round Member Adapter", "Round", "Latchor", 6),
     ("Round Member Adapter, Old Style", "Round", "Latchor", 13),
     ("Hose Clamp Strap Kit", "Round", "Plainhold", 7),
-    ("Hose Clamp Strap Kit", "Round", "PlainholdGalv", 7),
+    # the same caption in another column: the galvanized hanger takes galvanized clamps
+    ("Hose Clamp Strap Kit", "Round", "PlainholdGalv", 19),
     ("Hose Clamp Strap Kit", "Round", "Klemmit", 7),
     ("Threaded Rod Kit", "Ladder", "Klemmit", 8),
     ("Threaded Rod Kit", "Ladder", "Vornclamp", 8),
@@ -285,6 +296,8 @@ H_STRUCTURES = [
     # no Parapet line: a parapet run has no horizontal part
 ]
 MOUNT_COLUMNS = 20
+# KA300's row stops after column 17: the columns past its end read as empty.
+ROW_COLUMNS = {"KA300": 17}
 
 
 def marks(chosen, universe):
@@ -319,10 +332,17 @@ def mount_dat():
     out.append("")
     for c in KEYED:
         cols = hanger_parts(c)
-        row = "".join("%s|" % cols.get(i, "") for i in range(1, MOUNT_COLUMNS + 1))
+        last = ROW_COLUMNS.get(c.key, MOUNT_COLUMNS)
+        assert all(i <= last for i in cols), c.key
+        row = "".join("%s|" % cols.get(i, "") for i in range(1, last + 1))
         out.append("[%s]" % c.key)
         out.append("X=%s" % row)
         out.append("")
+    # A row for KE107 under a section spelled in another letter case. The row is looked up
+    # by the section's exact name, so KE107 still gets no mounting parts.
+    out.append("[ke107]")
+    out.append("X=PHK-E107|LSH-E107|KCC-E107|")
+    out.append("")
     return out
 
 
@@ -727,9 +747,12 @@ def settings_dat():
             recs.append(("PHK-%sM" % c.code, 1))
         if 14 in cols:
             recs.append((cols[14], 1))
-        for col in (7, 9, 17):
+        for col in (7, 9, 17, 19):
             if col in cols:
                 recs.append((cols[col], 1))
+        if cols.get(19) == "HCG-6":
+            # its replacement is ordered at the same spacing
+            recs.append((HCG_WIDE, 1))
         recs.append(("WSB-6M", 1))
         recs.append((cols[2], 2))
         recs.append((cols[5], 2))
