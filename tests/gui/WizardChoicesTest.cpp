@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -109,8 +110,8 @@ TEST(WidenDropDown, BoxWidthPlusLongestEntryPlus15)
         int expected;
     };
     const Case cases[] = {
-        {150, {"None", QString(40, QLatin1Char('x')), "N/A"}, 205}, // 40 characters: 55 wider
-        {200, {"Latchor Snap-In Hanger", "N/A"}, 237},
+        {400, {"None", QString(40, QLatin1Char('x')), "N/A"}, 455}, // 40 characters: 55 wider
+        {300, {"Latchor Snap-In Hanger", "N/A"}, 337},
         {180, {}, 195},
     };
     QWidget window;
@@ -131,6 +132,15 @@ TEST(WidenDropDown, BoxWidthPlusLongestEntryPlus15)
         EXPECT_EQ(popup->width(), c.expected) << c.boxWidth;
         box->hidePopup();
     }
+
+    // An entry that needs more pixels than the rule gives: the list fits it.
+    const QString wide(60, QLatin1Char('W'));
+    box->clear();
+    box->addItems({wide, "N/A"});
+    box->setGeometry(10, 10, 100, 24);
+    const int needed = QFontMetrics(box->view()->font()).horizontalAdvance(wide);
+    ASSERT_GT(needed, 100 + 60 + 15);
+    EXPECT_GE(gui::DropDownWidth(*box), needed);
 }
 
 TEST(GuardScope, ClearsTheFlagAlsoOnError)

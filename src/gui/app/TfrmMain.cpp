@@ -24,7 +24,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -35,6 +34,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 namespace tav::gui {
 

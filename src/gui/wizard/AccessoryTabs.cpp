@@ -1,6 +1,7 @@
 #include "gui/wizard/AccessoryTabs.h"
 
 #include <QTabWidget>
+#include <algorithm>
 
 namespace tav::gui {
 
@@ -16,11 +17,15 @@ void ShowAccessoryTabs(const AccessoryTabs& t, bool listOnly, const StructureSid
             shown = shown && sides.horizontal;
         tabs.setTabVisible(i, shown);
     }
-    const auto showing = [&](QWidget* page) { return page && tabs.isTabVisible(tabs.indexOf(page)); };
-    QWidget* current = showing(preferred) ? preferred : tabs.currentWidget();
-    for (int i = 0; i < tabs.count() && !showing(current); ++i)
-        current = tabs.widget(i);
-    tabs.setCurrentWidget(current);
+    // From the preferred (or current) tab on, the first that shows.
+    const int start = std::max(tabs.indexOf(preferred ? preferred : tabs.currentWidget()), 0);
+    for (int k = 0; k < tabs.count(); ++k) {
+        const int i = (start + k) % tabs.count();
+        if (tabs.isTabVisible(i)) {
+            tabs.setCurrentIndex(i);
+            return;
+        }
+    }
 }
 
 } // namespace tav::gui

@@ -18,7 +18,7 @@ struct AccessoryTabs
 
 // The wizard tabs show only while list-only is off, and a mounting tab only while the
 // chosen site has a structure on its side. The current tab is always one that shows: the
-// preferred one when it does, else the current one, else the first that does.
+// preferred tab (without one, the current tab) or else the next one after it that shows.
 void ShowAccessoryTabs(const AccessoryTabs& tabs, bool listOnly, const StructureSides& sides,
                        QWidget* preferred = nullptr);
 

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -70,14 +71,18 @@ void EnsureNoneChoice(QComboBox& box)
 int DropDownWidth(const QComboBox& box)
 {
     qsizetype longest = 0;
-    for (int i = 0; i < box.count(); ++i)
-        longest = std::max(longest, box.itemText(i).size());
-    const int atLeast = box.width() + static_cast<int>(longest) + 15;
-    if (box.count() == 0)
-        return atLeast;
-    // The entries as the list draws them, with its frame and, for a long list, its scroll bar.
+    int widest = 0;
     const QAbstractItemView* view = box.view();
-    int fit = view->sizeHintForColumn(box.modelColumn()) + 2 * view->frameWidth();
+    const QFontMetrics metrics(view->font());
+    for (int i = 0; i < box.count(); ++i) {
+        longest = std::max(longest, box.itemText(i).size());
+        widest = std::max(widest, metrics.horizontalAdvance(box.itemText(i)));
+    }
+    const int atLeast = box.width() + static_cast<int>(longest) + 15;
+    // The text as the list draws it: the items' margins, the list's frame and, for a long
+    // list, its scroll bar.
+    constexpr int kItemMargins = 24;
+    int fit = widest + kItemMargins + 2 * view->frameWidth();
     if (box.count() > box.maxVisibleItems())
         fit += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
     return std::max(atLeast, fit);

@@ -2,11 +2,10 @@
 
 #include "gui/app/WizardState.h"
 
+#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <QString>
 
 class QComboBox;
 

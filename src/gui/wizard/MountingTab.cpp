@@ -104,8 +104,7 @@ void MountingTab::LoadHoistingGrips()
 bool MountingTab::FillMountChoices(QComboBox& box, std::string_view parentWord, bool site)
 {
     // A list left at "N/A" takes the first entry that now applies.
-    const QString previous =
-        box.currentText() == QLatin1String(kNotApplicableChoice) ? QString() : box.currentText();
+    const QString previous = box.currentText() == QLatin1String(kNotApplicableChoice) ? QString() : box.currentText();
     const MountLists lists = ReadMountLists(state_.folders.data, state_.cableKey, kEmptyRowColumnsForLists);
     const bool vertical = side_ == MountSide::Vertical;
     const auto& parents = site ? (vertical ? lists.verticalStructures : lists.horizontalStructures) : lists.mountTypes;
@@ -114,8 +113,8 @@ bool MountingTab::FillMountChoices(QComboBox& box, std::string_view parentWord, 
     // the cable has a usable part for.
     const bool checkParts = !site;
     const bool keepObsolete = checkParts && KeepObsoleteInWizard(state_.folders.data);
-    const MountChoices choices = BuildMountChoices(parents, children, parentWord, checkParts, lists.row,
-                                                   state_.lists.obsolete, keepObsolete);
+    const MountChoices choices =
+        BuildMountChoices(parents, children, parentWord, checkParts, lists.row, state_.lists.obsolete, keepObsolete);
     FillChoiceBox(box, choices.entries, previous, false, {});
     return choices.found;
 }

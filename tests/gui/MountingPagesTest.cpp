@@ -1,0 +1,363 @@
+// The antenna, location and mounting pages on the demo installation, through their widgets.
+#include "doubles/DemoInstallation.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+#include "gui/wizard/AntennaPage.h"
+#include "gui/wizard/LocationPage.h"
+#include "gui/wizard/MountingTab.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmMain;
+using Slots = std::vector<std::string>;
+
+const char* kNone = "|||";
+const BoxAnswer kChange{BoxButton::Custom1, false};
+const BoxAnswer kKeep{BoxButton::Custom2, false};
+
+class MountingPages : public ::testing::Test
+{
+protected:
+    DemoInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> w;
+
+    void SetUp() override { inst.Register(fake.registry); }
+
+    void ShowObsoleteParts() const { inst.Edit("settings.dat", "ObsoleteWizard=0", "ObsoleteWizard=1"); }
+
+    // KF12-50-C9: 1/2 in. foam on 806-960 MHz, 15 ft horizontal, 100 ft vertical, 3 runs.
+    void Start()
+    {
+        w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+        gui::ParamsPage& p = *w->tsParams;
+        Pick(p.cboBeginning, "806");
+        Pick(p.cboEnding, "960");
+        p.rgCableType->Button(1)->click();
+        Pick(p.cboDiameter, "1/2");
+        ASSERT_EQ(w->State().cablePart, "KF12-50-C9");
+    }
+
+    void Next(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            w->btnNext->click();
+    }
+
+    gui::MountingTab& V() { return *w->tsVertical; }
+    gui::MountingTab& H() { return *w->tsHorizontal; }
+
+    Slots Range(int first, int count) const
+    {
+        const auto& s = w->State().selection;
+        return Slots(s.begin() + first, s.begin() + first + count);
+    }
+
+    bool TabShown(QWidget* tab) const { return w->pcAccessories->isTabVisible(w->pcAccessories->indexOf(tab)); }
+
+    QStringList Notices() const
+    {
+        QStringList texts;
+        for (const BoxRequest& b : fake.boxes.shown)
+            if (b.caption == "Obsolete Part Notification")
+                texts << b.text.section('\n', -1);
+        return texts;
+    }
+
+    void Answer(BoxAnswer a)
+    {
+        fake.boxes.script.push_back([a](const BoxRequest&) { return a; });
+    }
+
+    static void Pick(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        ASSERT_GE(i, 0) << box->objectName().toStdString() << ": " << text.toStdString();
+        box->setCurrentIndex(i);
+    }
+
+    static QStringList Items(const QComboBox* box)
+    {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    }
+};
+
+TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
+{
+    Start();
+    Next(3);
+    ASSERT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_TRUE(w->tsLocation->rbTower->isChecked()) << "the location page starts on a tower";
+
+    EXPECT_EQ(Items(H().cboMount), (QStringList{"Cable Ladder", "Ice Bridge", "N/A"}));
+    EXPECT_EQ(Items(H().cboCableAttachment),
+              (QStringList{"Klemmit Cushion Clamp", "Vornclamp Block Clamp Set", "Stackor Stacking Kit", "N/A"}));
+    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_EQ(Items(V().cboCableAttachment),
+              (QStringList{"Plainhold Hanger", "Latchor Snap-In Hanger", "Stackor Stacking Kit", "N/A"}))
+        << "the obsolete galvanized hanger is left out";
+    EXPECT_EQ(Items(V().cboMountingHardware), (QStringList{"Angle Clip Kit", "N/A"}));
+    EXPECT_EQ(Items(V().cboHoistingGrip), (QStringList{"Lace-Up Hoisting Grip", "Standard Hoisting Grip", "None"}));
+    EXPECT_EQ(H().cboHoistingGrip, nullptr);
+
+    EXPECT_EQ(Range(0, 13), (Slots{"KCC-12|2|1|", kNone, kNone, "TRK-38|13|1|", kNone, kNone, "PHK-12|10|1|", kNone,
+                                   kNone, "ACK-1|10|1|", kNone, kNone, "HGL-12|3|2|"}));
+    EXPECT_EQ(V().imgMount->PictureFile(), "mt_angle.gif");
+    EXPECT_EQ(V().imgCableAttachment->PictureFile(), "plainhold1.gif");
+    EXPECT_EQ(V().imgHoistingGrip->PictureFile(), "hg_laceup.gif");
+    EXPECT_EQ(V().imgStructure->PictureFile(), "VertTwrParts.gif");
+    EXPECT_EQ(H().imgStructure->PictureFile(), "HorizTwrParts.gif");
+    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 feet");
+}
+
+TEST_F(MountingPages, EachChoiceCascadesDownToItsSlots)
+{
+    Start();
+    Next(3);
+    struct Step
+    {
+        QComboBox* gui::MountingTab::*list;
+        const char* entry;
+        Slots vertical; // slots 6 to 11
+        const char* mountPicture;
+    };
+    const Step steps[] = {
+        {&gui::MountingTab::cboMount,
+         "Cable Ladder",
+         {"KCC-12|9|1|", kNone, kNone, "TRK-38|86|1|", kNone, kNone},
+         "mt_ladder.gif"},
+        // Three runs: the three-run part alone.
+        {&gui::MountingTab::cboCableAttachment,
+         "Vornclamp Block Clamp Set",
+         {kNone, kNone, "VBC-12-3|3|1|", "TRK-38|86|1|", kNone, kNone},
+         "mt_ladder.gif"},
+        // The stacking kits go by six runs: three runs take one four-run kit.
+        {&gui::MountingTab::cboCableAttachment,
+         "Stackor Stacking Kit",
+         {kNone, "SSK-12-4|34|1|", kNone, "SLB-6|100|1|", kNone, kNone},
+         "mt_ladder.gif"},
+        {&gui::MountingTab::cboMountingHardware,
+         "N/A",
+         {kNone, "SSK-12-4|34|1|", kNone, kNone, kNone, kNone},
+         "mt_ladder.gif"},
+        {&gui::MountingTab::cboMount, "N/A", {kNone, kNone, kNone, kNone, kNone, kNone}, "na.gif"},
+    };
+    const Slots horizontal = Range(0, 6);
+    for (const Step& s : steps) {
+        Pick(V().*s.list, s.entry);
+        EXPECT_EQ(Range(6, 6), s.vertical) << s.entry;
+        EXPECT_EQ(V().imgMount->PictureFile(), s.mountPicture) << s.entry;
+    }
+    EXPECT_EQ(Items(V().cboCableAttachment), QStringList{"N/A"});
+    EXPECT_EQ(V().imgCableAttachment->PictureFile(), "na.gif");
+    EXPECT_EQ(Range(0, 6), horizontal) << "the other side keeps its slots";
+    EXPECT_TRUE(fake.boxes.shown.empty());
+
+    // A caption found in Images.dat under another letter case.
+    Pick(H().cboMount, "Ice Bridge");
+    EXPECT_EQ(H().imgMount->PictureFile(), "mt_icebridge.gif");
+}
+
+// Round Member with the galvanized hanger on KF12: both the hanger (PHG-12) and its hose
+// clamp (HCG-6, whose replacement no column of KF12's row holds) are obsolete, and the
+// hardware caption "Hose Clamp Strap Kit" stands for another column under the plain hanger.
+TEST_F(MountingPages, HardwareOfTheChosenPairAndOneNoticePerObsoletePart)
+{
+    struct Case
+    {
+        const char* what;
+        BoxAnswer clamp, hanger; // in the order they are asked
+        const char* attachmentAfter;
+        Slots attachmentAndHardware; // slots 6 and 9
+    };
+    const Case cases[] = {
+        {"keep both", kKeep, kKeep, "Plainhold Hanger, Galvanized", {"PHG-12|10|1|", "HCG-6|10|1|"}},
+        {"change both", kChange, kChange, "Plainhold Hanger", {"PHK-12|10|1|", "HCS-6|10|1|"}},
+        {"new clamp, old hanger", kChange, kKeep, "Plainhold Hanger, Galvanized", {"PHG-12|10|1|", "HCG-8|10|1|"}},
+    };
+    ShowObsoleteParts();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.boxes.Clear();
+        Start();
+        Next(3);
+        Pick(V().cboMount, "Round Member");
+        ASSERT_TRUE(fake.boxes.shown.empty());
+        Answer(c.clamp);
+        Answer(c.hanger);
+        Pick(V().cboCableAttachment, "Plainhold Hanger, Galvanized");
+        EXPECT_EQ(Notices(), (QStringList{"HCG-8 - Hose Clamp Strap Kit, galvanized, members up to 8 in., pack of 10",
+                                          "PHK-12 - Plainhold Hanger Kit, 1/2 in. cable, pack of 10"}));
+        EXPECT_EQ((Slots{Range(6, 1)[0], Range(9, 1)[0]}), c.attachmentAndHardware);
+        EXPECT_EQ(V().cboCableAttachment->currentText(), c.attachmentAfter);
+        EXPECT_EQ(V().cboMountingHardware->currentText(), "Hose Clamp Strap Kit");
+    }
+}
+
+TEST_F(MountingPages, AcceptedReplacementsInMetersCarryTheirMetricNumber)
+{
+    struct Case
+    {
+        const char* mount; // vertical, or null for the hoisting grip
+        const char* attachment;
+        QComboBox* gui::MountingTab::*list;
+        const char* obsoleteEntry;
+        int slot;
+        const char* ordered;
+        const char* entryAfter;
+    };
+    const Case cases[] = {
+        {"Angle Member", nullptr, &gui::MountingTab::cboCableAttachment, "Plainhold Hanger, Galvanized", 6,
+         "PHK-12M|33|1|", "Plainhold Hanger"},
+        {"Round Member", "Latchor Snap-In Hanger", &gui::MountingTab::cboMountingHardware,
+         "Round Member Adapter, Old Style", 9, "RMA-40M|33|1|", "Round Member Adapter"},
+        {nullptr, nullptr, &gui::MountingTab::cboHoistingGrip, "Pre-Laced Hoisting Grip", 12, "HGS-12|9|2|",
+         "Standard Hoisting Grip"},
+    };
+    ShowObsoleteParts();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.obsoleteEntry);
+        fake.boxes.Clear();
+        Start();
+        w->tsParams->rbMeters->click();
+        Next(3);
+        if (c.mount)
+            Pick(V().cboMount, c.mount);
+        if (c.attachment)
+            Pick(V().cboCableAttachment, c.attachment);
+        ASSERT_TRUE(fake.boxes.shown.empty());
+        Answer(kChange);
+        Pick(V().*c.list, c.obsoleteEntry);
+        EXPECT_EQ(Notices().size(), 1);
+        EXPECT_EQ(w->State().selection[static_cast<size_t>(c.slot)], c.ordered);
+        EXPECT_EQ((V().*c.list)->currentText(), c.entryAfter);
+    }
+}
+
+TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
+{
+    Start();
+    Next(2);
+    w->tsLocation->rbMonopole->click();
+    Next();
+    EXPECT_FALSE(TabShown(w->tsVertical));
+    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsHorizontal);
+    EXPECT_EQ(Range(6, 6), Slots(6, kNone)) << "nothing is ordered for a side the site lacks";
+    EXPECT_EQ(w->State().selection[0], "KCC-12|2|1|");
+    EXPECT_EQ(w->State().selection[12], "HGL-12|3|2|") << "the runs still go up the pole";
+    EXPECT_TRUE(V().imgStructure->PictureFile().isEmpty()) << "the tower's picture is not left behind";
+    EXPECT_EQ(H().imgStructure->PictureFile(), "HorizMpParts.gif");
+
+    w->chkMiscOnly->click();
+    EXPECT_FALSE(TabShown(w->tsHorizontal));
+    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsList);
+    w->State().selection[0] = "STALE|1|1|";
+    w->chkMiscOnly->click();
+    EXPECT_FALSE(TabShown(w->tsVertical)) << "unticking list-only brings back only the site's tabs";
+    EXPECT_TRUE(TabShown(w->tsHorizontal) && TabShown(w->tsCableEntry) && TabShown(w->tsGps));
+    EXPECT_TRUE(TabShown(w->pcAccessories->currentWidget()));
+    EXPECT_EQ(w->State().selection[0], "KCC-12|2|1|") << "the wizard's lists are filled again";
+
+    w->btnRestart->click();
+    EXPECT_FALSE(TabShown(w->tsVertical));
+    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsHorizontal);
+
+    Next(2);
+    w->tsLocation->rbTower->click();
+    EXPECT_TRUE(TabShown(w->tsVertical));
+}
+
+TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)
+{
+    Start();
+    Next(3);
+    ASSERT_EQ(w->State().selection[6], "PHK-12|10|1|");
+    w->chkMiscOnly->click();
+    w->Meters1->trigger();
+    EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|") << "the hidden lists are not refilled";
+    w->chkMiscOnly->click();
+    EXPECT_EQ(w->State().selection[6], "PHK-12M|33|1|");
+    w->Feet1->trigger();
+    EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|");
+}
+
+TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
+{
+    Start();
+    w->tsParams->seNumRuns->setValue(4);
+    Next();
+    gui::AntennaPage& a = *w->tsAntenna;
+    gui::LocationPage& l = *w->tsLocation;
+    EXPECT_TRUE(a.rbSector->isChecked() && a.chkMicrosite->isEnabled());
+    EXPECT_EQ(a.imgAntenna->PictureFile(), "sector.gif");
+
+    a.chkMicrosite->click();
+    EXPECT_EQ(w->State().runsCount, 8);
+    EXPECT_EQ(a.imgAntenna->PictureFile(), "micro.gif");
+    EXPECT_FALSE(l.rbParapet->isEnabled() || l.imgParapet->isEnabled());
+    a.chkMicrosite->click();
+    EXPECT_EQ(w->State().runsCount, 4);
+    EXPECT_TRUE(l.rbParapet->isEnabled());
+
+    Next();
+    l.rbParapet->click();
+    EXPECT_EQ(Items(V().cboMount), (QStringList{"Wall", "Strut Channel", "N/A"}));
+    EXPECT_FALSE(w->State().sides.horizontal);
+    w->btnBack->click();
+    a.chkMicrosite->click();
+    a.rbOmni->click();
+    EXPECT_FALSE(a.chkMicrosite->isChecked() || a.chkMicrosite->isEnabled());
+    EXPECT_EQ(w->State().runsCount, 4);
+    EXPECT_EQ(a.imgAntenna->PictureFile(), "omni.gif");
+    EXPECT_FALSE(l.rbParapet->isEnabled());
+    EXPECT_TRUE(l.rbTower->isChecked()) << "a parapet gives way to a tower";
+    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_TRUE(w->State().sides.horizontal);
+    a.rbNA->click();
+    EXPECT_EQ(a.imgAntenna->PictureFile(), "other.gif");
+    EXPECT_TRUE(l.rbParapet->isEnabled());
+
+    // Every showing of the page counts the runs again from "Number of runs:".
+    a.rbSector->click();
+    a.chkMicrosite->click();
+    w->btnBack->click();
+    w->tsParams->seNumRuns->setValue(5);
+    EXPECT_EQ(w->State().runsCount, 5);
+    Next();
+    EXPECT_EQ(w->State().runsCount, 10);
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(MountingPages, CableWithoutAMountRowOffersNothingApplicable)
+{
+    w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+    Pick(w->tsParams->cboBeginning, "10700");
+    ASSERT_EQ(w->State().cableKey, "KE107");
+    w->State().selection.assign(21, "OLD|1|1|");
+    Next(3);
+    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_EQ(Items(V().cboCableAttachment), QStringList{"N/A"}) << "[ke107] is not KE107's row";
+    EXPECT_EQ(Items(V().cboMountingHardware), QStringList{"N/A"});
+    EXPECT_EQ(Items(V().cboHoistingGrip), QStringList{"None"});
+    EXPECT_EQ(Range(0, 13), Slots(13, kNone));
+}
+
+} // namespace
+} // namespace tav::test
