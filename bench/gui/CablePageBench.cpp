@@ -38,13 +38,3 @@ void FrequencyChangeThroughTheWidgets(benchmark::State& state)
 } // namespace
 
 BENCHMARK(FrequencyChangeThroughTheWidgets)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

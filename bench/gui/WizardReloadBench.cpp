@@ -1,0 +1,55 @@
+// One full refill of the accessory pages on the demo installation, through the real widgets.
+#include "doubles/DemoInstallation.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+void Pick(QComboBox* box, const char* text)
+{
+    box->setCurrentIndex(box->findText(text));
+}
+
+void ReloadWizardListsOnTheDemo(benchmark::State& state)
+{
+    tav::test::DemoInstallation inst;
+    tav::test::FakePlatform fake;
+    inst.Register(fake.registry);
+    tav::gui::TfrmMain window(fake.platform, inst.ProgramFolder(), {});
+    window.show();
+    // KF12-50-C9 on a tower, the walk-through's run.
+    Pick(window.tsParams->cboBeginning, "806");
+    Pick(window.tsParams->cboEnding, "960");
+    window.tsParams->rgCableType->Button(1)->click();
+    Pick(window.tsParams->cboDiameter, "1/2");
+    for (int i = 0; i < 3; ++i)
+        window.btnNext->click();
+    QApplication::processEvents();
+
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        window.ReloadWizardLists();
+        QApplication::processEvents();
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::nth_element(milliseconds.begin(), milliseconds.begin() + milliseconds.size() / 2, milliseconds.end());
+    state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters["page"] = window.CurrentPage();
+    state.counters["boxes"] = static_cast<double>(fake.boxes.shown.size());
+}
+
+} // namespace
+
+BENCHMARK(ReloadWizardListsOnTheDemo)->Unit(benchmark::kMillisecond);
