@@ -1,6 +1,5 @@
 #include "core/wizard/CategoryParts.h"
 
-#include "core/cable/MetricPart.h"
 #include "core/catalog/CatalogueFile.h"
 #include "core/catalog/RecordLine.h"
 #include "core/settings/SectionLines.h"
@@ -66,16 +65,9 @@ std::optional<std::string> SelectCategoryPart(std::vector<std::string>& selectio
                                               const LineList& obsolete, const WorkingLists& lists,
                                               std::string_view caption, int slot, const PartOffer& offer)
 {
-    const std::string listed = CategoryPart(lists, caption);
-    // An empty part orders nothing and is never put to the user as obsolete.
-    const std::string part = listed.empty() ? listed : MetricPart(in.dataFolder, listed, in.meters);
-    if (part.empty() || !IsObsolete(obsolete, part)) {
-        WritePart(selection, in, slot, part);
-        return std::nullopt;
-    }
-    const ChoiceReplacement chosen = ReplaceObsoleteChoice(in.dataFolder, in.meters, part, listed, offer);
+    OrderedChoice chosen = OrderChosenPart(in.dataFolder, in.meters, obsolete, CategoryPart(lists, caption), offer);
     WritePart(selection, in, slot, chosen.ordered);
-    return chosen.listed;
+    return std::move(chosen.moveTo);
 }
 
 } // namespace tav

@@ -1,6 +1,5 @@
 #include "core/wizard/MountChoices.h"
 
-#include "core/cable/MetricPart.h"
 #include "core/catalog/MountCatalogue.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
@@ -166,27 +165,17 @@ std::optional<std::string> SelectMountPart(std::vector<std::string>& selection, 
                                            const LineList& obsolete, std::string_view row, int column,
                                            const MountGroup& group, const PartOffer& offer)
 {
-    // Nothing chosen, or a column the row leaves empty: the group orders nothing, and an
-    // empty part is never put to the user as obsolete.
+    // Nothing chosen, or a column the row leaves empty, orders nothing.
     const std::string_view listed = column > 0 ? GetFieldView(row, column) : std::string_view();
-    if (listed.empty()) {
-        ClearGroup(selection, group);
-        return std::nullopt;
-    }
     if (IsMultiPartEntry(listed)) {
         const std::string counts =
             column == kStackedKitColumn ? SplitRunsBySix(in.runsCount) : SplitRunsByThree(in.runsCount);
         WriteMultiPartSelection(selection, in, group.first, group.second, group.third, listed, counts);
         return std::nullopt;
     }
-    const std::string part = MetricPart(in.dataFolder, listed, in.meters);
-    if (part.empty() || !IsObsolete(obsolete, part)) {
-        WriteSinglePart(selection, in, group, part);
-        return std::nullopt;
-    }
-    const ChoiceReplacement chosen = ReplaceObsoleteChoice(in.dataFolder, in.meters, part, listed, offer);
+    OrderedChoice chosen = OrderChosenPart(in.dataFolder, in.meters, obsolete, listed, offer);
     WriteSinglePart(selection, in, group, chosen.ordered);
-    return chosen.listed;
+    return std::move(chosen.moveTo);
 }
 
 } // namespace tav

@@ -54,13 +54,18 @@ std::string OfferReplacement(const std::string& dataFolder, const LineList& obso
     return std::string(part);
 }
 
-ChoiceReplacement ReplaceObsoleteChoice(const std::string& dataFolder, bool meters, std::string_view part,
-                                        std::string_view listedPart, const PartOffer& offer)
+OrderedChoice OrderChosenPart(const std::string& dataFolder, bool meters, const LineList& obsolete,
+                              std::string_view listedPart, const PartOffer& offer)
 {
+    if (listedPart.empty())
+        return {};
+    std::string part = MetricPart(dataFolder, listedPart, meters);
+    if (part.empty() || !IsObsolete(obsolete, part))
+        return {std::move(part), std::nullopt};
     std::string chosen = offer(part);
     if (chosen == part)
-        return {std::string(part), std::string(listedPart)};
-    // metric.dat and the rows list parts under their imperial numbers.
+        return {std::move(part), std::string(listedPart)};
+    // metric.dat and the catalogue list parts under their imperial numbers.
     std::string ordered = chosen.empty() ? std::string() : MetricPart(dataFolder, chosen, meters);
     return {std::move(ordered), std::move(chosen)};
 }

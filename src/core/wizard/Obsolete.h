@@ -44,20 +44,20 @@ std::string OfferReplacement(const std::string& dataFolder, const LineList& obso
 // The part to order in place of an obsolete one: the user's answer to the offer.
 using PartOffer = std::function<std::string(std::string_view part)>;
 
-// An obsolete part chosen on a wizard page, after the offer.
-struct ChoiceReplacement
+// A part a wizard list names, as it is ordered.
+struct OrderedChoice
 {
-    // What its slot gets: the part kept, or the replacement under its own metric number
-    // (empty for a replacement that names no part).
+    // Its metric number under meters; for an obsolete part the one the user keeps, or the
+    // replacement under its own metric number (empty for a replacement that names no part).
     std::string ordered;
-    // The part as the catalogue lists it, to move the pick list to.
-    std::string listed;
+    // After an offer: the part as the catalogue lists it, to move the pick list to.
+    std::optional<std::string> moveTo;
 };
 
-// Offers the replacement of an obsolete part; listedPart is the part as the catalogue
-// spells it before any metric substitution.
-ChoiceReplacement ReplaceObsoleteChoice(const std::string& dataFolder, bool meters, std::string_view part,
-                                        std::string_view listedPart, const PartOffer& offer);
+// The part to order for a part a list names (before any metric substitution). An empty
+// part orders nothing and is never offered, whatever obsolete.dat holds.
+OrderedChoice OrderChosenPart(const std::string& dataFolder, bool meters, const LineList& obsolete,
+                              std::string_view listedPart, const PartOffer& offer);
 
 // One row of the accessory list as the substitution sees it.
 struct AccessoryRow
