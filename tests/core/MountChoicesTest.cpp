@@ -150,16 +150,7 @@ TEST_F(MountData, HardwareIsTheMountsAndAttachmentsOwn)
 
     MountLists bad = lists;
     bad.attachments.push_back("Odd=Odd Hanger|x1|");
-    EXPECT_THROW(
-        {
-            try {
-                ChosenColumn(bad, MountItem::Attachment, {"", "Odd Hanger", ""});
-            } catch (const ConversionError& e) {
-                EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
-                throw;
-            }
-        },
-        ConversionError);
+    EXPECT_THROW(ChosenColumn(bad, MountItem::Attachment, {"", "Odd Hanger", ""}), ConversionError);
 }
 
 // A data folder for the quantity rules: no records, so one run over 100 ft takes 10 pieces.
