@@ -239,11 +239,11 @@ TEST_F(ResolvedParts, CategoryParts)
 {
     WorkingLists lists;
     lists.categories = {"1=Standard Grip", "2=Laced Grip", "3=Old Grip", "4=Orphan Grip"};
-    lists.parts = {"a=2|HGL|", "b=1|HGS|", "c=1|HGS-B|", "d=3|HGP|", "e=9|X-1|"};
+    lists.parts = {"a=2|HGL|", "b=1|HGS|", "c=1|HGS-B|", "d=3|HGP|", "e=9|X-1|", "f=|NO-KEY|"};
     EXPECT_EQ(CategoryPart(lists, "Standard Grip"), "HGS") << "the first record of the category";
     EXPECT_EQ(CategoryPart(lists, "standard grip"), "") << "captions compare exactly";
     EXPECT_EQ(CategoryPart(lists, "Orphan Grip"), "");
-    EXPECT_EQ(CategoryPart(lists, "None"), "");
+    EXPECT_EQ(CategoryPart(lists, "None"), "") << "a caption without a category names no record";
     EXPECT_EQ(CategoryOfPart(lists, "HGS-B"), "Standard Grip");
     EXPECT_EQ(CategoryOfPart(lists, "X-1"), std::nullopt) << "category 9 has no caption line";
     EXPECT_EQ(CategoryOfPart(lists, ""), std::nullopt);
