@@ -1,14 +1,18 @@
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tav {
 namespace {
 
+using test::RunUnprivileged;
 using test::TempDir;
 
 TEST(Files, SplitLinesAcceptsEveryLineEnd)
@@ -71,6 +75,143 @@ TEST(Files, AtomicWriteKeepsPermissionsAndReplacesWhole)
     ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_THROW(WriteFileAtomic(dir.File("no-such-folder/x.txt"), "x"), IoError);
+}
+
+size_t EntriesIn(const std::string& folder)
+{
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+TEST(Files, AtomicWriteGoesThroughSymbolicLinks)
+{
+    struct Case
+    {
+        const char* what;
+        const char* link; // what the link in prog/ says; "@" stands for the temporary folder
+        bool targetExists;
+        bool chained; // prog/settings.dat -> prog/hop.dat -> the target
+    };
+    const Case cases[] = {
+        {"relative link into another folder", "../real/settings.dat", true, false},
+        {"absolute link", "@real/settings.dat", true, false},
+        {"chain of links", "../real/settings.dat", true, true},
+        {"link whose target is not there yet", "../real/settings.dat", false, false},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::filesystem::create_directories(dir.File("prog"));
+        if (c.targetExists)
+            dir.Write("real/settings.dat", "old");
+        else
+            std::filesystem::create_directories(dir.File("real"));
+        std::string linkText = c.link;
+        if (linkText[0] == '@')
+            linkText = dir.Path() + linkText.substr(1);
+        const std::string link = dir.File("prog/settings.dat");
+        if (c.chained) {
+            std::filesystem::create_symlink(linkText, dir.File("prog/hop.dat"));
+            std::filesystem::create_symlink("hop.dat", link);
+        } else {
+            std::filesystem::create_symlink(linkText, link);
+        }
+
+        // The name is matched without regard to case where it names something to write through.
+        WriteFileAtomic(dir.File(c.targetExists ? "prog/Settings.DAT" : "prog/settings.dat"), "new");
+
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << c.what;
+        EXPECT_EQ(std::filesystem::read_symlink(link).string(), c.chained ? "hop.dat" : linkText) << c.what;
+        EXPECT_EQ(dir.Read("real/settings.dat"), "new") << c.what;
+        EXPECT_EQ(dir.Read("prog/settings.dat"), "new") << c.what;
+        EXPECT_EQ(EntriesIn(dir.File("real")), 1u) << c.what << ": no temporary file is left behind";
+        EXPECT_EQ(EntriesIn(dir.File("prog")), c.chained ? 2u : 1u) << c.what;
+    }
+    TempDir dir;
+    std::filesystem::create_symlink("loop.dat", dir.File("loop.dat"));
+    EXPECT_THROW(WriteFileAtomic(dir.File("loop.dat"), "x"), IoError);
+}
+
+// A program folder the user may not write, holding a settings file the user may.
+TEST(Files, ReadOnlyFolderRewritesAWritableFileInPlace)
+{
+    RunUnprivileged([] {
+        struct Case
+        {
+            const char* before;
+            const char* after;
+        };
+        const Case cases[] = {
+            {"[General]\r\nSelectCable=1\r\n", "[General]\r\nSelectCable=0\r\nSelectCableName=KF12-50-C9\r\n"},
+            {"a much longer old content than the new one", "short"},
+            {"something", ""},
+        };
+        for (const auto& c : cases) {
+            TempDir dir;
+            const std::string path = dir.Write("settings.dat", c.before);
+            ::chmod(path.c_str(), 0640);
+            ::chmod(dir.Path().c_str(), 0555);
+            WriteFileAtomic(path, c.after);
+            EXPECT_EQ(dir.Read("settings.dat"), c.after);
+            struct stat st
+            {
+            };
+            ::stat(path.c_str(), &st);
+            EXPECT_EQ(st.st_mode & 07777, 0640u);
+            EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+        }
+
+        // Neither the folder nor the file writable: the error names the file, nothing changes.
+        TempDir dir;
+        const std::string path = dir.Write("settings.dat", "old");
+        ::chmod(path.c_str(), 0444);
+        ::chmod(dir.Path().c_str(), 0555);
+        std::string message;
+        try {
+            WriteFileAtomic(path, "new");
+        } catch (const IoError& e) {
+            message = e.what();
+        }
+        EXPECT_NE(message.find("settings.dat"), std::string::npos) << message;
+        EXPECT_NE(message.find("Permission denied"), std::string::npos) << message;
+        EXPECT_EQ(dir.Read("settings.dat"), "old");
+        EXPECT_THROW(WriteFileAtomic(dir.File("new.dat"), "x"), IoError) << "a new file needs the folder";
+    });
+}
+
+TEST(Files, AtomicWriteKeepsOwnerAndGroup)
+{
+    TempDir dir;
+    const std::string path = dir.Write("settings.dat", "old");
+    uid_t owner = ::geteuid();
+    gid_t group = ::getegid();
+    if (owner == 0) {
+        owner = 65534;
+        group = 65534;
+    } else {
+        // Without root only the group can be handed on, and only to a group we are in.
+        std::vector<gid_t> groups(static_cast<size_t>(::getgroups(0, nullptr)));
+        groups.resize(static_cast<size_t>(::getgroups(static_cast<int>(groups.size()), groups.data())));
+        for (gid_t g : groups)
+            if (g != group) {
+                group = g;
+                break;
+            }
+        if (group == ::getegid())
+            GTEST_SKIP() << "this user belongs to one group only";
+    }
+    ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
+    ::chmod(path.c_str(), 0664);
+    WriteFileAtomic(path, "new");
+    struct stat st
+    {
+    };
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(dir.Read("settings.dat"), "new");
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/settings/IniStore.h"
 #include "core/settings/SettingsFile.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -261,12 +262,12 @@ TEST(IniStore, FailedWriteLeavesOldFileIntact)
 
 TEST(IniStore, UnreadableFileIsAnErrorNotAnEmptyStore)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    TempDir dir;
-    const std::string path = dir.Write("settings.dat", "[General]\r\nSelectCable=1\r\n");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    EXPECT_THROW(TBigIniFile ini(path), IoError);
+    test::RunUnprivileged([] {
+        TempDir dir;
+        const std::string path = dir.Write("settings.dat", "[General]\r\nSelectCable=1\r\n");
+        std::filesystem::permissions(path, std::filesystem::perms::none);
+        EXPECT_THROW(TBigIniFile ini(path), IoError);
+    });
 }
 
 TEST(SettingsFile, EachKeyHasItsOwnDefault)

@@ -29,7 +29,7 @@ bool IsRegularOrLink(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-// Closes a descriptor and removes the temporary file unless released.
+// Closes a descriptor and removes the temporary file it names (if any) unless released.
 class TempFile
 {
 public:
@@ -83,7 +83,8 @@ std::optional<std::string> ResolveFile(const std::string& path)
     std::optional<std::string> found;
     while (dirent* entry = ::readdir(dir)) {
         if (EqualsNoCase(entry->d_name, name)) {
-            std::string candidate = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + entry->d_name;
+            std::string candidate =
+                (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + entry->d_name;
             if (IsRegularOrLink(candidate)) {
                 found = std::move(candidate);
                 break;
@@ -164,34 +165,38 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines)
     return out;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes)
+namespace {
+
+// The file a name finally stands for: a symbolic link is followed, through any chain of
+// links, so a write replaces the link's target and the link itself stays.
+std::string FinalTarget(const std::string& path)
 {
-    // Write through the name the file already has, whatever case the caller used.
-    const std::string target = ResolveFile(path).value_or(path);
-    std::string tmpl = target + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        throw IoError(IoMessage("Cannot write", target, errno));
-    TempFile tmp(fd, name.data());
-
-    struct stat st
-    {
-    };
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st
+        {
+        };
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+        if (n < 0)
+            throw IoError(IoMessage("Cannot write", path, errno));
+        link.resize(static_cast<size_t>(n));
+        const size_t slash = current.find_last_of('/');
+        if (link.empty() || link[0] == '/' || slash == std::string::npos)
+            current = link;
+        else
+            current = current.substr(0, slash + 1) + link;
     }
-    ::fchmod(fd, mode);
+    throw IoError(IoMessage("Cannot write", path, ELOOP));
+}
 
+void WriteAll(int fd, std::string_view bytes, const std::string& target)
+{
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t w = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (w < 0) {
             if (errno == EINTR)
                 continue;
@@ -199,13 +204,95 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
         }
         done += static_cast<size_t>(w);
     }
+}
+
+void SyncFile(int fd, const std::string& target)
+{
+    // Some file systems cannot sync; what they hold is as safe as it gets there.
     if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         throw IoError(IoMessage("Cannot write", target, errno));
+}
+
+// The rename is only durable once the folder's entry is on disk too.
+void SyncFolder(const std::string& target)
+{
+    const size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// A folder the user may not write can still hold a file the user may: the file is
+// rewritten in place from the complete new content.
+void RewriteInPlace(const std::string& target, std::string_view bytes, const struct stat& old)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw IoError(IoMessage("Cannot write", target, errno));
+    TempFile file(fd, std::string());
+    // Claim the room first, so a full disk stops the write before any old byte changes.
+    if (static_cast<off_t>(bytes.size()) > old.st_size) {
+        const int rc = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+        if (rc != 0 && rc != EINVAL && rc != EOPNOTSUPP)
+            throw IoError(IoMessage("Cannot write", target, rc));
+    }
+    WriteAll(fd, bytes, target);
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        throw IoError(IoMessage("Cannot write", target, errno));
+    SyncFile(fd, target);
+    if (file.Close() != 0)
+        throw IoError(IoMessage("Cannot write", target, errno));
+}
+
+} // namespace
+
+void WriteFileAtomic(const std::string& path, std::string_view bytes)
+{
+    // Write through the name the file already has, whatever case the caller used.
+    const std::string target = FinalTarget(ResolveFile(path).value_or(path));
+    struct stat old
+    {
+    };
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+
+    std::string tmpl = target + ".XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        const int err = errno;
+        if (exists && S_ISREG(old.st_mode) && (err == EACCES || err == EPERM))
+            return RewriteInPlace(target, bytes, old);
+        throw IoError(IoMessage("Cannot write", target, err));
+    }
+    TempFile tmp(fd, name.data());
+
+    mode_t mode = 0;
+    if (exists) {
+        // Owner and group where the process may set them (root may, others at most the
+        // group); a change of owner clears the set-id bits, so the mode comes after it.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+
+    WriteAll(fd, bytes, target);
+    SyncFile(fd, target);
     if (tmp.Close() != 0)
         throw IoError(IoMessage("Cannot write", target, errno));
     if (::rename(tmp.Path().c_str(), target.c_str()) != 0)
         throw IoError(IoMessage("Cannot write", target, errno));
     tmp.Release();
+    SyncFolder(target);
 }
 
 } // namespace tav
