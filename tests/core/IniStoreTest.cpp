@@ -48,7 +48,8 @@ TEST(IniStore, TypedReads)
     TempDir dir;
     const std::string path = dir.Write("t.ini", "[S]\r\nhex=0x64\r\ndollar=$64\r\nHEXUP=0X1F\r\nblank=100 \r\nlead= 100\r\n"
                                                 "dec=1.5\r\nempty=\r\nneg=-3\r\ntwo=2\r\nzero=0\r\nword=true\r\n"
-                                                "spaced = 5\r\n");
+                                                "spaced = 5\r\nleadhex= 0x64\r\nneghex=-0x10\r\n"
+                                                "negdollar=-$10\r\ninner=1x10\r\nhexneg=0x-10\r\n");
     TBigIniFile ini(path);
     struct IntCase
     {
@@ -58,6 +59,8 @@ TEST(IniStore, TypedReads)
     const IntCase ints[] = {
         {"hex", 100}, {"dollar", 100}, {"hexup", 31}, {"blank", 200}, {"lead", 100}, {"dec", 200},
         {"empty", 200}, {"neg", -3}, {"missing", 200}, {"spaced", 200}, // the name is "spaced ", not "spaced"
+        // Hexadecimal only from the very first character on.
+        {"leadhex", 200}, {"neghex", 200}, {"negdollar", 200}, {"inner", 200}, {"hexneg", 200},
     };
     for (const auto& c : ints)
         EXPECT_EQ(ini.ReadInteger("S", c.key, 200), c.expected) << c.key;

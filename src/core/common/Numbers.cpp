@@ -26,9 +26,7 @@ std::optional<long long> ParseDigits(std::string_view digits, int base)
     return value;
 }
 
-} // namespace
-
-std::optional<int> TryStrToInt(std::string_view text)
+std::optional<int> ParseInteger(std::string_view text, bool hexPrefixes)
 {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
@@ -40,10 +38,10 @@ std::optional<int> TryStrToInt(std::string_view text)
     }
     std::string_view rest = text.substr(i);
     int base = 10;
-    if (!rest.empty() && rest[0] == '$') {
+    if (hexPrefixes && !rest.empty() && rest[0] == '$') {
         base = 16;
         rest.remove_prefix(1);
-    } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
+    } else if (hexPrefixes && rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
         base = 16;
         rest.remove_prefix(2);
     }
@@ -57,6 +55,18 @@ std::optional<int> TryStrToInt(std::string_view text)
     if (value < INT_MIN || value > INT_MAX)
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+} // namespace
+
+std::optional<int> TryStrToInt(std::string_view text)
+{
+    return ParseInteger(text, true);
+}
+
+std::optional<int> TryDecimalToInt(std::string_view text)
+{
+    return ParseInteger(text, false);
 }
 
 int StrToInt(std::string_view text)

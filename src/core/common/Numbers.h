@@ -15,6 +15,8 @@ std::optional<int> TryStrToInt(std::string_view text);
 // Throws ConversionError "'text' is not a valid integer value".
 int StrToInt(std::string_view text);
 int StrToIntDef(std::string_view text, int fallback);
+// The same without the hexadecimal forms: optional leading blanks and sign, then decimal digits.
+std::optional<int> TryDecimalToInt(std::string_view text);
 
 // Decimal numbers with optional exponent; surrounding blanks are allowed.
 std::optional<double> TryStrToFloat(std::string_view text);

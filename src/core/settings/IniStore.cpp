@@ -142,12 +142,16 @@ void TBigIniFile::WriteString(std::string_view section, std::string_view key, st
 
 std::optional<int> TBigIniFile::ParseIniInteger(std::string_view text)
 {
+    // Only the very first characters make a value hexadecimal: " 0x64" or "-0x10" are no
+    // numbers at all, so they read as the caller's default.
     if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::string hex = "$";
         hex.append(text.substr(2, 255));
         return TryStrToInt(hex);
     }
-    return TryStrToInt(text);
+    if (!text.empty() && text[0] == '$')
+        return TryStrToInt(text);
+    return TryDecimalToInt(text);
 }
 
 int TBigIniFile::ReadInteger(std::string_view section, std::string_view key, int fallback)

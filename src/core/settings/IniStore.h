@@ -53,7 +53,8 @@ public:
     // The file text that UpdateFile writes.
     std::string Render() const;
 
-    // Integer conversion of a stored value: "0x" or "$" hexadecimal, otherwise decimal.
+    // Integer conversion of a stored value: hexadecimal when it begins with "0x" or "$",
+    // otherwise decimal.
     static std::optional<int> ParseIniInteger(std::string_view text);
 
 private:
