@@ -91,6 +91,7 @@ TEST(AttachmentQuantity, LengthPackSpacingAndCeilings)
         {"spacing 0 falls back to 1", 0, 100, false, 3, "KF12", "ZS", 6, 30, "", "Z=ZS|1|0|\r\n"},
         {"negative spacing falls back to 1", 0, 100, false, 3, "KF12", "NS", 6, 30, "", "N=NS|1|-2.5|\r\n"},
         {"a negative length counts as none", 0, -50, false, 3, "KF12", "LSH-12", 6, 0},
+        {"a real fraction of a long run is raised", 0, 244651, true, 1, "KF12", "ONE", 6, 802652, "P1=ONE|1|\r\n"},
     };
     for (const auto& c : cases) {
         QuantityData data(c.packLines, c.hangerLines);
@@ -105,19 +106,23 @@ TEST(AttachmentQuantity, AllPackSettingAndItsFallback)
     struct Case
     {
         const char* all;
+        const char* own; // the part's own unit-pack line
         int expected;
     };
     // 3 runs over 100 ft with spacing 1.
-    const Case cases[] = {{"All=20", 15}, {"All=0", 30}, {"All=-4", 30}, {"All=abc", 30}, {"", 30}};
+    const Case cases[] = {
+        {"All=20", "", 15}, {"All=0", "", 30},        {"All=-4", "", 30},        {"All=abc", "", 30},
+        {"", "", 30},       {"All=20", "Z=P|0|", 15}, {"All=20", "Z=P|-2|", 15}, {"All=0", "Z=P|0|", 30},
+    };
     for (const auto& c : cases) {
         TempDir dir;
-        dir.Write("settings.dat", std::string("[UnitPack]\r\n") + c.all + "\r\nX=OTHER|2|\r\n");
+        dir.Write("settings.dat", std::string("[UnitPack]\r\n") + c.all + "\r\nX=OTHER|2|\r\n" + c.own + "\r\n");
         dir.Write("advanced.dat", "");
         QuantityInputs in;
         in.dataFolder = dir.Path();
         in.verticalLength = 100;
         in.runsCount = 3;
-        EXPECT_EQ(AttachmentQuantity(in, "P", 6), c.expected) << c.all;
+        EXPECT_EQ(AttachmentQuantity(in, "P", 6), c.expected) << c.all << " " << c.own;
     }
 }
 

@@ -25,10 +25,12 @@ constexpr double kDefaultHangerSpacing = 1.0;
 // numbers, and a quotient that is whole in decimals can land a hair above the whole
 // number in binary (21 / 0.7 = 30.000000000000004); such a result must not cost the
 // user an extra piece, so anything within a billionth of a whole number counts as it.
+// The tolerance is absolute: scaled with x it would swallow real fractions of large
+// runs (244,651 m are 802,651.0008 ft, which need 802,652).
 double CeilWhole(double x)
 {
     const double nearest = std::round(x);
-    if (std::fabs(x - nearest) <= 1e-9 * std::max(1.0, std::fabs(x)))
+    if (std::fabs(x - nearest) <= 1e-9)
         return nearest;
     return std::ceil(x);
 }
@@ -134,13 +136,18 @@ int AttachmentQuantity(const QuantityInputs& in, std::string_view part, int slot
 
     SettingsFile settings(in.dataFolder);
     std::vector<std::string> lines;
-    int pack = settings.Get(keys::UnitPackAll);
+    // A pack that cannot be divided by gives way to the next one that can: the part's own
+    // record to "All", "All" to the factory pack.
+    int allPack = settings.Get(keys::UnitPackAll);
+    if (allPack <= 0)
+        allPack = keys::UnitPackAll.fallback;
+    int pack = allPack;
     settings.Ini().ReadSectionValues(keys::kUnitPackSection, lines);
     for (std::string_view value : ValuesByName(lines))
         if (GetFieldView(value, 1) == part)
             pack = StrToInt(GetFieldView(value, 2));
     if (pack <= 0)
-        pack = keys::UnitPackAll.fallback;
+        pack = allPack;
 
     double spacing = kDefaultHangerSpacing;
     lines.clear();
