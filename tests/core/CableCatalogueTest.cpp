@@ -79,6 +79,18 @@ TEST(LineEvaluation, BadLinesStopWithAClearError)
     const EvaluationInputs low{2800, 3200, 115, false, true};
     EXPECT_THROW(EvaluateLine("EW-6|E6|2800|3200|EW|E-6|3000|2000|30|40|||p.gif|", low), Error);
     EXPECT_THROW(Attenuation(3000, 2000, 2500, 3500, true), Error);
+    // A line without any loss has no average power; the peak rating must not stand in.
+    for (const char* line :
+         {"LX-0|K1|806|960|FOAM|1/2\"|0|0|30|40|||p.gif|", "EW-0|E6|5925|7125|EW|E-6|3000|0|30|40|||p.gif|"}) {
+        const bool waveguide = std::string(line).find("|EW|") != std::string::npos;
+        const EvaluationInputs in{waveguide ? 5925.0 : 824.0, waveguide ? 6425.0 : 894.0, 115, false, waveguide};
+        try {
+            EvaluateLine(line, in);
+            ADD_FAILURE() << line;
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Floating point division by zero", 0), 0u) << e.what();
+        }
+    }
 }
 
 const LineList kCatalogue{

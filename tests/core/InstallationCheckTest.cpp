@@ -185,6 +185,8 @@ const FaultCase kFaults[] = {
     {"unknown type code", "dat/tlines.dat", "|FOAM|", "|COAX|", Severity::Error, "dat/tlines.dat", 2, "is not AIR, FOAM or EW"},
     {"band upside down", "dat/tlines.dat", "|806|960|", "|960|806|", Severity::Error, "dat/tlines.dat", 2, "above the highest"},
     {"cut-off above the band", "dat/tlines.dat", "|3650|", "|6300|", Severity::Error, "dat/tlines.dat", 3, "6175 MHz, not above its cut-off frequency 6300"},
+    {"coax without loss", "dat/tlines.dat", "|0.066|0.00022|", "|0|0|", Severity::Error, "dat/tlines.dat", 2, "give a loss of 0 dB; the cable page stops with a floating-point error"},
+    {"waveguide without loss", "dat/tlines.dat", "|1129|", "|0|", Severity::Error, "dat/tlines.dat", 3, "scale (field 8) is 0; the cable page stops with a floating-point error"},
     {"repeated part number", "dat/tlines.dat", "KW1-L6|", "ka1-c9|", Severity::Warning, "dat/tlines.dat", 3, "also on line 2"},
     {"picture differs within a key", "dat/tlines.dat", "", kTlinesHeader +
         "KA1-C9|KA1|806|960|FOAM|1/2|0.066|0.00022|2.9|40|50|Foam coax|cbl_ka1.gif|\n"

@@ -46,7 +46,13 @@ double LineLoss(double a, double b, double beginning, double ending, double leng
 
 double AveragePower(double p, double peak, double beginning, double ending, double a, double b, bool waveguide)
 {
-    const double average = p / Attenuation(a, b, beginning, ending, waveguide);
+    const double att = Attenuation(a, b, beginning, ending, waveguide);
+    // A line without loss would carry any power: its data is wrong, and the peak rating
+    // must not stand in for an average that cannot be computed.
+    if (att == 0.0)
+        throw Error("Floating point division by zero: the line loses 0 dB per 100 ft at the mean frequency " +
+                    FormatFixed2((beginning + ending) / 2.0) + " MHz, so its average power cannot be computed");
+    const double average = p / att;
     return peak >= average ? average : peak;
 }
 

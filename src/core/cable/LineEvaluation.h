@@ -23,7 +23,8 @@ double Attenuation(double a, double b, double beginning, double ending, bool wav
 // Insertion loss in dB of the whole run, including its two connectors.
 double LineLoss(double a, double b, double beginning, double ending, double length, bool meters, bool waveguide);
 
-// Average power in kW, never more than the peak rating.
+// Average power in kW, never more than the peak rating. Throws when the line has no
+// attenuation at all (coefficients or scale of 0).
 double AveragePower(double p, double peak, double beginning, double ending, double a, double b, bool waveguide);
 
 // The grid row of one catalogue line: part number, band, insertion loss, efficiency,

@@ -138,9 +138,16 @@ void CheckTransmissionLines(Context& c)
             entry->bands.push_back({n.low, n.high});
         if (type != "EW") {
             const double mid = (n.low + n.high) / 2;
-            if (!(n.a * std::sqrt(std::max(mid, 0.0)) + n.b * mid > 0))
+            const double loss = n.a * std::sqrt(std::max(mid, 0.0)) + n.b * mid;
+            if (loss == 0)
+                c.Error(at, "the loss coefficients (fields 7 and 8) give a loss of 0 dB; the cable page stops with "
+                            "a floating-point error (division by zero)");
+            else if (!(loss > 0))
                 c.Error(at, "the loss coefficients (fields 7 and 8) give no loss above 0 dB at mid-band; the "
                             "efficiency and average power come out wrong");
+        } else if (n.b == 0) {
+            c.Error(at, "the attenuation scale (field 8) is 0; the cable page stops with a floating-point error "
+                        "(division by zero)");
         } else if (!(n.b > 0)) {
             c.Error(at, "the attenuation scale (field 8) is not above 0; the efficiency and average power come "
                         "out wrong");
