@@ -11,14 +11,30 @@
 
 namespace {
 
+// One folder per run, removed when the run ends.
+class Folder
+{
+public:
+    Folder() : path_(std::filesystem::temp_directory_path() / ("tavrolin-fuzz-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(path_);
+    }
+    ~Folder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::string Path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
 const std::string& WorkFolder()
 {
-    static const std::string folder = [] {
-        const auto p = std::filesystem::temp_directory_path() / ("tavrolin-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        return p.string();
-    }();
-    return folder;
+    static const Folder folder;
+    static const std::string path = folder.Path();
+    return path;
 }
 
 using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, when missing.
+# Installs the Debian packages the build, the tests and the program need, when missing:
+# clang and its libFuzzer runtime build the fuzz targets that the tests run too.
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev "$@")
+packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core and GUI
-# tests, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then every fuzz target, built with clang, for 10 seconds each.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,5 +21,8 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=ON -DTAVR
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build/asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+echo "== Fuzz targets, built with clang (build/fuzz)"
+scripts/fuzz.sh 10
 
 echo "== All tests passed"

@@ -306,7 +306,9 @@ void CheckCaptionPictures(Context& c)
     for (std::string_view line : c.pictureMap.lines)
         if (const size_t eq = line.find('='); eq != std::string_view::npos)
             names.push_back(line.substr(0, eq));
-    for (const auto& [caption, place] : c.Captions()) {
+    for (const auto& entry : c.Captions()) {
+        const std::string& caption = entry.first;
+        const Place& place = entry.second;
         const bool found =
             std::any_of(names.begin(), names.end(), [&](std::string_view n) { return EqualsNoCase(n, caption); });
         if (!found)
