@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -312,6 +313,43 @@ TEST_F(ObsoleteNoticeTest, RealBoxEnterKeepsThePart)
     EXPECT_EQ(gui::OfferReplacement(platform, nullptr, dir.Path(), kObsolete, "HGP-12"), "HGS-12");
     EXPECT_FALSE(ObsoleteWarningsOn(dir.Path()));
     EXPECT_EQ(fake.sounds.informations, 2);
+}
+
+// Esc and the window's close button answer as No does in a Yes/No box.
+TEST_F(ObsoleteNoticeTest, RealBoxEscAndCloseKeepThePart)
+{
+    Settings(kWarningsOn);
+    gui::QtMessageBoxes real;
+    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop};
+    struct Case
+    {
+        const char* what;
+        std::function<void(QMessageBox*)> leave;
+    };
+    const Case cases[] = {
+        {"Esc", [](QMessageBox* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Escape); }},
+        {"close button", [](QMessageBox* box) { box->close(); }},
+    };
+    for (const auto& c : cases) {
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            c.leave(box);
+            // A box that ignored the attempt is left with a button, so the test goes on.
+            QTimer::singleShot(200, [&stayedOpen, box] {
+                if (QApplication::activeModalWidget() != box)
+                    return;
+                stayedOpen = true;
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text().startsWith("Change"))
+                        b->click();
+            });
+        });
+        EXPECT_EQ(gui::OfferReplacement(platform, nullptr, dir.Path(), kObsolete, "HGP-12"), "HGP-12") << c.what;
+        EXPECT_FALSE(stayedOpen) << c.what;
+        QTest::qWait(250); // let the safety check pass while its box is gone
+    }
 }
 
 } // namespace

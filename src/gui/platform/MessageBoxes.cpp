@@ -115,7 +115,8 @@ BoxAnswer QtMessageBoxes::Show(QWidget* parent, const BoxRequest& request)
             if (auto* push = qobject_cast<QPushButton*>(b))
                 box.setDefaultButton(push);
         }
-        if (entry.button == BoxButton::Cancel || request.buttons.size() == 1)
+        if (request.escapeButton ? entry.button == *request.escapeButton
+                                 : entry.button == BoxButton::Cancel || request.buttons.size() == 1)
             box.setEscapeButton(b);
     }
     QCheckBox* check = nullptr;

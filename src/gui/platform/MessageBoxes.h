@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -40,6 +41,9 @@ struct BoxRequest
     QString richText; // optional formatted version of the text for the screen
     QList<BoxButtonSpec> buttons{{BoxButton::Ok, {}}};
     BoxButton defaultButton = BoxButton::Ok;
+    // What Esc and the window's close button answer; none: Cancel where the box has it,
+    // or the only button.
+    std::optional<BoxButton> escapeButton;
     QString checkBoxText; // empty: no check box
     int minimumButtonWidth = 0;
 };

@@ -37,6 +37,8 @@ BoxRequest ObsoleteNoticeRequest(const QString& replacementText, BoxButton defau
     r.buttons = {{kChangeToNewPart, QStringLiteral("Change To &New Part Number")},
                  {kKeepCurrentPart, QStringLiteral("Keep &Current Selection")}};
     r.defaultButton = defaultResult;
+    // As No in a Yes/No box: Esc and closing the window keep the current part.
+    r.escapeButton = kKeepCurrentPart;
     r.checkBoxText = QStringLiteral("Don't tell me about obsolete parts anymore.");
     r.minimumButtonWidth = 165;
     return r;
