@@ -3,11 +3,13 @@
 #include "gui/catalog/CheckNumericCombo.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
-
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tav::test {
 namespace {
@@ -30,6 +32,21 @@ TEST(Splash, ClosesOnlyAfterItsTimerFired)
     QCloseEvent late;
     QCoreApplication::sendEvent(&splash, &late);
     EXPECT_TRUE(late.isAccepted());
+}
+
+TEST(Splash, StaysItsFullThreeSecondsOnScreen)
+{
+    // A timer that rounds its timeout to a coarse boundary fires early when started just
+    // past one; start there, so an early close shows.
+    using namespace std::chrono;
+    while ((duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() % 500) / 50 != 1)
+        std::this_thread::sleep_for(milliseconds(1));
+    QElapsedTimer shown;
+    shown.start();
+    gui::TfrmSplash splash("/nonexistent/");
+    splash.show();
+    splash.WaitUntilClosable();
+    EXPECT_GE(shown.elapsed(), 3000);
 }
 
 TEST(CheckNumericCombo, NonNumberFallsBackToTheFirstItem)

@@ -43,8 +43,18 @@ TfrmSplash::TfrmSplash(const QString& imagesFolder, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setSingleShot(false);
     Timer1->setInterval(3000);
+    // A coarse timer may fire up to 5 % early; the picture must stay its full time.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TfrmSplash::Timer1Timer);
     Timer1->start();
+}
+
+void TfrmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The time counts from when the picture can be seen.
+    if (Timer1->isActive())
+        Timer1->start();
 }
 
 void TfrmSplash::Timer1Timer()

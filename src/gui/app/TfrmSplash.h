@@ -31,6 +31,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace tav::gui
