@@ -1,22 +1,23 @@
 #include "core/app/Installation.h"
 #include "core/common/Files.h"
 #include "doubles/TestInstallation.h"
+#include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
 #include "gui/wizard/LocationPage.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace tav::test {
@@ -193,14 +194,40 @@ TEST_F(MainWindowStart, CommandLineShapes)
     EXPECT_EQ(launched.State().cableDiameter, "1/2\"");
 }
 
-TEST_F(MainWindowStart, NonNumericRunsCountStopsTheLaunchWithTheConversionMessage)
+// A number the boxes cannot hold is as malformed as no number: nothing of the launch is
+// applied, and the first page stays as it was.
+TEST_F(MainWindowStart, LaunchNumbersTheBoxesCannotHoldStopWithTheConversionMessage)
 {
-    auto w = Start({"FX-12", "20", "150", "four"});
-    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'four' is not a valid integer value"});
-    EXPECT_EQ(w->State().runsCount, 3);
-    EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
-    EXPECT_FALSE(w->chkMiscOnly->isChecked());
-    EXPECT_FALSE(w->chkMiscOnly->isHidden());
+    struct Case
+    {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"FX-12", "20", "150", "four"}, "'four' is not a valid integer value"},
+        {{"FX-12", "20", "150", "-1"}, "'-1' is not a valid integer value"},
+        {{"FX-12", "20", "150", "10000"}, "'10000' is not a valid integer value"},
+        {{"FX-12", "-5", "150", "4"}, "'-5' is not a valid floating point value"},
+        {{"FX-12", "20", "1e9", "4"}, "'1e9' is not a valid floating point value"},
+    };
+    for (const auto& c : cases) {
+        FakePlatform local;
+        inst.Register(local.registry);
+        TfrmMain w(local.platform, inst.ProgramFolder(), c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(local.boxes.Texts(), QStringList{c.message}) << what;
+        EXPECT_EQ(w.State().runsCount, 3) << what;
+        EXPECT_EQ(w.tsParams->seNumRuns->value(), 3) << what;
+        EXPECT_EQ(w.tsParams->seHorizontalLength->value(), 15) << what;
+        EXPECT_EQ(w.tsParams->seVerticalLength->value(), 100) << what;
+        EXPECT_EQ(w.CurrentPage(), TfrmMain::kParams) << what;
+        EXPECT_FALSE(w.chkMiscOnly->isChecked()) << what;
+        EXPECT_FALSE(w.chkMiscOnly->isHidden()) << what;
+    }
+    TfrmMain large(fake.platform, inst.ProgramFolder(), {"FX-12", "20", "150", "1000"});
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_EQ(large.tsParams->seNumRuns->value(), 1000) << "the box shows the runs count it works with";
+    EXPECT_EQ(large.State().runsCount, 1000);
 }
 
 TEST_F(MainWindowStart, SpreadsheetCommandFollowsTheRegisteredApplication)

@@ -1,9 +1,12 @@
 #include "gui/app/SpinEdits.h"
 
+#include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 #include "gui/app/TextCodec.h"
 
+#include <QSpinBox>
 #include <cmath>
+#include <string>
 
 namespace tav::gui {
 
@@ -21,6 +24,23 @@ TDecimalSpinEdit::TDecimalSpinEdit(const QString& objectName, double value, QWid
 void TDecimalSpinEdit::SetText(const QString& text)
 {
     setValue(StrToFloat(ToData(text)));
+}
+
+double TDecimalSpinEdit::ValueOf(std::string_view text) const
+{
+    const double value = StrToFloat(text);
+    // A value the box would clip is not the one asked for.
+    if (value < minimum() || value > maximum())
+        throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    return value;
+}
+
+int IntegerFor(const QSpinBox* box, std::string_view text)
+{
+    const int value = StrToInt(text);
+    if (value < box->minimum() || value > box->maximum())
+        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    return value;
 }
 
 QString TDecimalSpinEdit::textFromValue(double value) const

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDoubleSpinBox>
+#include <string_view>
+
+class QSpinBox;
 
 namespace tav::gui {
 
@@ -16,11 +19,18 @@ public:
     void SetText(const QString& text);
     // The value as the box writes it, also while a typed text is still being edited.
     QString ValueText() const { return textFromValue(value()); }
+    // The value of a number text the box can hold; throws the standard ConversionError
+    // when the text is no number or one outside the box's range.
+    double ValueOf(std::string_view text) const;
 
 protected:
     QString textFromValue(double value) const override;
     double valueFromText(const QString& text) const override;
     QValidator::State validate(QString& text, int& pos) const override;
 };
+
+// The value of a whole-number text a spin box can hold; throws the standard
+// ConversionError when the text is no whole number or one outside the box's range.
+int IntegerFor(const QSpinBox* box, std::string_view text);
 
 } // namespace tav::gui

@@ -635,10 +635,11 @@ void TfrmMain::ApplyCommandLine()
 void TfrmMain::LaunchOnAccessories()
 {
     const CommandLine& cl = state_.commandLine;
-    // Check the numbers first, so a malformed launch leaves the first page as it was.
-    const double horizontal = StrToFloat(cl.horizontalLength);
-    const double vertical = StrToFloat(cl.verticalLength);
-    const int runs = StrToInt(cl.runs);
+    // Check the numbers first, so a malformed launch leaves the first page as it was; a
+    // number the boxes cannot hold counts as malformed.
+    const double horizontal = tsParams->seHorizontalLength->ValueOf(cl.horizontalLength);
+    const double vertical = tsParams->seVerticalLength->ValueOf(cl.verticalLength);
+    const int runs = IntegerFor(tsParams->seNumRuns, cl.runs);
     chkMiscOnly->setChecked(true);
     chkMiscOnly->setVisible(false);
     tsParams->seHorizontalLength->setValue(horizontal);

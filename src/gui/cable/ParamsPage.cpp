@@ -121,7 +121,7 @@ void ParamsPage::BuildLayout()
     rbMeters->setObjectName("rbMeters");
     seNumRuns = new QSpinBox(size);
     seNumRuns->setObjectName("seNumRuns");
-    seNumRuns->setRange(0, 999);
+    seNumRuns->setRange(0, 9999);
     seNumRuns->setValue(3);
     // Arrows only: the number of runs is never typed.
     seNumRuns->findChild<QLineEdit*>()->setReadOnly(true);
