@@ -6,17 +6,26 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -58,11 +67,24 @@ protected:
         page = w->tsParams;
     }
 
+    // A pick from the drop-down list, reported as the list reports it.
     static void Pick(QComboBox* box, const QString& text)
     {
         const int i = box->findText(text);
         ASSERT_GE(i, 0) << text.toStdString();
         box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+
+    // Typing over a box's text with the keyboard, then Enter.
+    static void Type(QComboBox* box, const QString& text)
+    {
+        box->lineEdit()->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
     QStringList Items(QComboBox* box) const
@@ -82,6 +104,18 @@ protected:
     }
 
     QString Cell(int row, int column) const { return page->grdTlines->item(row, column)->text(); }
+
+    // Shown and active, so key presses arrive where a user's would: at the focus widget.
+    void ShowActive()
+    {
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
 
     std::array<bool, 3> TypesEnabled() const
     {
@@ -160,16 +194,16 @@ TEST_F(CablePage, CrossFilterOfBeginningAndEnding)
     // A beginning equal to the ending keeps that ending, appended if the filter dropped it.
     Pick(page->cboBeginning, "138");
     Pick(page->cboEnding, "960");
-    page->cboBeginning->setEditText("960");
+    Type(page->cboBeginning, "960");
     EXPECT_EQ(Items(page->cboEnding), (QStringList{"2200", "6425", "960"}));
     EXPECT_EQ(page->cboEnding->currentText(), "960");
     EXPECT_EQ(page->rgCableType->ItemIndex(), 0);
     EXPECT_EQ(GridParts(), QStringList{"A78-A"}) << "806-960 covers 960-960";
 
     // An ending below the beginning selects the highest beginning left.
-    Pick(page->cboBeginning, "1700");
+    Type(page->cboBeginning, "1700");
     EXPECT_EQ(page->cboEnding->currentText(), "2200");
-    page->cboEnding->setEditText("960");
+    Type(page->cboEnding, "960");
     EXPECT_EQ(Items(page->cboBeginning), (QStringList{"138", "806"}));
     EXPECT_EQ(page->cboBeginning->currentText(), "806");
 }
@@ -199,7 +233,7 @@ TEST_F(CablePage, TypedFrequencies)
 {
     Start();
     // Not a number: a beep, the warning, and the first item instead.
-    page->cboBeginning->setEditText("8x");
+    Type(page->cboBeginning, "8x");
     EXPECT_EQ(fake.boxes.Texts(), QStringList{"This field must contain a numeric value."});
     EXPECT_EQ(fake.boxes.shown[0].kind, BoxKind::Warning);
     EXPECT_EQ(fake.sounds.beeps, 1);
@@ -208,7 +242,7 @@ TEST_F(CablePage, TypedFrequencies)
 
     // Emptied: no message, nothing selected, and no stale cable.
     fake.boxes.Clear();
-    page->cboBeginning->setEditText("");
+    Type(page->cboBeginning, "");
     EXPECT_TRUE(fake.boxes.shown.empty());
     EXPECT_EQ(page->grdTlines->rowCount(), 0);
     EXPECT_TRUE(w->State().cablePart.empty());
@@ -216,9 +250,9 @@ TEST_F(CablePage, TypedFrequencies)
     EXPECT_FALSE(w->btnNext->isEnabled());
 
     // A typed value between the listed ones filters as a number.
-    page->cboBeginning->setEditText("900");
+    Type(page->cboBeginning, "900");
     EXPECT_EQ(Items(page->cboEnding).first(), "960");
-    page->cboEnding->setEditText("950");
+    Type(page->cboEnding, "950");
     EXPECT_EQ(GridParts(), QStringList{"A78-A"});
 }
 
@@ -279,7 +313,7 @@ TEST_F(CablePage, LengthsReachTheGridAndTheCaptions)
 TEST_F(CablePage, SpecificCableWithCompletion)
 {
     Start();
-    w->show();
+    ShowActive();
     page->rgCableType->SetItemIndex(1);
     page->chkCableOnly->setChecked(true);
     EXPECT_TRUE(page->cboCableList->isEnabled());
@@ -290,7 +324,8 @@ TEST_F(CablePage, SpecificCableWithCompletion)
 
     QLineEdit* edit = page->cboCableList->lineEdit();
     edit->clear();
-    QTest::keyClicks(edit, "f12-u");
+    page->cboCableList->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "f12-u");
     EXPECT_EQ(edit->text(), "F12-U");
     EXPECT_EQ(GridParts(), QStringList{"F12-U"});
     EXPECT_EQ(Cell(0, 1), "1700 - 2200") << "evaluated over its own band";
@@ -301,19 +336,19 @@ TEST_F(CablePage, SpecificCableWithCompletion)
 
     // Backspace never completes, so the text can be shortened; a text that names no line
     // leaves no cable selected.
-    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), "F12-");
     EXPECT_EQ(page->grdTlines->rowCount(), 0);
     EXPECT_TRUE(w->State().cablePart.empty());
     EXPECT_FALSE(w->btnNext->isEnabled());
-    QTest::keyClicks(edit, "b");
+    QTest::keyClicks(QApplication::focusWidget(), "b");
     EXPECT_EQ(edit->text(), "F12-B");
     EXPECT_EQ(w->State().cablePart, "F12-B");
     EXPECT_TRUE(w->btnNext->isEnabled());
 
     // A prefix completes to the first entry in list order, the tail selected for overtyping.
     edit->clear();
-    QTest::keyClicks(edit, "f1");
+    QTest::keyClicks(QApplication::focusWidget(), "f1");
     EXPECT_EQ(edit->text(), "F12-A");
     EXPECT_EQ(edit->selectedText(), "2-A");
     EXPECT_EQ(w->State().cablePart, "F12-A");
@@ -339,6 +374,40 @@ TEST_F(CablePage, SpecificCableWithCompletion)
     EXPECT_FALSE(page->cboCableList->isEnabled());
     EXPECT_EQ(GridParts(), QStringList{"A78-V"});
     EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 300 feet");
+}
+
+// A typo after a completion can be taken back with the keys a user would press.
+TEST_F(CablePage, SpecificCableTextShortensWithTheKeyboard)
+{
+    Start();
+    ShowActive();
+    page->rgCableType->SetItemIndex(1);
+    page->chkCableOnly->setChecked(true);
+    QLineEdit* edit = page->cboCableList->lineEdit();
+    struct Case
+    {
+        const char* what;
+        std::vector<Qt::Key> keys;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Backspace removes the completed tail", {Qt::Key_Backspace}, "F1"},
+        {"and goes on shortening", {Qt::Key_Backspace, Qt::Key_Backspace}, "F"},
+        {"Delete removes the completed tail", {Qt::Key_Delete}, "F1"},
+        {"End, then Backspace", {Qt::Key_End, Qt::Key_Backspace}, "F12-"},
+    };
+    for (const auto& c : cases) {
+        edit->clear();
+        page->cboCableList->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "f1");
+        ASSERT_EQ(edit->text(), "F12-A") << c.what;
+        for (Qt::Key key : c.keys)
+            Press(key);
+        EXPECT_EQ(edit->text(), c.text) << c.what;
+        EXPECT_FALSE(edit->hasSelectedText()) << c.what;
+        EXPECT_TRUE(w->State().cablePart.empty()) << c.what;
+        EXPECT_EQ(page->grdTlines->rowCount(), 0) << c.what;
+    }
 }
 
 TEST_F(CablePage, StartUpSettingsPresetASpecificCable)
@@ -453,6 +522,241 @@ TEST_F(CablePage, FourArgumentStart)
         EXPECT_EQ(main.tsParams->grdTlines->currentRow(), c.row);
         EXPECT_TRUE(main.chkMiscOnly->isChecked());
     }
+}
+
+// A line whose numbers are no numbers, named directly: the evaluation stops and no
+// cable stays selected behind the grid of the cable named before.
+TEST_F(CablePage, SpecificCableThatCannotBeEvaluatedLeavesNoCable)
+{
+    inst.Data("tlines.dat", std::string(kCatalogue) + "F99-X|K99|3000|3100|FOAM|9/9\"|0,2|0.001|30|40|||k12.gif|\n");
+    Start();
+    ShowActive();
+    page->rgCableType->SetItemIndex(1);
+    page->chkCableOnly->setChecked(true);
+    ASSERT_EQ(w->State().cablePart, "F12-A");
+    page->cboCableList->lineEdit()->clear();
+    page->cboCableList->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "f9");
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'0,2' is not a valid floating point value"});
+    EXPECT_TRUE(w->State().cableKey.empty()) << w->State().cableKey;
+    EXPECT_TRUE(w->State().cableDiameter.empty());
+    EXPECT_TRUE(w->State().cablePart.empty());
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    EXPECT_EQ(page->lblTlinePN->text(), "");
+    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(page->btnListNow->isEnabled());
+}
+
+// In Ending, typing 960 over 138 - 174 passes through 9 and 96, which lie below every
+// beginning; applied at each key they would throw the beginning away.
+TEST_F(CablePage, ATypedFrequencyAppliesWhenTheTypingIsDone)
+{
+    Start();
+    ShowActive();
+    QLineEdit* ending = page->cboEnding->lineEdit();
+    page->cboEnding->setFocus();
+    ending->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "96");
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"}) << "nothing applied while typing";
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(page->cboBeginning->currentText(), "138");
+    EXPECT_EQ(page->cboEnding->currentText(), "960");
+    EXPECT_EQ(page->grdTlines->rowCount(), 0) << "no line covers 138 - 960";
+
+    // The focus leaving the box ends the typing too.
+    ending->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "174");
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    Press(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), page->cboEnding);
+    EXPECT_EQ(GridParts(), QStringList{"A78-V"});
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+
+    // Leaving a box without typing in it applies nothing, so the chosen row stays.
+    Type(page->cboBeginning, "806");
+    page->rgCableType->Button(1)->click();
+    Pick(page->cboDiameter, "1/2\"");
+    page->grdTlines->setCurrentCell(1, 0);
+    page->cboEnding->setFocus();
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(w->State().cablePart, "F12-B");
+}
+
+TEST_F(CablePage, TabEntersAndLeavesTheGridOnce)
+{
+    Start();
+    ShowActive();
+    Pick(page->cboBeginning, "806");
+    page->rgCableType->Button(1)->click();
+    Pick(page->cboDiameter, "1/2\"");
+    ASSERT_EQ(page->grdTlines->rowCount(), 2);
+    page->btnListNow->setFocus();
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), page->grdTlines);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(w->State().cablePart, "F12-B") << "the arrows move between rows";
+
+    // Forward from the grid every link and button of the bottom bar is reached.
+    const QWidget* forward[] = {w->imgLogo, w->lblemail, w->btnClose, w->btnNext};
+    for (const QWidget* expected : forward) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+    }
+    for (int i = 0; i < 3; ++i)
+        Press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), w->imgLogo);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), page->grdTlines) << "one Shift+Tab back into the grid";
+
+    // The links answer the keyboard as they answer the mouse.
+    w->lblemail->setFocus();
+    Press(Qt::Key_Return);
+    ASSERT_EQ(fake.desktop.opened.size(), 1);
+    EXPECT_EQ(fake.desktop.opened[0].scheme(), "mailto");
+}
+
+TEST_F(CablePage, EveryAcceleratorOnAPageIsUnique)
+{
+    Start();
+    ShowActive();
+    for (int p = 0; p < TfrmMain::kPageCount; ++p) {
+        w->pcMain->setCurrentIndex(p);
+        QMap<int, QString> owners;
+        const auto claim = [&](const QString& text) {
+            const int key = QKeySequence::mnemonic(text)[0].toCombined();
+            if (key == 0)
+                return;
+            EXPECT_FALSE(owners.contains(key))
+                << "page " << p << ": " << text.toStdString() << " and " << owners.value(key).toStdString();
+            owners.insert(key, text);
+        };
+        for (QAction* menu : w->menuBar()->actions())
+            claim(menu->text());
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            if (b->isVisibleTo(w.get()))
+                claim(b->text());
+    }
+
+    // The first press of Alt+S skips the wizard.
+    w->pcMain->setCurrentIndex(TfrmMain::kParams);
+    page->cboBeginning->setFocus();
+    Press(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == TfrmMain::kAccessories; }, 1000));
+}
+
+TEST_F(CablePage, ClickBesideTheRowsKeepsTheCableRowSelected)
+{
+    Start();
+    ShowActive();
+    Pick(page->cboBeginning, "806");
+    page->rgCableType->Button(1)->click();
+    Pick(page->cboDiameter, "1/2\"");
+    page->grdTlines->setCurrentCell(1, 0);
+    QWidget* viewport = page->grdTlines->viewport();
+    struct Case
+    {
+        const char* what;
+        QPoint at;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case cases[] = {
+        {"below the rows", QPoint(10, viewport->height() - 5), Qt::NoModifier},
+        {"Ctrl on the selected row", page->grdTlines->visualRect(page->grdTlines->model()->index(1, 2)).center(),
+         Qt::ControlModifier},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseClick(viewport, Qt::LeftButton, c.modifiers, c.at);
+        EXPECT_EQ(page->grdTlines->currentRow(), 1) << c.what;
+        EXPECT_TRUE(page->grdTlines->selectionModel()->isRowSelected(1, QModelIndex())) << c.what;
+        EXPECT_EQ(w->State().cablePart, "F12-B") << c.what;
+    }
+}
+
+TEST_F(CablePage, TheEmptyGridSaysWhy)
+{
+    Start();
+    ShowActive();
+    EXPECT_FALSE(page->lblNoLines->isVisible()) << "rows need no explanation";
+    struct Case
+    {
+        const char* what;
+        std::function<void()> act;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"no line covers the band", [&] { Pick(page->cboEnding, "6425"); }, "No line covers 138 - 6425 MHz"},
+        {"rows again", [&] { Pick(page->cboEnding, "174"); }, nullptr},
+        {"a diameter no line has", [&] { page->cboDiameter->setEditText("5/8\""); },
+         "No Air Coax line of 5/8\" covers 138 - 174 MHz"},
+        {"a name no line has",
+         [&] {
+             page->chkCableOnly->setChecked(true);
+             page->cboCableList->setFocus();
+             page->cboCableList->lineEdit()->selectAll();
+             QTest::keyClicks(QApplication::focusWidget(), "ZZ");
+         },
+         "No line is named ZZ"},
+    };
+    for (const auto& c : cases) {
+        c.act();
+        EXPECT_EQ(page->lblNoLines->isVisible(), c.text != nullptr) << c.what;
+        if (c.text) {
+            EXPECT_EQ(page->grdTlines->rowCount(), 0) << c.what;
+            EXPECT_EQ(page->lblNoLines->text(), c.text) << c.what;
+            EXPECT_EQ(page->lblTlinePN->text(), "") << c.what << ": the placeholder stays in the grid";
+        }
+    }
+}
+
+TEST_F(CablePage, NumbersAlignRightAndTheColumnsShareTheWidth)
+{
+    Start();
+    ShowActive();
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ((page->grdTlines->item(0, c)->textAlignment() & Qt::AlignRight) != 0, c >= 2) << "column " << c;
+
+    QHeaderView* header = page->grdTlines->horizontalHeader();
+    const auto widths = [&] {
+        std::vector<int> out;
+        for (int c = 0; c < 6; ++c)
+            out.push_back(header->sectionSize(c));
+        return out;
+    };
+    const std::vector<int> before = widths();
+    const int viewportBefore = page->grdTlines->viewport()->width();
+    w->resize(w->width() + 300, w->height());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page->grdTlines->viewport()->width() != viewportBefore; }, 1000));
+    const int grown = page->grdTlines->viewport()->width() - viewportBefore;
+    ASSERT_GT(grown, 0);
+    const std::vector<int> after = widths();
+    int total = 0;
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_NEAR(after[c] - before[c], grown / 6.0, 1.0) << "column " << c;
+        total += after[c];
+    }
+    EXPECT_EQ(total, page->grdTlines->viewport()->width()) << "no gap and no scrolling";
+}
+
+TEST_F(CablePage, TheNumberOfRunsIsSetWithTheArrowsOnly)
+{
+    Start();
+    ShowActive();
+    QLineEdit* text = page->seNumRuns->findChild<QLineEdit*>();
+    page->chkCableOnly->setFocus();
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), page->seNumRuns);
+    EXPECT_FALSE(text->hasSelectedText()) << "no highlighted text to type over";
+    Press(Qt::Key_Up);
+    EXPECT_EQ(page->seNumRuns->value(), 4);
+    EXPECT_EQ(w->State().runsCount, 4);
+    EXPECT_FALSE(text->hasSelectedText());
+    Press(Qt::Key_7);
+    Press(Qt::Key_Backspace);
+    EXPECT_EQ(page->seNumRuns->value(), 4) << "typing changes nothing";
+    EXPECT_EQ(text->text(), "4");
+    EXPECT_EQ(text->cursor().shape(), Qt::ArrowCursor);
 }
 
 } // namespace

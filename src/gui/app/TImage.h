@@ -4,7 +4,8 @@
 
 namespace tav::gui {
 
-// A label that reports clicks (the e-mail link, pictures).
+// A label that reports clicks (the e-mail link, pictures). Given a focus policy it is
+// also a keyboard link: Enter or Space click it, and it shows when it has the focus.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture control that can be clicked and knows which file it shows.

@@ -119,7 +119,8 @@ void TfrmMain::CreateMenu()
     Syncrest1 = MakeAction(this, file, "Syncrest1", "Syncrest", QKeySequence("Ctrl+Q"));
     Exit1 = MakeAction(this, file, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
 
-    QMenu* settings = menuBar()->addMenu("&Settings");
+    // No accelerator: Alt+S belongs to "&Skip The Wizard".
+    QMenu* settings = menuBar()->addMenu("Settings");
     settings->setObjectName("Settings1");
     Customize1 = MakeAction(this, settings, "Customize1", "Customize");
     UnitOfMeasure1 = settings->addMenu("Unit Of Measure");
@@ -271,6 +272,7 @@ void TfrmMain::CreateBottomBar()
     images_->LoadImage(imgLogo, "logo.gif", false);
     if (imgLogo->PictureFile().isEmpty())
         imgLogo->setText(kMakerName);
+    imgLogo->setFocusPolicy(Qt::TabFocus);
     connect(imgLogo, &TImage::clicked, this, &TfrmMain::imgLogoClick);
     bar->addWidget(imgLogo);
 
@@ -280,6 +282,7 @@ void TfrmMain::CreateBottomBar()
     lblemail->setCursor(Qt::PointingHandCursor);
     lblemail->setToolTip("email questions and comments");
     lblemail->setStatusTip("email questions and comments");
+    lblemail->setFocusPolicy(Qt::TabFocus);
     connect(lblemail, &ClickLabel::clicked, this, &TfrmMain::lblemailClick);
     bar->addWidget(lblemail);
     bar->addStretch();

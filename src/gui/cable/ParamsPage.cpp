@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -34,6 +35,8 @@ namespace tav::gui {
 namespace {
 
 constexpr int kWaveguideItem = 2;
+// Insertion loss, efficiency, peak and average power are numbers, aligned to the right.
+constexpr int kFirstNumberColumn = 2;
 
 QComboBox* MakeCombo(QWidget* parent, const char* name)
 {
@@ -55,8 +58,8 @@ ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& imag
     setObjectName("tsParams");
     BuildLayout();
 
-    connect(cboBeginning, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboBeginningChange(); }); });
-    connect(cboEnding, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboEndingChange(); }); });
+    ConnectFrequencyBox(cboBeginning, &ParamsPage::cboBeginningChange);
+    ConnectFrequencyBox(cboEnding, &ParamsPage::cboEndingChange);
     connect(rgCableType, &TRadioGroup::itemClicked, this, [this] { Guarded([this] { rgCableTypeClick(); }); });
     connect(cboDiameter, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { cboDiameterChange(); }); });
     connect(grdTlines, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
@@ -64,11 +67,15 @@ ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& imag
             Guarded([this] { grdTlinesRowChanged(); });
     });
     connect(grdTlines, &QTableWidget::cellClicked, this, [this] { grdTlinesClickCell(); });
+    // A click beside the rows clears the highlight, while the cable stays chosen.
+    connect(grdTlines->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { KeepCableRowSelected(); });
     connect(chkCableOnly, &QCheckBox::toggled, this, [this] { Guarded([this] { chkCableOnlyClick(); }); });
     connect(cboCableList->lineEdit(), &QLineEdit::textEdited, this,
             [this] { Guarded([this] { cboCableListChange(); }); });
     connect(cboCableList, &QComboBox::activated, this, [this] { Guarded([this] { cboCableListChange(); }); });
     cableTypeAhead_ = new TypeAhead(cboCableList);
+    grdTlines->viewport()->installEventFilter(this);
     connect(seHorizontalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
     connect(seVerticalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
     connect(rbFeet, &QRadioButton::clicked, this, [this] { emit unitClicked(false); });
@@ -123,8 +130,14 @@ void ParamsPage::BuildLayout()
     seNumRuns->setObjectName("seNumRuns");
     seNumRuns->setRange(0, 9999);
     seNumRuns->setValue(3);
-    // Arrows only: the number of runs is never typed.
-    seNumRuns->findChild<QLineEdit*>()->setReadOnly(true);
+    // Arrows only: the number of runs is never typed, so nothing in it looks typeable
+    // (no caret, no highlighted text to type over).
+    QLineEdit* runsText = seNumRuns->findChild<QLineEdit*>();
+    runsText->setReadOnly(true);
+    connect(runsText, &QLineEdit::selectionChanged, runsText, [runsText] {
+        if (runsText->hasSelectedText())
+            runsText->deselect();
+    });
     sl->addWidget(new QLabel("Cable Diameter:", size), 0, 0);
     sl->addWidget(cboDiameter, 0, 1);
     sl->addWidget(new QLabel("Horizontal Length:", size), 1, 0);
@@ -173,22 +186,70 @@ void ParamsPage::BuildLayout()
     grdTlines->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTlines->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdTlines->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One Tab into the grid and one out of it; the arrows move between rows.
+    grdTlines->setTabKeyNavigation(false);
     grdTlines->verticalHeader()->setVisible(false);
     grdTlines->verticalHeader()->setDefaultSectionSize(25);
     grdTlines->horizontalHeader()->setFixedHeight(30);
-    // Every heading readable; the spare width goes to the last column.
+    // Every heading readable; the columns share whatever width is left (ShareGridWidth).
     QHeaderView* header = grdTlines->horizontalHeader();
     const QFontMetrics metrics(header->font());
-    for (int c = 0; c < grdTlines->columnCount(); ++c)
-        header->resizeSection(c, metrics.horizontalAdvance(grdTlines->horizontalHeaderItem(c)->text()) + 24);
-    header->setStretchLastSection(true);
+    for (int c = 0; c < grdTlines->columnCount(); ++c) {
+        headingWidths_.push_back(metrics.horizontalAdvance(grdTlines->horizontalHeaderItem(c)->text()) + 24);
+        header->resizeSection(c, headingWidths_.back());
+    }
+    header->setStretchLastSection(false);
     page->addWidget(grdTlines, 1);
+
+    lblNoLines = new QLabel(grdTlines->viewport());
+    lblNoLines->setObjectName("lblNoLines");
+    lblNoLines->setAlignment(Qt::AlignCenter);
+    lblNoLines->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* empty = new QVBoxLayout(grdTlines->viewport());
+    empty->addWidget(lblNoLines, 0, Qt::AlignCenter);
     ShowRows({});
+}
+
+void ParamsPage::ConnectFrequencyBox(QComboBox* box, void (ParamsPage::*handler)())
+{
+    // A typed frequency applies once the typing is done (Enter, or the focus leaving the
+    // box): applied at every keystroke, "9" on the way to "960" would throw the other box
+    // away. A pick from the list applies at once.
+    const auto apply = [this, box, handler] {
+        typing_.remove(box);
+        Guarded([this, handler] { (this->*handler)(); });
+    };
+    connect(box, &QComboBox::activated, this, apply);
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { typing_.insert(box); });
+    connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box, apply] {
+        if (typing_.contains(box))
+            apply();
+    });
+}
+
+void ParamsPage::ShareGridWidth()
+{
+    const int columns = static_cast<int>(headingWidths_.size());
+    int natural = 0;
+    for (int w : headingWidths_)
+        natural += w;
+    const int extra = std::max(0, grdTlines->viewport()->width() - natural);
+    QHeaderView* header = grdTlines->horizontalHeader();
+    for (int c = 0; c < columns; ++c)
+        header->resizeSection(c,
+                              headingWidths_[static_cast<size_t>(c)] + extra / columns + (c < extra % columns ? 1 : 0));
 }
 
 template <typename F> void ParamsPage::Guarded(F&& handler)
 {
     RunGuarded(platform_.boxes, window(), std::forward<F>(handler));
+}
+
+bool ParamsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grdTlines->viewport() && event->type() == QEvent::Resize)
+        ShareGridWidth();
+    return QWidget::eventFilter(watched, event);
 }
 
 std::optional<Band> ParamsPage::CurrentBand() const
@@ -335,6 +396,8 @@ void ParamsPage::EvaluateLines()
             }
         }
         ShowRows(rows);
+        if (rows.empty() && CurrentBand())
+            ShowNoLines(NoLinesText());
         if (state_.keepRow && !rows.empty()) {
             const int row = std::clamp(savedRow, 0, static_cast<int>(rows.size()) - 1);
             grdTlines->setCurrentCell(row, 0);
@@ -343,6 +406,21 @@ void ParamsPage::EvaluateLines()
     }
     SelectCable(CurrentRowPart());
     ShowSelectedCable();
+}
+
+QString ParamsPage::NoLinesText() const
+{
+    const QString band = cboBeginning->currentText() + " - " + cboEnding->currentText() + " MHz";
+    const QString diameter = cboDiameter->currentText();
+    if (rgCableType->ItemIndex() < 0 || diameter.isEmpty())
+        return "No line covers " + band;
+    return "No " + rgCableType->Button(rgCableType->ItemIndex())->text() + " line of " + diameter + " covers " + band;
+}
+
+void ParamsPage::ShowNoLines(const QString& text)
+{
+    lblNoLines->setText(text);
+    lblNoLines->setVisible(!text.isEmpty());
 }
 
 void ParamsPage::ShowRows(const std::vector<std::string>& rows)
@@ -360,6 +438,8 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
             item->setBackground(rowColour);
             if (c == 0)
                 item->setFont(bold);
+            if (c >= kFirstNumberColumn)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grdTlines->setItem(r, c, item);
         }
     }
@@ -371,7 +451,17 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
         grdTlines->setCurrentCell(0, 0);
         grdTlines->selectRow(0);
     }
+    ShowNoLines(QString());
     grdTlines->setUpdatesEnabled(true);
+}
+
+void ParamsPage::KeepCableRowSelected()
+{
+    const int row = grdTlines->currentRow();
+    if (state_.filling || state_.cablePart.empty() || row < 0)
+        return;
+    if (!grdTlines->selectionModel()->isRowSelected(row, QModelIndex()))
+        grdTlines->selectRow(row);
 }
 
 QString ParamsPage::CurrentRowPart() const
@@ -486,15 +576,19 @@ void ParamsPage::cboCableListChange()
     cableTypeAhead_->Complete();
     QLineEdit* edit = cboCableList->lineEdit();
 
-    const auto cable = FindCable(state_.lists.tlines, ToData(edit->text()));
-    if (!cable) {
-        // A text that names no line: no cable, no row, nothing stale.
+    const auto noCable = [this](const QString& placeholder) {
         {
             const GuardScope filling(state_.filling);
             ShowRows({});
+            ShowNoLines(placeholder);
         }
         ClearCable();
         ShowSelectedCable();
+    };
+    const auto cable = FindCable(state_.lists.tlines, ToData(edit->text()));
+    if (!cable) {
+        // A text that names no line: no cable, no row, nothing stale.
+        noCable(edit->text().isEmpty() ? QString() : "No line is named " + edit->text());
         return;
     }
     const std::string_view line = state_.lists.tlines[cable->index];
@@ -504,10 +598,17 @@ void ParamsPage::cboCableListChange()
     SetComboTextSilently(cboEnding, FromData(GetFieldView(line, 4)));
     SetComboTextSilently(cboDiameter, FromData(GetFieldView(line, 6)));
 
-    // Evaluated over its own band, with the current lengths and unit.
-    const EvaluationInputs inputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)), TotalLength(),
-                                  state_.meters, Waveguide()};
-    const std::string row = EvaluateLine(line, inputs);
+    std::string row;
+    try {
+        // Evaluated over its own band, with the current lengths and unit.
+        const EvaluationInputs inputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)),
+                                      TotalLength(), state_.meters, Waveguide()};
+        row = EvaluateLine(line, inputs);
+    } catch (...) {
+        // The grid still shows the cable named before; no cable may stay selected behind it.
+        noCable(QString());
+        throw;
+    }
     {
         const GuardScope filling(state_.filling);
         ShowRows({row});

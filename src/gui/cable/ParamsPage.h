@@ -4,8 +4,10 @@
 #include "gui/app/WizardState.h"
 #include "gui/platform/Platform.h"
 
+#include <QSet>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -50,6 +52,8 @@ public:
     QCheckBox* chkCableOnly;
     QComboBox* cboCableList;
     QPushButton* btnListNow;
+    // Says in the empty grid why it is empty.
+    QLabel* lblNoLines;
 
     // A type is chosen and a catalogue line is selected.
     bool CableChosen() const;
@@ -91,19 +95,30 @@ signals:
     void specificModeLeft();
     void listNowClicked();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildLayout();
     template <typename F> void Guarded(F&& handler);
     std::optional<Band> CurrentBand() const;
     bool Waveguide() const;
     void ShowRows(const std::vector<std::string>& rows);
+    void ShowNoLines(const QString& text);
+    QString NoLinesText() const;
     void ClearCable();
     QString CurrentRowPart() const;
+    void KeepCableRowSelected();
+    void ConnectFrequencyBox(QComboBox* box, void (ParamsPage::*handler)());
+    void ShareGridWidth();
 
     WizardState& state_;
     Platform& platform_;
     ImageLoader& images_;
     TypeAhead* cableTypeAhead_ = nullptr;
+    // Frequency boxes typed in since their text was last applied.
+    QSet<QComboBox*> typing_;
+    std::vector<int> headingWidths_;
 };
 
 } // namespace tav::gui
