@@ -105,6 +105,14 @@ protected:
 
     QString Cell(int row, int column) const { return page->grdTlines->item(row, column)->text(); }
 
+    // 806 - 960, Foam Coax, 1/2": the two rows F12-A and F12-B.
+    void ChooseHalfInchFoam()
+    {
+        Pick(page->cboBeginning, "806");
+        page->rgCableType->Button(1)->click();
+        Pick(page->cboDiameter, "1/2\"");
+    }
+
     // Shown and active, so key presses arrive where a user's would: at the focus widget.
     void ShowActive()
     {
@@ -259,9 +267,7 @@ TEST_F(CablePage, TypedFrequencies)
 TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
 {
     Start();
-    Pick(page->cboBeginning, "806");
-    page->rgCableType->Button(1)->click();
-    Pick(page->cboDiameter, "1/2\"");
+    ChooseHalfInchFoam();
     page->grdTlines->setCurrentCell(1, 0);
     ASSERT_EQ(w->State().cablePart, "F12-B");
     const QString lossInFeet = Cell(1, 2);
@@ -588,9 +594,7 @@ TEST_F(CablePage, TabEntersAndLeavesTheGridOnce)
 {
     Start();
     ShowActive();
-    Pick(page->cboBeginning, "806");
-    page->rgCableType->Button(1)->click();
-    Pick(page->cboDiameter, "1/2\"");
+    ChooseHalfInchFoam();
     ASSERT_EQ(page->grdTlines->rowCount(), 2);
     page->btnListNow->setFocus();
     Press(Qt::Key_Tab);
@@ -650,9 +654,7 @@ TEST_F(CablePage, ClickBesideTheRowsKeepsTheCableRowSelected)
 {
     Start();
     ShowActive();
-    Pick(page->cboBeginning, "806");
-    page->rgCableType->Button(1)->click();
-    Pick(page->cboDiameter, "1/2\"");
+    ChooseHalfInchFoam();
     page->grdTlines->setCurrentCell(1, 0);
     QWidget* viewport = page->grdTlines->viewport();
     struct Case
