@@ -180,6 +180,36 @@ TEST(Files, ReadOnlyFolderRewritesAWritableFileInPlace)
     });
 }
 
+// Where the temporary file cannot take the target's place, the target is rewritten.
+TEST(Files, NoRoomForATemporaryFileRewritesInPlace)
+{
+    // A name that fits the folder, with no room left for the temporary suffix.
+    TempDir dir;
+    const std::string name(250, 'n');
+    dir.Write(name, "old content");
+    WriteFileAtomic(dir.File(name), "new");
+    EXPECT_EQ(dir.Read(name), "new");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    // A sticky folder refuses to rename over another user's file that the user may write.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user needs root to set up";
+    TempDir shared;
+    ::chmod(shared.Path().c_str(), 01777);
+    const std::string path = shared.Write("settings.dat", "[Hoist]\r\nSpacing=150\r\n");
+    ::chmod(path.c_str(), 0666);
+    RunUnprivileged([&path, &shared] {
+        WriteFileAtomic(path, "[Hoist]\r\nSpacing=90\r\n");
+        EXPECT_EQ(shared.Read("settings.dat"), "[Hoist]\r\nSpacing=90\r\n");
+        EXPECT_EQ(EntriesIn(shared.Path()), 1u) << "no temporary file is left behind";
+    });
+    struct stat st
+    {
+    };
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 0u) << "still the other user's file";
+}
+
 TEST(Files, AtomicWriteKeepsOwnerAndGroup)
 {
     TempDir dir;

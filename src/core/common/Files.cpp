@@ -225,8 +225,8 @@ void SyncFolder(const std::string& target)
     }
 }
 
-// A folder the user may not write can still hold a file the user may: the file is
-// rewritten in place from the complete new content.
+// The file rewritten in place from the complete new content, for when no temporary
+// file can take its place.
 void RewriteInPlace(const std::string& target, std::string_view bytes, const struct stat& old)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
@@ -261,10 +261,14 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
     std::string tmpl = target + ".XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
+    // Where no temporary file can replace the target (a folder the user may not write, a
+    // name too long for the suffix, a sticky folder or a bind-mounted file that refuses
+    // the rename), an existing file is rewritten in place instead.
+    const bool inPlacePossible = exists && S_ISREG(old.st_mode);
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
         const int err = errno;
-        if (exists && S_ISREG(old.st_mode) && (err == EACCES || err == EPERM))
+        if (inPlacePossible)
             return RewriteInPlace(target, bytes, old);
         throw IoError(IoMessage("Cannot write", target, err));
     }
@@ -289,8 +293,12 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
     SyncFile(fd, target);
     if (tmp.Close() != 0)
         throw IoError(IoMessage("Cannot write", target, errno));
-    if (::rename(tmp.Path().c_str(), target.c_str()) != 0)
-        throw IoError(IoMessage("Cannot write", target, errno));
+    if (::rename(tmp.Path().c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        if (inPlacePossible)
+            return RewriteInPlace(target, bytes, old);
+        throw IoError(IoMessage("Cannot write", target, err));
+    }
     tmp.Release();
     SyncFolder(target);
 }

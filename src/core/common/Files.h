@@ -35,9 +35,10 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 // Writes the bytes to a temporary file in the target's folder and renames it over the
 // target, so a failure never leaves a half-written or deleted file behind. A symbolic
 // link is written through to its final target and stays a link. An existing target keeps
-// its permission bits and, where the process may set them, its owner and group. When the
-// folder does not let a temporary file be made but the file itself is writable, the file
-// is rewritten in place. Throws IoError naming the file.
+// its permission bits and, where the process may set them, its owner and group. When no
+// temporary file can be made or renamed over it (a folder the user may not write, while
+// the file is writable), an existing file is rewritten in place. Throws IoError naming
+// the file.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 } // namespace tav
