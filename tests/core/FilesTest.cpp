@@ -177,6 +177,14 @@ TEST(Files, ReadOnlyFolderRewritesAWritableFileInPlace)
         EXPECT_NE(message.find("Permission denied"), std::string::npos) << message;
         EXPECT_EQ(dir.Read("settings.dat"), "old");
         EXPECT_THROW(WriteFileAtomic(dir.File("new.dat"), "x"), IoError) << "a new file needs the folder";
+
+        // A read-only file in a writable folder is not replaced either.
+        TempDir open;
+        const std::string locked = open.Write("settings.dat", "old");
+        ::chmod(locked.c_str(), 0444);
+        EXPECT_THROW(WriteFileAtomic(locked, "new"), IoError);
+        EXPECT_EQ(open.Read("settings.dat"), "old");
+        EXPECT_EQ(EntriesIn(open.Path()), 1u);
     });
 }
 

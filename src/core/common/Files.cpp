@@ -178,8 +178,11 @@ std::string FinalTarget(const std::string& path)
         };
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return current;
+        // Some links report no size; a text that fills the buffer may have been cut.
         std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
-        const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+        ssize_t n = 0;
+        while ((n = ::readlink(current.c_str(), link.data(), link.size())) == static_cast<ssize_t>(link.size()))
+            link.resize(link.size() * 2);
         if (n < 0)
             throw IoError(IoMessage("Cannot write", path, errno));
         link.resize(static_cast<size_t>(n));
@@ -257,6 +260,9 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
     {
     };
     const bool exists = ::stat(target.c_str(), &old) == 0;
+    // A file the user may not write is not replaced behind its back either.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        throw IoError(IoMessage("Cannot write", target, errno));
 
     std::string tmpl = target + ".XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
