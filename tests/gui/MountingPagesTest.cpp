@@ -82,11 +82,13 @@ protected:
         fake.boxes.script.push_back([a](const BoxRequest&) { return a; });
     }
 
+    // A pick from the drop-down list, reported as the list reports it.
     static void Pick(QComboBox* box, const QString& text)
     {
         const int i = box->findText(text);
         ASSERT_GE(i, 0) << box->objectName().toStdString() << ": " << text.toStdString();
         box->setCurrentIndex(i);
+        emit box->activated(i);
     }
 
     static QStringList Items(const QComboBox* box)
