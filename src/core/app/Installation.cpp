@@ -71,6 +71,7 @@ CatalogueLists LoadCatalogueLists(const Folders& folders)
 {
     CatalogueLists lists;
     lists.price = LoadCatalogueList(folders.shared + "/M_lom.dat", false);
+    lists.priceIndex = PriceIndex(lists.price);
     lists.tlines = LoadCatalogueList(folders.data + "tlines.dat", true);
     lists.surge = LoadCatalogueList(folders.data + "Surge.dat", true);
     lists.images = LoadCatalogueList(folders.data + "Images.dat", false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/LineList.h"
+#include "core/materials/PriceList.h"
 
 #include <array>
 #include <optional>
@@ -46,6 +47,7 @@ LineList LoadCatalogueList(const std::string& path, bool dropHeader);
 struct CatalogueLists
 {
     LineList price;
+    PriceIndex priceIndex; // built once for each price list loaded
     LineList tlines;
     LineList surge;
     LineList images;

@@ -4,9 +4,19 @@
 
 namespace tav {
 
+namespace {
+
+const std::string& EmptyRecord()
+{
+    static const std::string empty(kPriceRecordFields, kFieldSeparator);
+    return empty;
+}
+
+} // namespace
+
 std::string EmptyPriceRecord()
 {
-    return std::string(kPriceRecordFields, kFieldSeparator);
+    return EmptyRecord();
 }
 
 std::string FindPriceRecord(const LineList& prices, std::string_view part)
@@ -29,6 +39,14 @@ std::optional<size_t> PriceIndex::Find(std::string_view part) const
     if (it == first_.end())
         return std::nullopt;
     return it->second;
+}
+
+std::string_view PriceIndex::Record(const LineList& prices, std::string_view part) const
+{
+    const auto i = Find(part);
+    if (!i || *i >= prices.size())
+        return EmptyRecord();
+    return prices[*i];
 }
 
 } // namespace tav

@@ -2,6 +2,7 @@
 
 #include "core/common/LineList.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,19 +22,29 @@ inline constexpr int kPriceRecordFields = 33;
 std::string EmptyPriceRecord();
 
 // The first line whose part number equals the part exactly (case included), or the empty
-// record. A linear scan, as the list of materials does it once per row.
+// record. A linear scan of the whole list.
 std::string FindPriceRecord(const LineList& prices, std::string_view part);
 
-// The same lookup for many parts: the first line of each part number, indexed once. The
-// index refers into the list, which must outlive it.
+// The same lookup for many parts: the line of the first record of each part number,
+// indexed once per loaded list. The index keeps its own copy of the part numbers, so it
+// stays valid however the list it was built from is moved.
 class PriceIndex
 {
 public:
+    PriceIndex() = default;
     explicit PriceIndex(const LineList& prices);
     std::optional<size_t> Find(std::string_view part) const;
 
+    // The record for the part in the list the index was built from, or the empty record.
+    std::string_view Record(const LineList& prices, std::string_view part) const;
+
 private:
-    std::unordered_map<std::string_view, size_t> first_;
+    struct Hash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, size_t, Hash, std::equal_to<>> first_;
 };
 
 } // namespace tav

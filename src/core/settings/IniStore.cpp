@@ -28,18 +28,26 @@ TBigIniFile::TBigIniFile(std::string fileName) : fileName_(std::move(fileName))
     Load();
 }
 
+TBigIniFile::TBigIniFile(InMemory, std::string_view text)
+{
+    Parse(text);
+}
+
 void TBigIniFile::Load()
+{
+    const auto bytes = ReadFileBytes(fileName_);
+    Parse(bytes ? std::string_view(*bytes) : std::string_view());
+}
+
+void TBigIniFile::Parse(std::string_view text)
 {
     sections_.clear();
     lastFound_ = 0;
     changed_ = false;
-    const auto bytes = ReadFileBytes(fileName_);
-    if (!bytes)
-        return;
 
     Section* current = nullptr;
     bool dropping = false;
-    for (std::string& line : SplitLines(*bytes)) {
+    for (std::string& line : SplitLines(text)) {
         if (line.size() == 1 && line[0] == kCtrlZ)
             continue;
         if (line.empty())

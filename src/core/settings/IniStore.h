@@ -20,6 +20,12 @@ public:
     // A missing file gives an empty store; a file that exists but cannot be read
     // throws IoError, so a later write can never clobber it.
     explicit TBigIniFile(std::string fileName);
+    // A store on no file at all, loaded from the text: files built whole in memory start
+    // from an empty one, and readers of user files parse the bytes they were handed.
+    struct InMemory
+    {
+    };
+    TBigIniFile(InMemory, std::string_view text);
     virtual ~TBigIniFile() = default;
 
     TBigIniFile(const TBigIniFile&) = delete;
@@ -65,6 +71,7 @@ private:
     };
 
     void Load();
+    void Parse(std::string_view text);
     Section* FindExact(std::string_view name);
     Section* FindNoCase(std::string_view name);
     template <typename Match> Section* FindFrom(Match match);
