@@ -1,7 +1,10 @@
 #include "core/materials/AccessoryItems.h"
 
 #include "core/catalog/RecordLine.h"
+#include "core/common/Files.h"
 #include "core/common/Numbers.h"
+
+#include <unordered_set>
 
 namespace tav {
 
@@ -49,6 +52,36 @@ std::vector<AccessoryItem> AssembleAccessoryItems(TBigIniFile& list, std::string
         }
     }
     return items;
+}
+
+std::string_view ItemValue(std::string_view line)
+{
+    const size_t eq = line.find('=');
+    return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+}
+
+std::vector<ListSection> ReadListSections(TBigIniFile& list)
+{
+    std::vector<std::string> lines;
+    list.ReadSectionValues(kAccessorySectionsSection, lines);
+    std::vector<ListSection> sections;
+    std::unordered_set<std::string> seen;
+    for (const std::string& line : lines) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        std::string number = line.substr(0, eq);
+        if (!seen.insert(number).second)
+            continue;
+        sections.push_back({std::move(number), line.substr(eq + 1)});
+    }
+    return sections;
+}
+
+std::vector<ListSection> ReadListSections(const std::string& dataFolder)
+{
+    TBigIniFile list(WithTrailingSlash(dataFolder) + kAccessoryListFileName);
+    return ReadListSections(list);
 }
 
 } // namespace tav

@@ -43,4 +43,21 @@ struct AccessoryItem
 std::vector<AccessoryItem> AssembleAccessoryItems(TBigIniFile& list, std::string_view cableKey,
                                                   std::string_view typeCode, const LineList& surge, const Band* band);
 
+// The text after the first "=" of an assembled line: the item's own value.
+std::string_view ItemValue(std::string_view line);
+
+// One heading of the accessory list and of the list of materials: a line
+// "number=caption" of "Sections".
+struct ListSection
+{
+    std::string number;
+    std::string caption;
+};
+
+// The headings in file order. A number listed again is left out, so no section is shown,
+// counted or saved twice.
+std::vector<ListSection> ReadListSections(TBigIniFile& list);
+// The same from accessorylist.dat of the data folder; none when the file is missing.
+std::vector<ListSection> ReadListSections(const std::string& dataFolder);
+
 } // namespace tav

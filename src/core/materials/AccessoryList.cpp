@@ -1,0 +1,125 @@
+#include "core/materials/AccessoryList.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/common/Numbers.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
+namespace tav {
+
+namespace {
+
+bool InTable(const std::vector<ListSection>& sections, std::string_view number)
+{
+    return std::any_of(sections.begin(), sections.end(), [&](const ListSection& s) { return s.number == number; });
+}
+
+// Where a row of the section goes: after the section's last row, or, when the section
+// has no heading yet, before the first heading of a later section.
+size_t InsertionPoint(const std::vector<AccessoryListRow>& rows, const std::vector<ListSection>& sections,
+                      std::string_view section, bool& hasHeading)
+{
+    hasHeading = false;
+    std::optional<size_t> afterLast;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].section == section) {
+            hasHeading = hasHeading || rows[i].heading;
+            afterLast = i + 1;
+        }
+    }
+    if (afterLast)
+        return *afterLast;
+    const auto order = [&](std::string_view number) {
+        const auto it =
+            std::find_if(sections.begin(), sections.end(), [&](const ListSection& s) { return s.number == number; });
+        return static_cast<size_t>(it - sections.begin());
+    };
+    const size_t mine = order(section);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].heading && order(rows[i].section) > mine)
+            return i;
+    return rows.size();
+}
+
+} // namespace
+
+std::vector<AccessoryListRow> LayOutAccessoryList(const std::vector<AccessoryItem>& items,
+                                                  const std::vector<ListSection>& sections, const LineList& obsolete,
+                                                  bool keepObsolete)
+{
+    std::vector<AccessoryListRow> rows;
+    for (const ListSection& s : sections) {
+        bool headed = false;
+        for (const AccessoryItem& item : items) {
+            // Each line shows its own value, even when another line shares its name.
+            const std::string_view value = ItemValue(item.line);
+            if (GetFieldView(value, kItemSectionField) != s.number)
+                continue;
+            if (!headed) {
+                rows.push_back({true, s.caption, {}, s.number, 0, false});
+                headed = true;
+            }
+            const std::string_view part = GetFieldView(value, kItemPartField);
+            if (keepObsolete || !IsObsolete(obsolete, part))
+                rows.push_back({false, std::string(part), GetField(value, kItemDescriptionField), s.number, 0, false});
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> RestoreReopenedItems(std::vector<AccessoryListRow>& rows,
+                                              const std::vector<ProjectItem>& items,
+                                              const std::vector<ListSection>& sections, const DescriptionFn& describe)
+{
+    // Lines of one part are summed, so the list and its row agree.
+    std::vector<std::pair<std::string, long long>> merged;
+    std::unordered_map<std::string, size_t> byPart;
+    for (const ProjectItem& item : items) {
+        if (item.part.empty())
+            continue;
+        const auto [it, added] = byPart.emplace(item.part, merged.size());
+        if (added)
+            merged.emplace_back(item.part, 0);
+        merged[it->second].second += item.quantity;
+    }
+
+    std::string fallback = "1";
+    if (!sections.empty() && !InTable(sections, fallback))
+        fallback = sections.front().number;
+
+    std::vector<std::string> records;
+    for (const auto& [part, sum] : merged) {
+        if (sum < 1)
+            continue;
+        // One row can order no more than this, and the list must show what the row holds.
+        const int quantity = static_cast<int>(std::min<long long>(sum, kMaxListQuantity));
+        auto row = std::find_if(rows.begin(), rows.end(),
+                                [&](const AccessoryListRow& r) { return !r.heading && r.part == part; });
+        std::string section;
+        if (row != rows.end()) {
+            row->quantity = quantity;
+            section = row->section;
+        } else {
+            section = fallback;
+            if (InTable(sections, section)) {
+                bool hasHeading = false;
+                size_t at = InsertionPoint(rows, sections, section, hasHeading);
+                if (!hasHeading) {
+                    const auto s = std::find_if(sections.begin(), sections.end(),
+                                                [&](const ListSection& x) { return x.number == section; });
+                    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
+                                {true, s->caption, {}, section, 0, false});
+                    ++at;
+                }
+                rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
+                            {false, part, describe ? describe(part) : std::string(), section, quantity, false});
+            }
+        }
+        records.push_back(part + "|" + IntToStr(quantity) + "|" + section + "|");
+    }
+    return records;
+}
+
+} // namespace tav

@@ -1,0 +1,117 @@
+#include "core/materials/ProjectFile.h"
+
+#include "core/catalog/RecordLine.h"
+#include "core/common/Errors.h"
+#include "core/common/Files.h"
+#include "core/common/Numbers.h"
+#include "core/settings/IniStore.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace tav {
+
+namespace {
+
+constexpr const char* kHeaderSection = "Header";
+constexpr const char* kSiteSection = "SITE 001 LOM";
+constexpr const char* kOtherSection = "Other";
+constexpr const char* kHeaderKeys[] = {"Company Name",    "Author",    "Date",     "Job Number",
+                                       "Proposal Number", "File Name", "File Path"};
+constexpr const char* kSiteKeys[] = {"Site Name", "Site Number", "Ship To City", "Ship To State/Province",
+                                     "Ship To Country"};
+constexpr int kCableTypes = 3;
+
+// The unit price as stored: the Price cell after its first "$"; a row priced "N/A" keeps 0.
+std::string StoredPrice(std::string_view priceCell)
+{
+    const size_t dollar = priceCell.find('$');
+    std::string_view rest = dollar == std::string_view::npos ? priceCell : priceCell.substr(dollar + 1);
+    if (!rest.empty() && !IsNumeric(rest))
+        return "0";
+    return std::string(rest);
+}
+
+std::string CheckedLength(const std::string& text)
+{
+    StrToFloat(text);
+    return text;
+}
+
+} // namespace
+
+std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& inputs)
+{
+    // Built whole in an empty store, so nothing of an earlier file can survive into it.
+    TBigIniFile ini(TBigIniFile::InMemory{}, {});
+    for (const char* key : kHeaderKeys)
+        ini.WriteString(kHeaderSection, key, "");
+    for (const char* key : kSiteKeys)
+        ini.WriteString(kSiteSection, key, "");
+    for (size_t r = 0; r < list.rows.size(); ++r) {
+        const MaterialsRow& row = list.rows[r];
+        if (row.IsHeading())
+            continue;
+        const std::string value =
+            row.quantity + "|Each|" + row.partNumber + "||" + row.description + "|" + StoredPrice(row.price) + "|";
+        ini.WriteString(kSiteSection, IntToStr(static_cast<long long>(r) + 1), value);
+    }
+    ini.WriteString(kOtherSection, "Tline", inputs.tline);
+    ini.WriteInteger(kOtherSection, "NumRuns", inputs.numRuns);
+    ini.WriteString(kOtherSection, "BegF", inputs.beginning);
+    ini.WriteString(kOtherSection, "EndF", inputs.ending);
+    ini.WriteString(kOtherSection, "Hlength", inputs.horizontalLength);
+    ini.WriteString(kOtherSection, "Vlength", inputs.verticalLength);
+    ini.WriteString(kOtherSection, "Size", inputs.size);
+    ini.WriteInteger(kOtherSection, "Ctype", inputs.cableType);
+    ini.WriteString(kOtherSection, "Units", inputs.feet ? "F" : "M");
+    return ini.Render();
+}
+
+void WriteProjectFile(const std::string& path, const ListOfMaterials& list, const ProjectInputs& inputs)
+{
+    WriteFileAtomic(path, RenderProjectFile(list, inputs));
+}
+
+Project ParseProjectFile(std::string_view bytes)
+{
+    TBigIniFile ini(TBigIniFile::InMemory{}, bytes);
+    Project project;
+    ProjectInputs& in = project.inputs;
+    in.tline = ini.ReadString(kOtherSection, "Tline", "");
+    in.numRuns = ini.ReadInteger(kOtherSection, "NumRuns", 3);
+    in.beginning = ini.ReadString(kOtherSection, "BegF", "");
+    in.ending = ini.ReadString(kOtherSection, "EndF", "");
+    in.horizontalLength = CheckedLength(ini.ReadString(kOtherSection, "Hlength", "0"));
+    in.verticalLength = CheckedLength(ini.ReadString(kOtherSection, "Vlength", "0"));
+    in.size = ini.ReadString(kOtherSection, "Size", "1/2");
+    in.cableType = ini.ReadInteger(kOtherSection, "Ctype", 0);
+    if (in.cableType < 0 || in.cableType >= kCableTypes)
+        in.cableType = 0;
+    in.feet = ini.ReadString(kOtherSection, "Units", "F") == "F";
+
+    std::vector<std::string> lines;
+    ini.ReadSectionValues(kSiteSection, lines);
+    for (const std::string& line : lines) {
+        // Item lines are named by their row number; the site keys never are.
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos || !IsNumeric(std::string_view(line).substr(0, eq)))
+            continue;
+        // Each line's own value: several lines may share a name.
+        const std::string_view value = std::string_view(line).substr(eq + 1);
+        std::string part = GetField(value, 3);
+        if (!part.empty())
+            project.items.push_back({std::move(part), StrToInt(GetFieldView(value, 1))});
+    }
+    return project;
+}
+
+Project ReadProjectFile(const std::string& path)
+{
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes)
+        throw IoError("Cannot open \"" + path + "\": " + std::strerror(ENOENT));
+    return ParseProjectFile(*bytes);
+}
+
+} // namespace tav
