@@ -266,7 +266,7 @@ TEST_F(ObsoleteNoticeTest, RealBoxEnterKeepsThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop};
+    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop, fake.fileDialogs};
     struct Seen
     {
         QString title;

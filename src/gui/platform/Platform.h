@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/platform/Desktop.h"
+#include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/Registry.h"
 #include "gui/platform/Sounds.h"
@@ -14,13 +15,14 @@ struct Platform
     IMessageBoxes& boxes;
     ISounds& sounds;
     IDesktop& desktop;
+    IFileDialogs& fileDialogs;
 };
 
 // The real services, owned together for the program's lifetime.
 class RealPlatform
 {
 public:
-    RealPlatform() : platform_{registry_, boxes_, sounds_, desktop_} {}
+    RealPlatform() : platform_{registry_, boxes_, sounds_, desktop_, fileDialogs_} {}
     Platform& Get() { return platform_; }
 
 private:
@@ -28,6 +30,7 @@ private:
     QtMessageBoxes boxes_;
     QtSounds sounds_;
     QtDesktop desktop_;
+    QtFileDialogs fileDialogs_;
     Platform platform_;
 };
 

@@ -5,7 +5,6 @@
 #include <QMap>
 #include <QStringList>
 #include <QUrl>
-
 #include <deque>
 #include <functional>
 #include <vector>
@@ -88,13 +87,32 @@ public:
     }
 };
 
+// Answers the file dialogs from a script of chosen names; an unscripted dialog is cancelled.
+class FakeFileDialogs : public gui::IFileDialogs
+{
+public:
+    std::vector<gui::FileDialogRequest> shown;
+    std::deque<QString> answers;
+
+    QString Choose(QWidget*, const gui::FileDialogRequest& request) override
+    {
+        shown.push_back(request);
+        if (answers.empty())
+            return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 struct FakePlatform
 {
     FakeRegistry registry;
     FakeMessageBoxes boxes;
     FakeSounds sounds;
     FakeDesktop desktop;
-    gui::Platform platform{registry, boxes, sounds, desktop};
+    FakeFileDialogs fileDialogs;
+    gui::Platform platform{registry, boxes, sounds, desktop, fileDialogs};
 };
 
 } // namespace tav::test
