@@ -5,6 +5,7 @@
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
+#include "gui/materials/AccessoryListPage.h"
 #include "gui/wizard/LocationPage.h"
 
 #include <QAction>
@@ -44,8 +45,8 @@ protected:
     static bool NavigationEnabled(TfrmMain& w, bool next, bool back, bool restart)
     {
         return w.btnNext->isEnabled() == next && w.btnBack->isEnabled() == back &&
-               w.btnRestart->isEnabled() == restart && w.Next1->isEnabled() == next &&
-               w.Back1->isEnabled() == back && w.Restart1->isEnabled() == restart;
+               w.btnRestart->isEnabled() == restart && w.Next1->isEnabled() == next && w.Back1->isEnabled() == back &&
+               w.Restart1->isEnabled() == restart;
     }
 };
 
@@ -161,8 +162,9 @@ TEST_F(MainWindowStart, CommandLineShapes)
         bool listOnly;
         int runs;
     };
+    const QString site = QString::fromStdString(inst.dir.Write("site.tvr", "[Other]\r\nNumRuns=3\r\n"));
     const Case cases[] = {
-        {"open", {"OPEN", "site.tvr"}, TfrmMain::kLom, false, 3},
+        {"open", {"OPEN", site}, TfrmMain::kLom, true, 3},
         {"launch", {"FX-12", "20", "150", "4"}, TfrmMain::kAccessories, true, 4},
         {"lower-case open is a part number", {"open", "20", "150", "2"}, TfrmMain::kAccessories, true, 2},
         {"three arguments do nothing", {"FX-12", "20", "150"}, TfrmMain::kParams, false, 3},
@@ -282,7 +284,7 @@ TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
         const char* hint;
     };
     const ButtonCase buttons[] = {
-        {w->btnNext, "&Next", "Proceed"}, {w->btnBack, "&Back", "Go Back"},  {w->btnRestart, "&Restart", "Start Over"},
+        {w->btnNext, "&Next", "Proceed"}, {w->btnBack, "&Back", "Go Back"}, {w->btnRestart, "&Restart", "Start Over"},
         {w->btnClose, "&Close", "Exit"},  {w->btnPrint, "&Print", ""},
     };
     for (const auto& b : buttons) {
@@ -301,8 +303,8 @@ TEST_F(MainWindowStart, StatusBarShowsTheHintUnderThePointer)
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->statusBar()->currentMessage() == "Proceed"; }, 2000))
         << w->statusBar()->currentMessage().toStdString();
     QTest::mouseMove(w->lblemail);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return w->statusBar()->currentMessage() == "email questions and comments"; }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return w->statusBar()->currentMessage() == "email questions and comments"; }, 2000));
 }
 
 TEST_F(MainWindowStart, LinksToTheMaker)

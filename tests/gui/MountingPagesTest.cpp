@@ -4,6 +4,7 @@
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
+#include "gui/materials/AccessoryListPage.h"
 #include "gui/wizard/AntennaPage.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"

@@ -2,9 +2,12 @@
 
 #include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
+#include "core/common/Files.h"
 #include "core/common/Numbers.h"
 #include "core/settings/CustomizePages.h"
+#include "core/materials/ProjectFile.h"
 #include "core/settings/SettingsFile.h"
+#include "core/wizard/Quantities.h"
 #include "core/wizard/Selection.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
@@ -12,6 +15,7 @@
 #include "gui/app/PageHeading.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
+#include "gui/app/TRadioGroup.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/settings/TfrmCustom.h"
@@ -19,16 +23,20 @@
 #include "gui/wizard/AntennaPage.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
+#include "gui/materials/AccessoryListPage.h"
+#include "gui/materials/MaterialsPage.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -146,6 +154,9 @@ void TfrmMain::CreateMenu()
     connect(Feet1, &QAction::triggered, this, &TfrmMain::Feet1Click);
     connect(Meters1, &QAction::triggered, this, &TfrmMain::Meters1Click);
     connect(Customize1, &QAction::triggered, this, &TfrmMain::Customize1Click);
+    connect(Save1, &QAction::triggered, this, &TfrmMain::Save1Click);
+    connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
+    connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -178,7 +189,6 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
         {&tsGroundWeather, "tsGroundWeather", "Grounding/Weatherproofing"},
         {&tsSurgeProtection, "tsSurgeProtection", "Surge Protection"},
         {&tsGps, "tsGps", "GPS"},
-        {&tsList, "tsList", "Accessory List"},
     };
     for (const Tab& t : tabs) {
         *t.page = new QWidget;
@@ -186,6 +196,8 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
         new QVBoxLayout(*t.page);
         pcAccessories->addTab(*t.page, t.caption);
     }
+    tsList = new AccessoryListPage(state_, platform_, [this] { return tsParams->QuantityInputs(); });
+    pcAccessories->addTab(tsList, "Accessory List");
     imgArrestor = new TImage("imgArrestor", tsCableEntry);
     tsCableEntry->layout()->addWidget(imgArrestor);
 
@@ -204,12 +216,8 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     }
     rbGPSFeet->setChecked(true);
 
-    lblMisc = new QLabel(tsList);
-    lblMisc->setObjectName("lblMisc");
-    tsList->layout()->addWidget(lblMisc);
-    chkMiscOnly = new QCheckBox("Select from this list only", tsList);
-    chkMiscOnly->setObjectName("chkMiscOnly");
-    tsList->layout()->addWidget(chkMiscOnly);
+    lblMisc = tsList->lblMisc;
+    chkMiscOnly = tsList->chkMiscOnly;
     connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
     // Unticked by the user: the wizard's slots come back from its lists.
     connect(chkMiscOnly, &QCheckBox::clicked, this, [this](bool checked) {
@@ -217,7 +225,7 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
             RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
     });
 
-    for (QWidget* tab : {tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps, tsList})
+    for (QWidget* tab : {tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps})
         static_cast<QVBoxLayout*>(tab->layout())->addStretch();
 
     page->layout()->addWidget(pcAccessories);
@@ -233,9 +241,7 @@ void TfrmMain::CreatePages()
     tsAccessories = CreateAccessoriesPage(context);
     tsLocation = new LocationPage(context, *tsVertical, *tsHorizontal);
     tsAntenna = new AntennaPage(context, *tsLocation);
-    tsLom = CreatePage("tsLom", "List Of Materials:");
-    // A page whose contents arrive later keeps its heading at the top meanwhile.
-    static_cast<QVBoxLayout*>(tsLom->layout())->addStretch();
+    tsLom = new MaterialsPage;
     for (QWidget* page : std::initializer_list<QWidget*>{tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
 
@@ -323,14 +329,21 @@ void TfrmMain::UpdatePageCommands()
 {
     const int page = CurrentPage();
     SetNavigation(page != kLom, page != kParams, page != kParams);
-    const bool onLom = page == kLom;
+    ShowListCommands();
+    UpdateNextForCable();
+}
+
+void TfrmMain::ShowListCommands()
+{
+    const bool onLom = CurrentPage() == kLom;
     for (QAction* a : {N1, Save1, Print1, Export1->menuAction(), CopyToClipboard1})
         a->setVisible(onLom);
     btnPrint->setVisible(onLom);
+    // Only a list that was built in full may leave the program.
+    const bool listShown = onLom && tsLom->HasList();
     for (QAction* a : {Save1, Print1, Export1->menuAction(), CopyToClipboard1})
-        a->setEnabled(onLom);
-    btnPrint->setEnabled(onLom);
-    UpdateNextForCable();
+        a->setEnabled(listShown);
+    btnPrint->setEnabled(listShown);
 }
 
 void TfrmMain::UpdateNextForCable()
@@ -476,12 +489,9 @@ void TfrmMain::ChangeUnit(bool meters)
     const GuardScope keepRow(state_.keepRow);
 
     const bool changed = state_.meters != meters;
-    state_.meters = meters;
-    // The menu, the first page and the GPS page always show the same unit.
-    ShowUnitMarks();
+    SetUnit(meters);
     if (changed)
         seHorizontalLengthChange();
-    lblGroundLength->setText(meters ? "milimeters" : "inches");
     // Lists the user cannot see while picking from the list alone stay as they are.
     if (CurrentPage() == kAccessories && !chkMiscOnly->isChecked())
         ReloadWizardLists();
@@ -517,6 +527,14 @@ void TfrmMain::AfterCustomize(bool wroteSettings)
         RunGuarded(platform_.boxes, this, [&] { ReloadWizardLists(); });
     if (next.refreshAccessoryList)
         RunGuarded(platform_.boxes, this, [&] { RefreshAccessoryList(); });
+}
+
+void TfrmMain::SetUnit(bool meters)
+{
+    state_.meters = meters;
+    // The menu, the first page and the GPS page always show the same unit.
+    ShowUnitMarks();
+    lblGroundLength->setText(meters ? "milimeters" : "inches");
 }
 
 void TfrmMain::ShowUnitMarks()
@@ -625,10 +643,7 @@ void TfrmMain::ApplyCommandLine()
 {
     const CommandLine& cl = state_.commandLine;
     if (cl.kind == CommandLine::Kind::Open) {
-        ShowPage(kLom);
-        UpdatePageCommands();
-        SetNavigation(false, true, true);
-        OpenProject(FromData(cl.projectFile));
+        OpenProject(FromData(cl.projectFile), true);
     } else if (cl.kind == CommandLine::Kind::Launch) {
         HourglassCursor wait;
         LaunchOnAccessories();
@@ -670,14 +685,137 @@ void TfrmMain::ApplyStartupSettings()
         tsParams->ApplyCablePreset(type, name);
 }
 
-void TfrmMain::BuildAccessoryList() {}
+void TfrmMain::BuildAccessoryList()
+{
+    // A band that is no number leaves the list empty, never showing the last cable's rows.
+    tsList->ClearList();
+    const bool surge = !state_.lists.surge.empty();
+    const Band band = surge ? tsParams->BandShown() : Band{};
+    tsList->LoadAccessoryList(state_.cableKey, CableTypeCode(tsParams->rgCableType->ItemIndex()),
+                              surge ? &band : nullptr);
+}
 
 void TfrmMain::RefreshAccessoryList() {}
 
-void TfrmMain::BuildListOfMaterials() {}
+void TfrmMain::BuildListOfMaterials()
+{
+    tsLom->ClearList();
+    ShowListCommands();
+    state_.selection = CollectListPicks(state_.selection, tsList->Rows());
+    ShowMaterials(MergeByPart(state_.selection));
+}
 
-void TfrmMain::OpenProject(const QString&) {}
+void TfrmMain::ShowMaterials(const std::vector<std::string>& records)
+{
+    // Built whole before it is shown: a failed build leaves no list to save or print.
+    tsLom->ClearList();
+    ShowListCommands();
+    const auto price = [this](std::string_view part) {
+        return state_.lists.priceIndex.Record(state_.lists.price, part);
+    };
+    tsLom->ShowList(BuildMaterials(records, ReadListSections(state_.folders.data), price));
+    ShowListCommands();
+    WriteLastOrder();
+}
 
-void TfrmMain::RecomputeListQuantities() {}
+QString TfrmMain::LastOrderPath() const
+{
+    return FromData(state_.folders.program) + kLastOrderFileName;
+}
+
+void TfrmMain::WriteLastOrder()
+{
+    try {
+        WriteProjectFile(ToData(LastOrderPath()), tsLom->List(), tsParams->SavedInputs());
+    } catch (const IoError& e) {
+        // The list still shows; a program folder that cannot be written is said once.
+        if (!lastOrderFailed_) {
+            lastOrderFailed_ = true;
+            platform_.boxes.Error(this, QStringLiteral("The last order could not be kept.\n") + FromData(e.what()));
+        }
+    }
+}
+
+bool TfrmMain::OpenProject(const QString& fileName, bool back)
+{
+    return RunGuarded(platform_.boxes, this, [&] {
+        const Project project = ReadProjectFile(ToData(fileName));
+        ShowPage(kLom);
+        UpdatePageCommands();
+        SetNavigation(false, back, true);
+        const HourglassCursor wait;
+        ResetSelection(state_.selection);
+        SetUnit(!project.inputs.feet);
+        tsParams->RestoreInputs(project.inputs);
+        ClearMicrosite();
+        ShowLengthLabels();
+        chkMiscOnly->setChecked(true);
+        chkMiscOnly->setVisible(false);
+        BuildAccessoryList();
+        // Behind the wizard's slots, so later wizard writes land in their own places.
+        const std::vector<std::string> records = tsList->RestoreReopenedItems(project.items);
+        state_.selection.insert(state_.selection.end(), records.begin(), records.end());
+        ShowMaterials(records);
+    });
+}
+
+void TfrmMain::ClearMicrosite()
+{
+    const QSignalBlocker block(tsAntenna->chkMicrosite);
+    tsAntenna->chkMicrosite->setChecked(false);
+}
+
+FileDialogRequest TfrmMain::ProjectDialog(FileDialogRequest::Mode mode) const
+{
+    QString folder = FromData(state_.folders.program) + "data";
+    if (!QDir().mkpath(folder))
+        folder = QDir::homePath();
+    FileDialogRequest r;
+    r.mode = mode;
+    r.caption = mode == FileDialogRequest::Mode::Save ? "Save As" : "Open";
+    r.folder = folder;
+    r.filter = "Tavrolin Files (*.tvr *.TVR)";
+    r.defaultSuffix = kProjectSuffix;
+    return r;
+}
+
+void TfrmMain::Save1Click()
+{
+    RunGuarded(platform_.boxes, this, [&] {
+        if (CurrentPage() != kLom || !tsLom->HasList())
+            return;
+        const QString name = platform_.fileDialogs.Choose(this, ProjectDialog(FileDialogRequest::Mode::Save));
+        if (name.isEmpty())
+            return;
+        WriteProjectFile(ToData(WithDefaultSuffix(name, kProjectSuffix)), tsLom->List(), tsParams->SavedInputs());
+    });
+}
+
+void TfrmMain::Open1Click()
+{
+    const QString name = platform_.fileDialogs.Choose(this, ProjectDialog(FileDialogRequest::Mode::Open));
+    if (name.isEmpty())
+        return;
+    OpenProject(QFileInfo::exists(name) ? name : WithDefaultSuffix(name, kProjectSuffix), true);
+}
+
+void TfrmMain::ViewLastOrder1Click()
+{
+    if (FileExists(ToData(LastOrderPath()))) {
+        OpenProject(LastOrderPath(), false);
+        return;
+    }
+    // No list was ever built here: an empty list, and the first page as it is.
+    ShowPage(kLom);
+    UpdatePageCommands();
+    SetNavigation(false, false, true);
+    tsLom->ShowList({});
+    ShowListCommands();
+}
+
+void TfrmMain::RecomputeListQuantities()
+{
+    tsList->RecomputeRecommended();
+}
 
 } // namespace tav::gui

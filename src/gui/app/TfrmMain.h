@@ -19,9 +19,11 @@ class QTabWidget;
 
 namespace tav::gui {
 
+class AccessoryListPage;
 class AntennaPage;
 class ClickLabel;
 class LocationPage;
+class MaterialsPage;
 class MountingTab;
 class ParamsPage;
 class TImage;
@@ -55,6 +57,8 @@ public:
     void SetNavigation(bool next, bool back, bool restart);
     // The per-page command table, then the commands of the list of materials.
     void UpdatePageCommands();
+    // The commands of the list of materials: shown on its page, enabled for a built list.
+    void ShowListCommands();
     void ShowPage(int index);
 
     QString GetSharedFolder();
@@ -75,7 +79,7 @@ public:
     AntennaPage* tsAntenna;
     LocationPage* tsLocation;
     QWidget* tsAccessories;
-    QWidget* tsLom;
+    MaterialsPage* tsLom;
     QTabWidget* pcAccessories;
     MountingTab* tsVertical;
     MountingTab* tsHorizontal;
@@ -83,7 +87,7 @@ public:
     QWidget* tsGroundWeather;
     QWidget* tsSurgeProtection;
     QWidget* tsGps;
-    QWidget* tsList;
+    AccessoryListPage* tsList;
     QCheckBox* chkMiscOnly;
     QLabel* lblMisc;
     QLabel* lblVerticalLength;
@@ -140,6 +144,9 @@ public slots:
     void Feet1Click();
     void Meters1Click();
     void Customize1Click();
+    void Save1Click();
+    void Open1Click();
+    void ViewLastOrder1Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -160,6 +167,8 @@ private:
     void ApplyStartupSettings();
     // Feet1Click and Meters1Click, and the page's unit buttons.
     void ChangeUnit(bool meters);
+    // The unit in the state and wherever it is shown, with nothing recomputed.
+    void SetUnit(bool meters);
     // The unit marks of the menu, the first page and the GPS page.
     void ShowUnitMarks();
     // On the first page Next needs a selected cable.
@@ -176,12 +185,21 @@ private:
     // keep the quantity and the recommended-quantity tick the user gave them.
     void RefreshAccessoryList();
     void BuildListOfMaterials();
-    void OpenProject(const QString& fileName);
+    // Reads the whole file before anything changes: a file that cannot be read or holds a
+    // bad value is reported and leaves everything as it was. Returns whether it opened.
+    bool OpenProject(const QString& fileName, bool back);
+    void ShowMaterials(const std::vector<std::string>& records);
+    void WriteLastOrder();
+    QString LastOrderPath() const;
+    FileDialogRequest ProjectDialog(FileDialogRequest::Mode mode) const;
+    // The antenna page doubles the runs for a microsite mount; a project's count already is.
+    void ClearMicrosite();
 
     Platform& platform_;
     WizardState state_;
     std::unique_ptr<ImageLoader> images_;
     QStringList arguments_;
+    bool lastOrderFailed_ = false; // reported once for the whole run
 };
 
 } // namespace tav::gui

@@ -3,6 +3,8 @@
 #include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/materials/ProjectFile.h"
+#include "core/wizard/Quantities.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/SpinEdits.h"
@@ -635,6 +637,72 @@ void ParamsPage::ApplyCablePreset(int typeIndex, const QString& partNumber)
 void ParamsPage::seNumRunsChange()
 {
     state_.runsCount = seNumRuns->value();
+}
+
+tav::QuantityInputs ParamsPage::QuantityInputs() const
+{
+    tav::QuantityInputs in;
+    in.dataFolder = state_.folders.data;
+    in.horizontalLength = seHorizontalLength->value();
+    in.verticalLength = seVerticalLength->value();
+    in.meters = state_.meters;
+    in.runsCount = state_.runsCount;
+    in.cableKey = state_.cableKey;
+    in.diameter = ToData(cboDiameter->currentText());
+    return in;
+}
+
+Band ParamsPage::BandShown() const
+{
+    return Band{StrToFloat(ToData(cboBeginning->currentText())), StrToFloat(ToData(cboEnding->currentText()))};
+}
+
+ProjectInputs ParamsPage::SavedInputs() const
+{
+    ProjectInputs in;
+    in.tline = state_.cableKey;
+    in.numRuns = state_.runsCount;
+    in.beginning = ToData(cboBeginning->currentText());
+    in.ending = ToData(cboEnding->currentText());
+    in.horizontalLength = ToData(seHorizontalLength->cleanText());
+    in.verticalLength = ToData(seVerticalLength->cleanText());
+    in.size = ToData(cboDiameter->currentText());
+    in.cableType = rgCableType->ItemIndex();
+    in.feet = !state_.meters;
+    return in;
+}
+
+void ParamsPage::RestoreInputs(const ProjectInputs& in)
+{
+    {
+        const QSignalBlocker b1(seHorizontalLength), b2(seVerticalLength), b3(seNumRuns);
+        seHorizontalLength->SetText(FromData(in.horizontalLength));
+        seVerticalLength->SetText(FromData(in.verticalLength));
+        // A count the box cannot show is brought into its range, and the runs follow the box.
+        seNumRuns->setValue(std::clamp(in.numRuns, seNumRuns->minimum(), seNumRuns->maximum()));
+        state_.runsCount = seNumRuns->value();
+        // A file without a band keeps the band shown rather than leaving the boxes empty.
+        if (!in.beginning.empty())
+            SetComboTextSilently(cboBeginning, FromData(in.beginning));
+        if (!in.ending.empty())
+            SetComboTextSilently(cboEnding, FromData(in.ending));
+        SetComboTextSilently(cboDiameter, FromData(in.size));
+        rgCableType->SetItemIndex(in.cableType >= 0 && in.cableType < kCableTypeCount ? in.cableType : 0);
+    }
+    cboBeginningChange();
+
+    for (int r = 0; r < grdTlines->rowCount(); ++r) {
+        const QTableWidgetItem* item = grdTlines->item(r, 0);
+        const auto cable = item ? FindCable(state_.lists.tlines, ToData(item->text())) : std::nullopt;
+        if (cable && cable->cableKey == in.tline) {
+            SelectGridRow(item->text());
+            SelectCable(item->text());
+            ShowSelectedCable();
+            return;
+        }
+    }
+    // The accessories stay those of the stored cable even when the band shown has no line of it.
+    state_.cableKey = in.tline;
 }
 
 } // namespace tav::gui

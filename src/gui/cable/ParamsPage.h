@@ -19,7 +19,9 @@ class QTableWidget;
 
 namespace tav {
 struct Band;
-}
+struct ProjectInputs;
+struct QuantityInputs;
+} // namespace tav
 
 namespace tav::gui {
 
@@ -72,6 +74,16 @@ public:
     void ApplyCablePreset(int typeIndex, const QString& partNumber);
     // Shows the unit on the page's radio buttons.
     void ShowUnit(bool meters);
+
+    // What the quantity rules need to know about the run shown.
+    tav::QuantityInputs QuantityInputs() const;
+    // The band of the frequency boxes; throws ConversionError for a box that is no number.
+    Band BandShown() const;
+    // The page as a project file keeps it, and back: the values are put in place without
+    // their change handling, the band cascade then runs once, and the line of the stored
+    // cable key becomes the selected cable (the key is kept when the grid has none).
+    ProjectInputs SavedInputs() const;
+    void RestoreInputs(const ProjectInputs& inputs);
 
 public slots:
     void cboBeginningChange();

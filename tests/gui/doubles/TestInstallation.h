@@ -5,7 +5,6 @@
 #include "support/TempDir.h"
 
 #include <QString>
-
 #include <string>
 
 namespace tav::test {
@@ -13,9 +12,10 @@ namespace tav::test {
 // A 1 x 1 GIF picture.
 inline const std::string& DotGif()
 {
-    static const std::string gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00\x21\xf9\x04\x01\x00\x00\x00"
-                                 "\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
-                                 43);
+    static const std::string gif(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00\x21\xf9\x04\x01\x00\x00\x00"
+        "\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+        43);
     return gif;
 }
 
@@ -32,7 +32,8 @@ public:
                            "FX-12|12FOAM|806|960|FOAM|1/2\"|0.21|0.0004|5|40|||cable12.gif|\n"
                            "AX-78|78AIR|806|960|AIR|7/8\"|0.11|0.0002|12|90|||cable78.gif|\n");
         Data("ground.dat", "[Categories]\n");
-        Data("Surge.dat", "Part|Begin|End|\nSP-1|806|960|\n");
+        Data("Surge.dat", "Low|High|Part|Picture|Description|First|Second|\n"
+                          "800|1000|SP-1|na.gif|Surge protector, 800-1000 MHz|N Male|N Male|\n");
         Data("weather.dat", "[Categories]\n");
         Data("cblEntry.dat", "[Categories]\n");
         Data("hoist.dat", "[Categories]\n");

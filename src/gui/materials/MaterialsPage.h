@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/materials/ListOfMaterials.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+
+namespace tav::gui {
+
+// The last page: the priced list of materials and its total. It shows a list built in
+// full or none at all, so what is saved, printed or exported is always a whole list.
+class MaterialsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MaterialsPage(QWidget* parent = nullptr);
+
+    QTableWidget* grdLom;
+    QLabel* lblTotalPrice;
+    QLabel* lblTotal;
+    QLabel* lblKOVA;
+
+    void ShowList(ListOfMaterials list);
+    // Empties the page after a build that failed.
+    void ClearList();
+    // A build succeeded and its list is shown.
+    bool HasList() const { return hasList_; }
+    const ListOfMaterials& List() const { return list_; }
+
+private:
+    ListOfMaterials list_;
+    bool hasList_ = false;
+};
+
+} // namespace tav::gui
