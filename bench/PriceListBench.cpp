@@ -1,41 +1,16 @@
-// Loading the maker's price list at start against the cost of only reading its bytes.
+// Loading the maker's price list at start and indexing it, against the cost of only reading its bytes.
+#include "GeneratedPriceList.h"
 #include "core/app/Installation.h"
+#include "core/materials/PriceList.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 namespace {
 
-// 100,000 price records shaped like the maker's: 33 closed fields, part number in
-// field 3, description in 5, unit price in 6.
-const std::string& PriceListFile()
-{
-    static const std::string path = [] {
-        const std::string p = (std::filesystem::temp_directory_path() / "tavrolin-bench-M_lom.dat").string();
-        std::mt19937 rng(42);
-        const char* families[] = {"Hanger kit", "Grounding kit", "Connector N male", "Entry boot", "Hoisting grip",
-                                  "Weatherproofing kit", "Surge protector", "Adapter bracket", "Cable ladder"};
-        const char* sizes[] = {"1/4\"", "1/2\"", "7/8\"", "1-1/4\"", "1-5/8\"", "EW63", "EW77"};
-        std::ofstream out(p, std::ios::binary);
-        for (int i = 0; i < 100000; ++i) {
-            char price[32];
-            std::snprintf(price, sizeof price, "%.2f", 1.0 + (rng() % 250000) / 100.0);
-            out << "BRM|" << (i % 40) << "|PN-" << (100000 + i) << "-" << (rng() % 90 + 10) << "|EA|"
-                << families[rng() % 9] << " for " << sizes[rng() % 7] << " line, pack of " << (rng() % 20 + 1) << "|"
-                << price << "|USD|" << (rng() % 5) << "|";
-            for (int f = 9; f <= 33; ++f)
-                out << (f % 7 == 0 ? "Y" : "") << "|";
-            out << "\r\n";
-        }
-        return p;
-    }();
-    return path;
-}
+using tav::bench::PriceListFile;
 
 void LoadPriceList(benchmark::State& state)
 {
@@ -46,6 +21,17 @@ void LoadPriceList(benchmark::State& state)
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(std::filesystem::file_size(path)));
+}
+
+// Built once for every price list loaded, beside the load itself.
+void IndexPriceList(benchmark::State& state)
+{
+    const tav::LineList lines = tav::LoadCatalogueList(PriceListFile(), false);
+    for (auto _ : state) {
+        tav::PriceIndex index(lines);
+        benchmark::DoNotOptimize(index.Find("PN-100000-10"));
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(lines.size()));
 }
 
 void FreadSameBytes(benchmark::State& state)
@@ -66,4 +52,5 @@ void FreadSameBytes(benchmark::State& state)
 } // namespace
 
 BENCHMARK(LoadPriceList)->Unit(benchmark::kMillisecond);
+BENCHMARK(IndexPriceList)->Unit(benchmark::kMillisecond);
 BENCHMARK(FreadSameBytes)->Unit(benchmark::kMillisecond);

@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string input = WorkFolder() + "/input.ini";
     const std::string output = WorkFolder() + "/output.ini";
-    std::ofstream(input, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                    static_cast<std::streamsize>(size));
+    std::ofstream(input, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::filesystem::remove(output);
 
     tav::TBigIniFile first(input);

@@ -26,8 +26,8 @@ std::string EmptyPriceRecord();
 std::string FindPriceRecord(const LineList& prices, std::string_view part);
 
 // The same lookup for many parts: the line of the first record of each part number,
-// indexed once per loaded list. The index keeps its own copy of the part numbers, so it
-// stays valid however the list it was built from is moved.
+// indexed once per loaded list. The index keeps its own copy of the part numbers and
+// holds no pointer, so it stays valid however it or the list is copied or moved.
 class PriceIndex
 {
 public:
@@ -39,12 +39,15 @@ public:
     std::string_view Record(const LineList& prices, std::string_view part) const;
 
 private:
-    struct Hash
+    struct Entry
     {
-        using is_transparent = void;
-        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        size_t hash;
+        size_t line;
+        size_t offset; // of the part number in keys_
+        size_t length;
     };
-    std::unordered_map<std::string, size_t, Hash, std::equal_to<>> first_;
+    std::string keys_;
+    std::vector<Entry> entries_; // by hash, then by line
 };
 
 } // namespace tav
