@@ -3,7 +3,7 @@
 #
 #   scripts/run.sh                    lay out in build/run and start the program
 #   scripts/run.sh --layout-only DIR  lay out in DIR (DIR/tavrolin, DIR/dat, DIR/images,
-#                                     DIR/shared) and register it, without starting
+#                                     DIR/shared, DIR/data) and register it, without starting
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -42,6 +42,11 @@ for f in demo/dat/*; do
 done
 cp demo/images/* "$dest/images/" 2>/dev/null || true
 cp demo/shared/M_lom.dat "$dest/shared/M_lom.dat"
+# The sample projects join the user's own project folder without replacing anything there.
+mkdir -p "$dest/data"
+for f in demo/data/*; do
+    [ -e "$dest/data/$(basename "$f")" ] || cp "$f" "$dest/data/"
+done
 build/release/src/app/tavrolin-register "$dest/shared"
 
 echo "Installation laid out in $dest"
