@@ -116,6 +116,15 @@ TEST(PriceList, FirstLineOfAPartCounts)
     EXPECT_FALSE(index.Find("KOVA"));
     EXPECT_EQ(FindPriceRecord(prices, "AAD-3"), "P|HDW|AAD-3|PK|Angle Adapter|47.25|");
     EXPECT_EQ(FindPriceRecord(prices, "KOVA"), std::string(33, '|'));
+
+    // A copy outlives the list it was built from, and answers as the scan does.
+    PriceIndex copy;
+    {
+        const LineList temporary = prices;
+        copy = PriceIndex(temporary);
+    }
+    for (const char* part : {"AAD-3", "aad-3", "EP4-12", "KOVA", "", "Part Number"})
+        EXPECT_EQ(copy.Record(prices, part), FindPriceRecord(prices, part)) << part;
 }
 
 TEST(IniLines, LineNumbersFollowTheStoresLoading)
