@@ -101,7 +101,10 @@ void AccessoryListPage::BuildLayout()
     grdList->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     grdList->setColumnWidth(kPartColumn, 129);
     grdList->setColumnWidth(kDescriptionColumn, 303);
-    grdList->setColumnWidth(kRecommendedColumn, 78);
+    // The heading wraps; its longest word still has to fit.
+    const QFontMetrics metrics(grdList->horizontalHeader()->font());
+    grdList->setColumnWidth(kRecommendedColumn, std::max(78, metrics.horizontalAdvance("Recommended") + 16));
+    grdList->horizontalHeader()->setSectionResizeMode(kDescriptionColumn, QHeaderView::Stretch);
     grdList->setColumnHidden(kSectionColumn, true);
     grdList->setWordWrap(false);
     QPalette p = grdList->palette();

@@ -33,7 +33,8 @@ MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
     const int widths[] = {135, 255, 54, 54, 76};
     for (int c = 0; c < 5; ++c)
         grdLom->setColumnWidth(c, widths[c]);
-    grdLom->horizontalHeader()->setStretchLastSection(true);
+    grdLom->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdLom->setFocusPolicy(Qt::NoFocus);
     QPalette p = grdLom->palette();
     p.setColor(QPalette::Base, palette().color(QPalette::Window));
     grdLom->setPalette(p);
