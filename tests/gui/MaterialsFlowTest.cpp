@@ -1,0 +1,401 @@
+#include "core/common/Files.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+#include "gui/materials/AccessoryListPage.h"
+#include "gui/materials/MaterialsPage.h"
+#include "gui/wizard/ObsoleteNotice.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmMain;
+namespace fs = std::filesystem;
+
+// Two foam lines of different keys in one band, so the first row is not always the stored cable.
+const char* kLines = "Part|Key|Begin|End|Type|Diameter|k1|k2|P|Peak|x|x|Picture|\n"
+                     "F12-A|K12A|806|960|FOAM|1/2|0.2|0.001|30|40|||cable12.gif|\n"
+                     "F12-B|K12B|806|960|FOAM|1/2|0.2|0.001|30|40|||cable12.gif|\n"
+                     "A78-A|A78|806|960|AIR|7/8|0.1|0.0005|50|90|||cable78.gif|\n";
+const char* kList = "[Sections]\n1=Mounting\n2=Hoisting Grips\n5=Cable Entry\n1=Mounting again\n8=Surge Protection\n"
+                    "9=Tools\n"
+                    "[K12A]\n1=KOVA|Stacking adapter|1|\n2=AAD-3|Angle adapter|1|\n3=HGP-12|Pre-laced grip|2|\n"
+                    "4=HGS-12|Standard grip|2|\n5=EP4-12|Entry plate|5|\n6=NOPE-1|Part without a price|5|\n"
+                    "7=BAD-1|Broken price|9|\n"
+                    "[K12B]\n1=AAD-3|Angle adapter|1|\n2=HGS-12|Standard grip|2|\n3=HGP-12|Pre-laced grip|2|\n"
+                    "[Foam]\n1=CUT-1|Foam cutter|9|\n[Air]\n1=DHY-2|Dehydrator|9|\n";
+const char* kPrices = "x|x|KOVA|x|Stacking Angle Adapter|64.50|\nx|x|AAD-3|x|Angle Adapter & clip|12.5|\n"
+                      "x|x|HGS-12|x|Hoisting Grip, standard|28.20|\nx|x|HGP-12|x|Pre-laced grip|30.00|\n"
+                      "x|x|EP4-12|x|Entry Plate||\nx|x|CUT-1|x|Foam cutter|64.00|\nx|x|SP-1|x|Surge protector|164|\n"
+                      "x|x|BAD-1|x|Broken|12,5|\nx|x|EP4-4|x|Entry Plate, 4 ports|120.00|\n";
+
+// Item rows of the list of materials, headings as "# caption".
+std::vector<std::string> LomRows(const TfrmMain& w)
+{
+    std::vector<std::string> out;
+    const ListOfMaterials& list = w.tsLom->List();
+    for (const MaterialsRow& r : list.rows)
+        out.push_back(r.IsHeading() ? "# " + r.partNumber
+                                    : r.partNumber + " " + r.price + " " + r.quantity + " " + r.extended);
+    return out;
+}
+
+class MaterialsFlow : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> w;
+
+    void SetUp() override
+    {
+        inst.Register(fake.registry);
+        inst.Data("tlines.dat", kLines);
+        inst.Data("accessorylist.dat", kList);
+        inst.Data("obsolete.dat", "HGP-12|HGS-12|Hoisting Grip, standard|\nAAD-3|AAD-9|Angle adapter, new|\n");
+        inst.Data("settings.dat", "[OldParts]\r\nObsoleteWarning=1\r\nObsoleteList=1\r\n");
+        inst.dir.Write("shared/M_lom.dat", kPrices);
+    }
+
+    void Start(const QStringList& args = {})
+    {
+        w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), args);
+    }
+
+    std::string Program(const std::string& name) const { return inst.dir.Path() + "prog/" + name; }
+
+    int Row(const QString& part) const
+    {
+        QTableWidget* g = w->tsList->grdList;
+        for (int r = 0; r < g->rowCount(); ++r)
+            if (g->cellWidget(r, 2) && g->item(r, 0)->text() == part)
+                return r;
+        return -1;
+    }
+    QSpinBox* Spin(const QString& part) const
+    {
+        const int r = Row(part);
+        EXPECT_GE(r, 0) << part.toStdString();
+        return r < 0 ? nullptr : static_cast<QSpinBox*>(w->tsList->grdList->cellWidget(r, 2));
+    }
+    int Quantity(const QString& part) const { return Spin(part) ? Spin(part)->value() : -1; }
+    // As the user types a quantity and leaves the cell.
+    void Type(const QString& part, int quantity)
+    {
+        if (QSpinBox* s = Spin(part)) {
+            s->setValue(quantity);
+            emit s->editingFinished();
+        }
+    }
+    QTableWidgetItem* Box(const QString& part) const { return w->tsList->grdList->item(Row(part), 3); }
+
+    // Skip The Wizard with the first cable, order from the list, and build the list of materials.
+    void OrderFromTheList(const std::vector<std::pair<QString, int>>& picks)
+    {
+        w->tsParams->btnListNow->click();
+        for (const auto& p : picks)
+            Type(p.first, p.second);
+        w->btnNextClick();
+    }
+};
+
+TEST_F(MaterialsFlow, LastOrderIsWrittenAndSaveOpenSaveKeepsTheBytes)
+{
+    Start();
+    OrderFromTheList({{"KOVA", 4}, {"HGS-12", 3}, {"EP4-12", 1}, {"NOPE-1", 2}});
+    ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_EQ(LomRows(*w), (std::vector<std::string>{"# Mounting", "KOVA $64.50 4 $258.00", "# Hoisting Grips",
+                                                     "HGS-12 $28.20 3 $84.60", "# Cable Entry",
+                                                     "EP4-12 N/A 1 Contact Brimcor For Price",
+                                                     "NOPE-1 N/A 2 Contact Brimcor For Price"}));
+    EXPECT_EQ(w->tsLom->lblTotal->text(), "$342.60");
+    EXPECT_TRUE(w->tsLom->lblKOVA->isVisibleTo(w.get()));
+    EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"),
+              ReadFileBytes(std::string(TAVROLIN_TEST_DATA) + "/project/Accessories.lom").value_or("(missing)"));
+
+    // Cancel writes nothing; a name without a suffix gets ".tvr".
+    w->Save1->trigger();
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("first")), {}};
+    w->Save1->trigger();
+    ASSERT_EQ(fake.fileDialogs.shown.size(), 2u);
+    const gui::FileDialogRequest& asked = fake.fileDialogs.shown.back();
+    EXPECT_EQ(asked.mode, gui::FileDialogRequest::Mode::Save);
+    EXPECT_EQ(asked.filter, "Tavrolin Files (*.tvr *.TVR)");
+    EXPECT_EQ(asked.folder, inst.ProgramFolder() + "data");
+    EXPECT_TRUE(fs::is_directory(Program("data")));
+    ASSERT_TRUE(fs::exists(inst.dir.File("first.tvr")));
+
+    w->btnRestartClick();
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("first.tvr")),
+                                QString::fromStdString(inst.dir.File("second.tvr"))};
+    w->Open1->trigger();
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
+    w->Save1->trigger();
+    EXPECT_EQ(inst.dir.Read("second.tvr"), inst.dir.Read("first.tvr"));
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
+{
+    inst.dir.Write("site.tvr", "[SITE 001 LOM]\r\n2=2|Each|AAD-3||x|0|\r\n4=3|Each|EP4-4||x|0|\r\n"
+                               "5=1|Each|AAD-3||x|0|\r\n6=4|Each|HGP-12||x|0|\r\n"
+                               "[Other]\r\nTline=K12B\r\nNumRuns=4\r\nBegF=806\r\nEndF=960\r\nHlength=20\r\n"
+                               "Vlength=30.5\r\nSize=1/2\r\nCtype=1\r\nUnits=M\r\n");
+    Start();
+    // The page shows an air line when the foam project is opened.
+    w->tsParams->rgCableType->Button(0)->click();
+    ASSERT_EQ(w->State().cableKey, "A78");
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site"))};
+    w->Open1->trigger();
+
+    ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_EQ(w->State().cableKey, "K12B") << "the stored cable, not the grid's first row";
+    EXPECT_EQ(w->tsParams->grdTlines->item(w->tsParams->grdTlines->currentRow(), 0)->text(), "F12-B");
+    EXPECT_EQ(w->tsParams->rgCableType->ItemIndex(), 1);
+    EXPECT_EQ(w->State().runsCount, 4) << "the stored count is already the effective one";
+    EXPECT_EQ(w->tsParams->seNumRuns->value(), 4);
+    EXPECT_EQ(w->tsParams->seVerticalLength->value(), 30.5);
+    EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && w->tsParams->rbMeters->isChecked());
+    EXPECT_TRUE(w->chkMiscOnly->isChecked() && w->chkMiscOnly->isHidden());
+    EXPECT_GE(Row("CUT-1"), 0) << "the accessory list follows the stored cable type";
+    EXPECT_LT(Row("DHY-2"), 0);
+    EXPECT_EQ(Quantity("AAD-3"), 3) << "the lines of one part are summed";
+    EXPECT_EQ(Quantity("EP4-4"), 3) << "a part without a row of its own gets one";
+    EXPECT_EQ(Row("EP4-4"), Row("AAD-3") + 1) << "under section 1";
+    const std::vector<std::string> opened{"# Mounting", "AAD-3 $12.50 3 $37.50", "EP4-4 $120.00 3 $360.00",
+                                          "# Hoisting Grips", "HGP-12 $30.00 4 $120.00"};
+    EXPECT_EQ(LomRows(*w), opened);
+    EXPECT_EQ(std::count(w->State().selection.begin(), w->State().selection.end(), "|||"), 21);
+    EXPECT_EQ(w->State().selection.size(), 24u) << "the wizard's slots come back before the items";
+
+    // Back to the list and on again: the same list, nothing lost.
+    w->btnBackClick();
+    w->btnNextClick();
+    EXPECT_EQ(LomRows(*w), opened);
+
+    // A file in feet while meters are shown switches to feet.
+    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\n");
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
+    w->Open1->trigger();
+    EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && w->tsParams->rbFeet->isChecked());
+    EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
+}
+
+TEST_F(MaterialsFlow, AFileThatCannotBeReadChangesNothing)
+{
+    Start();
+    OrderFromTheList({{"HGS-12", 1}});
+    const std::string lastOrder = inst.dir.Read("prog/Accessories.lom");
+    w->btnRestartClick();
+    w->tsParams->seNumRuns->setValue(5);
+    inst.dir.Write("bad.tvr", "[SITE 001 LOM]\r\n2=lots|Each|HGS-12||x|0|\r\n[Other]\r\nNumRuns=9\r\n");
+    struct Case
+    {
+        const char* file;
+        const char* message;
+    };
+    const Case cases[] = {{"missing.tvr", "No such file or directory"},
+                          {"bad.tvr", "'lots' is not a valid integer value"}};
+    for (const auto& c : cases) {
+        fake.boxes.Clear();
+        fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File(c.file))};
+        w->Open1->trigger();
+        ASSERT_EQ(fake.boxes.shown.size(), 1u) << c.file;
+        EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.message)) << fake.boxes.shown[0].text.toStdString();
+        EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams) << c.file;
+        EXPECT_EQ(w->State().runsCount, 5) << c.file;
+        EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"), lastOrder) << c.file;
+    }
+
+    fake.boxes.Clear();
+    TfrmMain started(fake.platform, inst.ProgramFolder(),
+                     {"OPEN", QString::fromStdString(inst.dir.File("missing.tvr"))});
+    EXPECT_EQ(started.CurrentPage(), TfrmMain::kParams);
+    EXPECT_EQ(fake.boxes.shown.size(), 1u);
+
+    // No last order yet: an empty list, and the first page as it was.
+    fs::remove(Program("Accessories.lom"));
+    w->ViewLastOrder1->trigger();
+    EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
+    EXPECT_EQ(w->tsLom->grdLom->rowCount(), 0);
+    EXPECT_EQ(w->tsLom->lblTotal->text(), "$0.00");
+    EXPECT_FALSE(w->btnNext->isEnabled() || w->btnBack->isEnabled());
+    EXPECT_TRUE(w->btnRestart->isEnabled());
+    EXPECT_EQ(w->tsParams->seNumRuns->value(), 5);
+}
+
+TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
+{
+    Start();
+    OrderFromTheList({{"HGS-12", 1}, {"BAD-1", 2}});
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'12,5' is not a valid floating point value"});
+    EXPECT_EQ(w->tsLom->grdLom->rowCount(), 0);
+    EXPECT_FALSE(w->Save1->isEnabled() || w->btnPrint->isEnabled() || w->CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(fs::exists(Program("Accessories.lom")));
+
+    w->btnBackClick();
+    Type("BAD-1", 0);
+    w->btnNextClick();
+    EXPECT_EQ(LomRows(*w), (std::vector<std::string>{"# Hoisting Grips", "HGS-12 $28.20 1 $28.20"}));
+    EXPECT_TRUE(w->Save1->isEnabled() && w->btnPrint->isEnabled());
+}
+
+TEST_F(MaterialsFlow, ALastOrderThatCannotBeWrittenIsReportedOnce)
+{
+    fs::create_directories(Program("Accessories.lom"));
+    Start();
+    OrderFromTheList({{"HGS-12", 1}});
+    w->btnBackClick();
+    w->btnNextClick();
+    ASSERT_EQ(fake.boxes.shown.size(), 1u) << fake.boxes.Texts().join('|').toStdString();
+    EXPECT_TRUE(fake.boxes.shown[0].text.startsWith("The last order could not be kept."));
+    EXPECT_EQ(LomRows(*w).size(), 2u) << "the list still shows";
+    EXPECT_TRUE(w->Save1->isEnabled());
+}
+
+TEST_F(MaterialsFlow, TheAccessoryListPage)
+{
+    // The replacement's own recommendation differs from the quantity it takes over.
+    inst.Data("advanced.dat", "HGS-12|5|\n");
+    Start();
+    w->tsParams->btnListNow->click();
+    gui::AccessoryListPage* page = w->tsList;
+    // "1" is listed twice in the sections; it shows once, in the grid and in the jump box.
+    QStringList jump;
+    for (int i = 0; i < page->cboJump->count(); ++i)
+        jump << page->cboJump->itemText(i);
+    EXPECT_EQ(jump, (QStringList{"Mounting", "Hoisting Grips", "Cable Entry", "Surge Protection", "Tools"}));
+    EXPECT_EQ(Row("KOVA"), 1);
+    // Rows map to their section's entry by number, not by position.
+    page->grdList->setCurrentCell(Row("SP-1"), 0);
+    EXPECT_EQ(page->cboJump->currentText(), "Surge Protection");
+    // Small enough that the grid scrolls.
+    w->resize(860, 420);
+    w->show();
+    page->cboJump->setCurrentIndex(2);
+    page->cboJumpChange();
+    EXPECT_EQ(page->grdList->item(page->grdList->rowAt(0), 0)->text(), "Cable Entry");
+
+    // A tick fills in the recommended quantity; the spin refuses to go below 0 and a
+    // step of it drops the tick.
+    Box("CUT-1")->setCheckState(Qt::Checked);
+    EXPECT_EQ(Quantity("CUT-1"), 1);
+    Spin("CUT-1")->stepBy(-1);
+    EXPECT_EQ(Quantity("CUT-1"), 0);
+    EXPECT_EQ(Box("CUT-1")->checkState(), Qt::Unchecked);
+    Box("EP4-12")->setCheckState(Qt::Checked);
+    Spin("EP4-12")->setValue(0);
+    Spin("EP4-12")->stepBy(-1);
+    EXPECT_EQ(Box("EP4-12")->checkState(), Qt::Checked) << "a refused step changes nothing";
+    EXPECT_TRUE(fake.boxes.shown.empty());
+
+    // Taking the replacement moves the order; a replacement the list lacks keeps it.
+    fake.boxes.script.push_back([](const BoxRequest&) { return BoxAnswer{gui::kChangeToNewPart, false}; });
+    fake.boxes.script.push_back([](const BoxRequest&) { return BoxAnswer{gui::kChangeToNewPart, false}; });
+    Type("HGP-12", 4);
+    EXPECT_EQ(Quantity("HGP-12"), 0);
+    EXPECT_EQ(Quantity("HGS-12"), 3) << "three runs of 115 ft, one grip per 150 ft each";
+    EXPECT_EQ(Box("HGS-12")->checkState(), Qt::Checked);
+    Type("AAD-3", 2);
+    EXPECT_EQ(Quantity("AAD-3"), 2);
+    EXPECT_TRUE(fake.boxes.Texts().last().contains("AAD-9 is not offered in this list"));
+
+    // Reset clears every item without a question, even on obsolete parts.
+    Type("KOVA", 6);
+    const size_t boxes = fake.boxes.shown.size();
+    page->btnReset->click();
+    for (const char* part : {"KOVA", "AAD-3", "HGS-12", "EP4-12"}) {
+        EXPECT_EQ(Quantity(part), 0) << part;
+        EXPECT_EQ(Box(part)->checkState(), Qt::Unchecked) << part;
+    }
+    EXPECT_EQ(page->grdList->item(0, 0)->text(), "Mounting");
+    EXPECT_EQ(page->cboJump->currentIndex(), 0);
+    EXPECT_EQ(fake.boxes.shown.size(), boxes);
+}
+
+// The whole run on the demo installation: page 0 to the priced list, save, restart, open.
+TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
+{
+    TempDir dir;
+    const std::string demo = std::string(TAVROLIN_TEST_DATA) + "/../../demo/";
+    for (const char* folder : {"dat", "images", "shared"})
+        fs::copy(demo + folder, dir.Path() + folder, fs::copy_options::recursive);
+    FakePlatform fake;
+    fake.registry.WriteString(gui::kCommonFilesKey, gui::kCommonFilesValue,
+                              QString::fromStdString(dir.Path() + "shared"));
+    TfrmMain w(fake.platform, QString::fromStdString(dir.Path()), {});
+    gui::ParamsPage* p = w.tsParams;
+    p->cboBeginning->setCurrentText("806");
+    p->cboEnding->setCurrentText("960");
+    p->rgCableType->Button(1)->click();
+    p->cboDiameter->setCurrentText("1/2");
+    ASSERT_EQ(w.State().cablePart, "KF12-50-C9");
+    while (w.CurrentPage() < TfrmMain::kAccessories)
+        w.btnNextClick();
+    w.pcAccessories->setCurrentWidget(w.tsList);
+
+    QTableWidget* g = w.tsList->grdList;
+    const std::vector<std::pair<QString, int>> picks{
+        {"LSH-12", 7}, {"HGS-12", 2}, {"EB4-12-1", 2}, {"SQD-825", 3}, {"CTB-100", 1}};
+    for (int r = 0; r < g->rowCount(); ++r) {
+        auto* spin = static_cast<QSpinBox*>(g->cellWidget(r, 2));
+        for (const auto& pick : picks)
+            if (spin && g->item(r, 0)->text() == pick.first) {
+                spin->setValue(pick.second);
+                emit spin->editingFinished();
+            }
+        if (spin && g->item(r, 0)->text() == "KOVA")
+            g->item(r, 3)->setCheckState(Qt::Checked);
+    }
+    w.btnNextClick();
+    ASSERT_EQ(w.CurrentPage(), TfrmMain::kLom);
+    ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+
+    const auto items = [&w] {
+        std::vector<std::string> out;
+        for (const MaterialsRow& r : w.tsLom->List().rows)
+            if (!r.IsHeading())
+                out.push_back(r.partNumber + " " + r.description + " " + r.price + " " + r.quantity + " " + r.extended);
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const std::vector<std::string> built = items();
+    const std::string total = w.tsLom->List().total;
+    for (const auto& pick : picks) {
+        const std::string prefix = pick.first.toStdString() + " ";
+        const auto row =
+            std::find_if(built.begin(), built.end(), [&](const std::string& r) { return r.rfind(prefix, 0) == 0; });
+        ASSERT_NE(row, built.end()) << prefix;
+        EXPECT_NE(row->find(" $"), std::string::npos) << *row;
+        EXPECT_NE(row->find(" " + std::to_string(pick.second) + " $"), std::string::npos) << *row;
+    }
+    EXPECT_TRUE(w.tsLom->lblKOVA->isVisibleTo(&w));
+
+    fake.fileDialogs.answers = {QString::fromStdString(dir.File("site")), QString::fromStdString(dir.File("site.tvr"))};
+    w.Save1->trigger();
+    w.btnRestartClick();
+    ASSERT_EQ(w.CurrentPage(), TfrmMain::kParams);
+    w.Open1->trigger();
+    EXPECT_EQ(w.CurrentPage(), TfrmMain::kLom);
+    EXPECT_EQ(items(), built);
+    EXPECT_EQ(w.tsLom->List().total, total);
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+} // namespace
+} // namespace tav::test
