@@ -189,10 +189,11 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(LomRows(*w), opened);
 
     // A file in feet while meters are shown switches to feet.
-    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\n");
+    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=5000\r\n");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
     w->Open1->trigger();
     EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && w->tsParams->rbFeet->isChecked());
+    EXPECT_EQ(w->State().runsCount, 999) << "a count beyond the runs box is brought into it";
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
 }
 
@@ -298,6 +299,13 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     Spin("CUT-1")->stepBy(-1);
     EXPECT_EQ(Quantity("CUT-1"), 0);
     EXPECT_EQ(Box("CUT-1")->checkState(), Qt::Unchecked);
+    // The adapter over 100 and 15 ft: 10 and 2; a switch to meters recomputes it (33 and 5).
+    Box("KOVA")->setCheckState(Qt::Checked);
+    EXPECT_EQ(Quantity("KOVA"), 12);
+    w->Meters1->trigger();
+    EXPECT_EQ(Quantity("KOVA"), 38);
+    w->Feet1->trigger();
+    EXPECT_EQ(Quantity("KOVA"), 12);
     Box("EP4-12")->setCheckState(Qt::Checked);
     Spin("EP4-12")->setValue(0);
     Spin("EP4-12")->stepBy(-1);
