@@ -199,5 +199,27 @@ TEST(AccessoryList, ReopenedItemsFindTheirSection)
     }
 }
 
+TEST(AccessoryList, AReloadKeepsWhatTheUserOrdered)
+{
+    const std::vector<ListSection> sections{{"1", "Mounting"}, {"2", "Grips"}};
+    const std::vector<AccessoryListRow> before{{true, "Mounting", {}, "1", 0, false},
+                                               {false, "KOVA", "Adapter", "1", 4, true},
+                                               {false, "AAD-3", "Angle", "1", 0, true},
+                                               {true, "Grips", {}, "2", 0, false},
+                                               {false, "HGP-12", "Obsolete grip", "2", 3, false},
+                                               {false, "HGX-12", "Gone, nothing ordered", "2", 0, false}};
+    // The reload lists the obsolete grip no more, and the adapters in a new order.
+    std::vector<AccessoryListRow> rows{{true, "Mounting", {}, "1", 0, false},
+                                       {false, "AAD-3", "Angle", "1", 0, false},
+                                       {false, "KOVA", "Adapter", "1", 0, false},
+                                       {false, "NEW-1", "New", "1", 0, false}};
+    CarryOverRows(rows, before, sections);
+    std::vector<std::string> shown;
+    for (const auto& r : rows)
+        shown.push_back(r.part + " " + std::to_string(r.quantity) + (r.useRecommended ? " ticked" : ""));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Mounting 0", "AAD-3 0 ticked", "KOVA 4 ticked", "NEW-1 0", "Grips 0",
+                                               "HGP-12 3"}));
+}
+
 } // namespace
 } // namespace tav

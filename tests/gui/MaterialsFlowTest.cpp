@@ -6,9 +6,11 @@
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/materials/MaterialsPage.h"
+#include "gui/settings/TfrmCustom.h"
 #include "gui/wizard/ObsoleteNotice.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -334,6 +337,33 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     EXPECT_EQ(page->grdList->item(0, 0)->text(), "Mounting");
     EXPECT_EQ(page->cboJump->currentIndex(), 0);
     EXPECT_EQ(fake.boxes.shown.size(), boxes);
+}
+
+TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
+{
+    for (const char* picture :
+         {"plainhold1.gif", "latchor1.gif", "klemmit4.gif", "vornclamp.gif", "stackor1.gif", "ground.gif", "hoist.gif"})
+        inst.Image(picture, DotGif());
+    Start();
+    w->tsParams->btnListNow->click();
+    Type("KOVA", 4);
+    Box("EP4-12")->setCheckState(Qt::Checked);
+    fake.boxes.script.push_back([](const BoxRequest&) { return BoxAnswer{gui::kKeepCurrentPart, false}; });
+    Type("HGP-12", 3);
+    // Obsolete parts leave the list when the dialog saves; the ordered one stays.
+    QTimer::singleShot(0, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<gui::TfrmCustom*>(top); d && d->isVisible()) {
+                d->chkOldInList->setChecked(false);
+                d->btnSave->click();
+            }
+    });
+    w->Customize1->trigger();
+    EXPECT_EQ(Quantity("KOVA"), 4);
+    EXPECT_EQ(Box("EP4-12")->checkState(), Qt::Checked);
+    EXPECT_EQ(Quantity("HGP-12"), 3);
+    EXPECT_LT(Row("AAD-3"), 0) << "an obsolete part with nothing ordered leaves the list";
+    EXPECT_EQ(fake.boxes.shown.size(), 1u) << "only the notice for the grip";
 }
 
 // The whole run on the demo installation: page 0 to the priced list, save, restart, open.

@@ -43,6 +43,23 @@ size_t InsertionPoint(const std::vector<AccessoryListRow>& rows, const std::vect
     return rows.size();
 }
 
+// Puts an item row under its section's heading, adding the heading when the list has none.
+void InsertUnderSection(std::vector<AccessoryListRow>& rows, const std::vector<ListSection>& sections,
+                        AccessoryListRow row)
+{
+    const auto s =
+        std::find_if(sections.begin(), sections.end(), [&](const ListSection& x) { return x.number == row.section; });
+    if (s == sections.end())
+        return;
+    bool hasHeading = false;
+    size_t at = InsertionPoint(rows, sections, row.section, hasHeading);
+    if (!hasHeading) {
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), {true, s->caption, {}, row.section, 0, false});
+        ++at;
+    }
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
+}
+
 } // namespace
 
 std::vector<AccessoryListRow> LayOutAccessoryList(const std::vector<AccessoryItem>& items,
@@ -90,7 +107,9 @@ std::vector<std::string> RestoreReopenedItems(std::vector<AccessoryListRow>& row
         fallback = sections.front().number;
 
     std::vector<std::string> records;
-    for (const auto& [part, sum] : merged) {
+    for (const auto& entry : merged) {
+        const std::string& part = entry.first;
+        const long long sum = entry.second;
         if (sum < 1)
             continue;
         // One row can order no more than this, and the list must show what the row holds.
@@ -103,23 +122,30 @@ std::vector<std::string> RestoreReopenedItems(std::vector<AccessoryListRow>& row
             section = row->section;
         } else {
             section = fallback;
-            if (InTable(sections, section)) {
-                bool hasHeading = false;
-                size_t at = InsertionPoint(rows, sections, section, hasHeading);
-                if (!hasHeading) {
-                    const auto s = std::find_if(sections.begin(), sections.end(),
-                                                [&](const ListSection& x) { return x.number == section; });
-                    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
-                                {true, s->caption, {}, section, 0, false});
-                    ++at;
-                }
-                rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
-                            {false, part, describe ? describe(part) : std::string(), section, quantity, false});
-            }
+            InsertUnderSection(rows, sections,
+                               {false, part, describe ? describe(part) : std::string(), section, quantity, false});
         }
         records.push_back(part + "|" + IntToStr(quantity) + "|" + section + "|");
     }
     return records;
+}
+
+void CarryOverRows(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before,
+                   const std::vector<ListSection>& sections)
+{
+    for (const AccessoryListRow& old : before) {
+        if (old.heading)
+            continue;
+        const auto same = std::find_if(rows.begin(), rows.end(), [&](const AccessoryListRow& r) {
+            return !r.heading && r.part == old.part && r.section == old.section;
+        });
+        if (same != rows.end()) {
+            same->quantity = old.quantity;
+            same->useRecommended = old.useRecommended;
+        } else if (old.quantity > 0) {
+            InsertUnderSection(rows, sections, old);
+        }
+    }
 }
 
 } // namespace tav

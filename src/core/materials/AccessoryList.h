@@ -51,4 +51,10 @@ std::vector<std::string> RestoreReopenedItems(std::vector<AccessoryListRow>& row
                                               const std::vector<ProjectItem>& items,
                                               const std::vector<ListSection>& sections, const DescriptionFn& describe);
 
+// After the list was loaded again (settings changed under it): each row listed again
+// takes the quantity and tick its part had before, and an ordered row that is no longer
+// listed keeps its place under its section, so reloading never drops an order.
+void CarryOverRows(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before,
+                   const std::vector<ListSection>& sections);
+
 } // namespace tav

@@ -4,8 +4,8 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
-#include "core/settings/CustomizePages.h"
 #include "core/materials/ProjectFile.h"
+#include "core/settings/CustomizePages.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
 #include "core/wizard/Selection.h"
@@ -18,13 +18,13 @@
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
+#include "gui/materials/AccessoryListPage.h"
+#include "gui/materials/MaterialsPage.h"
 #include "gui/settings/TfrmCustom.h"
 #include "gui/wizard/AccessoryTabs.h"
 #include "gui/wizard/AntennaPage.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
-#include "gui/materials/AccessoryListPage.h"
-#include "gui/materials/MaterialsPage.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -695,7 +695,12 @@ void TfrmMain::BuildAccessoryList()
                               surge ? &band : nullptr);
 }
 
-void TfrmMain::RefreshAccessoryList() {}
+void TfrmMain::RefreshAccessoryList()
+{
+    const std::vector<AccessoryListRow> before = tsList->Rows();
+    BuildAccessoryList();
+    tsList->CarryOver(before);
+}
 
 void TfrmMain::BuildListOfMaterials()
 {

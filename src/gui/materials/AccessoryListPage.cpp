@@ -251,6 +251,13 @@ std::vector<std::string> AccessoryListPage::RestoreReopenedItems(const std::vect
     return records;
 }
 
+void AccessoryListPage::CarryOver(const std::vector<AccessoryListRow>& before)
+{
+    std::vector<AccessoryListRow> rows = Rows();
+    CarryOverRows(rows, before, ReadListSections(state_.folders.data));
+    ShowRows(rows);
+}
+
 void AccessoryListPage::RecomputeRecommended()
 {
     const tav::QuantityInputs in = inputs_();

@@ -72,6 +72,8 @@ public:
     std::vector<AccessoryListRow> Rows() const;
     // Puts reopened items back into the rows and returns their selection records.
     std::vector<std::string> RestoreReopenedItems(const std::vector<ProjectItem>& items);
+    // After a reload, the quantities and ticks of the rows shown before it.
+    void CarryOver(const std::vector<AccessoryListRow>& before);
     // Recommended quantities of the ticked rows, computed afresh.
     void RecomputeRecommended();
 
