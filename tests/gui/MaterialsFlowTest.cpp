@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -151,6 +152,16 @@ TEST_F(MaterialsFlow, LastOrderIsWrittenAndSaveOpenSaveKeepsTheBytes)
     w->Save1->trigger();
     EXPECT_EQ(inst.dir.Read("second.tvr"), inst.dir.Read("first.tvr"));
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(MaterialsFlow, DialogsStartAtHomeWhenTheProjectFolderCannotBeMade)
+{
+    inst.dir.Write("prog/data", "a file where the folder would go");
+    Start();
+    w->Open1->trigger();
+    ASSERT_EQ(fake.fileDialogs.shown.size(), 1u);
+    EXPECT_EQ(fake.fileDialogs.shown[0].folder, QDir::homePath());
+    EXPECT_EQ(fake.fileDialogs.shown[0].mode, gui::FileDialogRequest::Mode::Open);
 }
 
 TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
