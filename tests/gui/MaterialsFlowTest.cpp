@@ -1,4 +1,5 @@
 #include "core/common/Files.h"
+#include "doubles/DemoInstallation.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TRadioGroup.h"
@@ -7,6 +8,7 @@
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/materials/MaterialsPage.h"
 #include "gui/settings/TfrmCustom.h"
+#include "gui/wizard/AntennaPage.h"
 #include "gui/wizard/ObsoleteNotice.h"
 
 #include <QAction>
@@ -170,10 +172,16 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
                                "5=1|Each|AAD-3||x|0|\r\n6=4|Each|HGP-12||x|0|\r\n"
                                "[Other]\r\nTline=K12B\r\nNumRuns=4\r\nBegF=806\r\nEndF=960\r\nHlength=20\r\n"
                                "Vlength=30.5\r\nSize=1/2\r\nCtype=1\r\nUnits=M\r\n");
+    for (const char* picture : {"sector.gif", "micro.gif"})
+        inst.Image(picture, DotGif());
     Start();
-    // The page shows an air line when the foam project is opened.
+    // The page shows an air line when the foam project is opened, and a microsite mount
+    // doubles the runs.
     w->tsParams->rgCableType->Button(0)->click();
     ASSERT_EQ(w->State().cableKey, "A78");
+    w->tsAntenna->rbSector->click();
+    w->tsAntenna->chkMicrosite->click();
+    ASSERT_EQ(w->State().runsCount, 6);
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site"))};
     w->Open1->trigger();
 
@@ -183,6 +191,7 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(w->tsParams->rgCableType->ItemIndex(), 1);
     EXPECT_EQ(w->State().runsCount, 4) << "the stored count is already the effective one";
     EXPECT_EQ(w->tsParams->seNumRuns->value(), 4);
+    EXPECT_FALSE(w->tsAntenna->chkMicrosite->isChecked());
     EXPECT_EQ(w->tsParams->seVerticalLength->value(), 30.5);
     EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && w->tsParams->rbMeters->isChecked());
     EXPECT_TRUE(w->chkMiscOnly->isChecked() && w->chkMiscOnly->isHidden());
@@ -201,6 +210,11 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     w->btnBackClick();
     w->btnNextClick();
     EXPECT_EQ(LomRows(*w), opened);
+
+    // On the antenna page again, the reopened count is not doubled a second time.
+    w->btnRestartClick();
+    w->btnNextClick();
+    EXPECT_EQ(w->State().runsCount, 4);
 
     // A file in feet while meters are shown switches to feet.
     inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=5000\r\n");
@@ -300,7 +314,7 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     page->grdList->setCurrentCell(Row("SP-1"), 0);
     EXPECT_EQ(page->cboJump->currentText(), "Surge Protection");
     // Small enough that the grid scrolls.
-    w->resize(860, 420);
+    page->grdList->setFixedHeight(160);
     w->show();
     page->cboJump->setCurrentIndex(2);
     page->cboJumpChange();
@@ -380,14 +394,10 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
 // The whole run on the demo installation: page 0 to the priced list, save, restart, open.
 TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
 {
-    TempDir dir;
-    const std::string demo = std::string(TAVROLIN_TEST_DATA) + "/../../demo/";
-    for (const char* folder : {"dat", "images", "shared"})
-        fs::copy(demo + folder, dir.Path() + folder, fs::copy_options::recursive);
+    DemoInstallation demo;
     FakePlatform fake;
-    fake.registry.WriteString(gui::kCommonFilesKey, gui::kCommonFilesValue,
-                              QString::fromStdString(dir.Path() + "shared"));
-    TfrmMain w(fake.platform, QString::fromStdString(dir.Path()), {});
+    demo.Register(fake.registry);
+    TfrmMain w(fake.platform, demo.ProgramFolder(), {});
     gui::ParamsPage* p = w.tsParams;
     p->cboBeginning->setCurrentText("806");
     p->cboEnding->setCurrentText("960");
@@ -437,7 +447,8 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     }
     EXPECT_TRUE(w.tsLom->lblKOVA->isVisibleTo(&w));
 
-    fake.fileDialogs.answers = {QString::fromStdString(dir.File("site")), QString::fromStdString(dir.File("site.tvr"))};
+    fake.fileDialogs.answers = {QString::fromStdString(demo.dir.File("site")),
+                                QString::fromStdString(demo.dir.File("site.tvr"))};
     w.Save1->trigger();
     w.btnRestartClick();
     ASSERT_EQ(w.CurrentPage(), TfrmMain::kParams);
