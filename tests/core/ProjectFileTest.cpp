@@ -4,11 +4,10 @@
 #include "core/common/Files.h"
 #include "core/materials/PriceList.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tav {
 namespace {
@@ -93,28 +92,14 @@ TEST(ProjectFile, ARewriteKeepsNothingOfTheOldFile)
 
 TEST(ProjectFile, AFailedWriteLeavesTheOldFileIntact)
 {
-    // Run where writing is refused: as an unprivileged user when the tests run as root.
-    TempDir dir;
-    const std::string path = dir.Write("site.tvr", "old contents");
-    ::chmod(dir.Path().c_str(), 0555);
-    ::chmod(path.c_str(), 0444);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        try {
-            WriteProjectFile(path, GoldenList(), GoldenInputs());
-            ::_exit(1);
-        } catch (const IoError&) {
-            ::_exit(ReadFileBytes(path) == std::string("old contents") ? 0 : 2);
-        }
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::chmod(dir.Path().c_str(), 0755);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write succeeded, 2: the old file changed, 3: no unprivileged user";
+    test::RunUnprivileged([] {
+        TempDir dir;
+        const std::string path = dir.Write("site.tvr", "old contents");
+        ::chmod(path.c_str(), 0444);
+        ::chmod(dir.Path().c_str(), 0555);
+        EXPECT_THROW(WriteProjectFile(path, GoldenList(), GoldenInputs()), IoError);
+        EXPECT_EQ(ReadFileBytes(path), std::string("old contents"));
+    });
 }
 
 } // namespace

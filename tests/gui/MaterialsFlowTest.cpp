@@ -217,11 +217,12 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(w->State().runsCount, 4);
 
     // A file in feet while meters are shown switches to feet.
-    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=5000\r\n");
+    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=50000\r\n");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
     w->Open1->trigger();
     EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && w->tsParams->rbFeet->isChecked());
-    EXPECT_EQ(w->State().runsCount, 999) << "a count beyond the runs box is brought into it";
+    EXPECT_EQ(w->State().runsCount, w->tsParams->seNumRuns->maximum())
+        << "a count beyond the runs box is brought into it";
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
 }
 

@@ -320,7 +320,7 @@ TEST_F(ObsoleteNoticeTest, RealBoxEscAndCloseKeepThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop};
+    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop, fake.fileDialogs};
     struct Case
     {
         const char* what;

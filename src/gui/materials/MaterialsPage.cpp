@@ -1,5 +1,6 @@
 #include "gui/materials/MaterialsPage.h"
 
+#include "gui/app/PageHeading.h"
 #include "gui/app/TextCodec.h"
 
 #include <QHBoxLayout>
@@ -13,14 +14,7 @@ namespace tav::gui {
 MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("tsLom");
-    auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel("List Of Materials:", this);
-    heading->setObjectName("lblLomHeading");
-    QFont hf = heading->font();
-    hf.setBold(true);
-    hf.setPointSizeF(hf.pointSizeF() * 1.4);
-    heading->setFont(hf);
-    layout->addWidget(heading);
+    QVBoxLayout* layout = AddPageHeading(this, "List Of Materials:");
 
     grdLom = new QTableWidget(0, 5, this);
     grdLom->setObjectName("grdLom");
