@@ -1,25 +1,34 @@
 // Checks an installation's data the way the program reads it, for its maintainer:
 //
 //     tavrolin-check [--shared PATH] DIR
+//     tavrolin-check --price-list FILE
 //
 // DIR holds dat/ and images/; the maker's price list is looked for in DIR/shared unless
-// --shared names its folder. Prints one line per finding ("FILE:LINE: error: TEXT") and a
+// --shared names its folder. --price-list checks one file as the price update checks a
+// downloaded price package. Prints one line per finding ("FILE:LINE: error: TEXT") and a
 // summary; exits 0 without errors, 1 with errors, 2 on bad usage.
 #include "core/check/InstallationCheck.h"
+#include "core/common/Errors.h"
+#include "core/common/Files.h"
+#include "core/materials/PriceListCheck.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
 constexpr const char* kUsage = "usage: tavrolin-check [--shared PATH] DIR\n"
+                               "       tavrolin-check --price-list FILE\n"
                                "  DIR          the installation folder, holding dat/ and images/\n"
-                               "  --shared     the folder of M_lom.dat (default: DIR/shared)\n";
+                               "  --shared     the folder of M_lom.dat (default: DIR/shared)\n"
+                               "  --price-list a price package, checked as the price update checks it\n";
 
 bool IsFolder(const std::string& path)
 {
@@ -52,6 +61,29 @@ tav::PictureProbeResult ProbeWithQt(const std::string& path)
     return result;
 }
 
+// A price package: every problem the update refuses it for is an error.
+int CheckPricePackage(const std::string& file)
+{
+    std::optional<std::string> bytes;
+    try {
+        bytes = tav::ReadFileBytes(file);
+    } catch (const tav::Error& e) {
+        std::fprintf(stderr, "tavrolin-check: %s\n", e.what());
+        return 2;
+    }
+    if (!bytes) {
+        std::fprintf(stderr, "tavrolin-check: %s is not a file\n", file.c_str());
+        return 2;
+    }
+    std::vector<tav::Finding> findings;
+    for (const tav::PriceListProblem& p : tav::CheckPriceListBytes(*bytes))
+        findings.push_back({tav::Severity::Error, file, p.line, p.message});
+    for (const tav::Finding& f : findings)
+        std::printf("%s\n", tav::FormatFinding(f).c_str());
+    std::printf("%s\n", tav::FormatSummary(findings).c_str());
+    return findings.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -66,6 +98,8 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return 0;
         }
+        if (arg == "--price-list" && i == 1 && argc == 3)
+            return CheckPricePackage(argv[2]);
         if (arg == "--shared" && i + 1 < argc && shared.empty()) {
             shared = argv[++i];
         } else if (arg.rfind("--shared=", 0) == 0 && shared.empty()) {

@@ -10,6 +10,7 @@
 #include "core/common/Text.h"
 #include "core/materials/AccessoryItems.h"
 #include "core/materials/PriceList.h"
+#include "core/materials/PriceListCheck.h"
 #include "core/settings/SettingsFile.h"
 
 #include <algorithm>
@@ -275,6 +276,15 @@ void CheckPrices(Context& c)
         else
             c.Warning(at, "unit price (field 6) " + Quote(price) + " of " + std::string(part) +
                               " is not a number; a project file that lists it stops with a conversion error");
+    }
+
+    // The same list published as a price package must pass the update's check; prices
+    // that are no number are told above with what they break.
+    for (const PriceListProblem& p : CheckPriceList(lines)) {
+        if (p.kind == PriceProblemKind::PriceNotNumber)
+            continue;
+        const Place at = p.line > 0 ? c.prices.At(static_cast<size_t>(p.line - 1)) : Place{c.prices.label, 0};
+        c.Warning(at, p.message + "; the price update refuses a price list like this");
     }
 
     for (const std::string& part : c.OfferedParts()) {
