@@ -266,7 +266,8 @@ TEST_F(ObsoleteNoticeTest, RealBoxEnterKeepsThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop, fake.fileDialogs};
+    gui::Platform platform{fake.registry,   real,         fake.sounds,       fake.desktop,
+                           fake.fileDialogs, fake.downloader, fake.connectivity, fake.clock};
     struct Seen
     {
         QString title;
@@ -320,7 +321,8 @@ TEST_F(ObsoleteNoticeTest, RealBoxEscAndCloseKeepThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry, real, fake.sounds, fake.desktop, fake.fileDialogs};
+    gui::Platform platform{fake.registry,   real,         fake.sounds,       fake.desktop,
+                           fake.fileDialogs, fake.downloader, fake.connectivity, fake.clock};
     struct Case
     {
         const char* what;

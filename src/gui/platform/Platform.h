@@ -1,6 +1,9 @@
 #pragma once
 
+#include "gui/platform/Clock.h"
+#include "gui/platform/Connectivity.h"
 #include "gui/platform/Desktop.h"
+#include "gui/platform/Downloader.h"
 #include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/Registry.h"
@@ -16,13 +19,18 @@ struct Platform
     ISounds& sounds;
     IDesktop& desktop;
     IFileDialogs& fileDialogs;
+    IDownloader& downloader;
+    IConnectivity& connectivity;
+    IClock& clock;
 };
 
 // The real services, owned together for the program's lifetime.
 class RealPlatform
 {
 public:
-    RealPlatform() : platform_{registry_, boxes_, sounds_, desktop_, fileDialogs_} {}
+    RealPlatform()
+        : platform_{registry_, boxes_, sounds_, desktop_, fileDialogs_, downloader_, connectivity_, clock_}
+    {}
     Platform& Get() { return platform_; }
 
 private:
@@ -31,6 +39,9 @@ private:
     QtSounds sounds_;
     QtDesktop desktop_;
     QtFileDialogs fileDialogs_;
+    QtDownloader downloader_;
+    QtConnectivity connectivity_;
+    SystemClock clock_;
     Platform platform_;
 };
 

@@ -84,6 +84,28 @@ void SettingsRegistry::WriteString(const QString& key, const QString& name, cons
     settings_->sync();
 }
 
+bool SettingsRegistry::ValueExists(const QString& key, const QString& name) const
+{
+    settings_->sync();
+    return settings_->contains(GroupOf(key) + "/" + name);
+}
+
+void SettingsRegistry::DeleteValue(const QString& key, const QString& name)
+{
+    settings_->remove(GroupOf(key) + "/" + name);
+    settings_->sync();
+}
+
+QStringList SettingsRegistry::SubKeys(const QString& key) const
+{
+    settings_->sync();
+    settings_->beginGroup(GroupOf(key));
+    QStringList names = settings_->childGroups();
+    settings_->endGroup();
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
 bool SettingsRegistry::ClassExists(const QString& className) const
 {
     if (KeyExists("Classes/" + className))

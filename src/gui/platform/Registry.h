@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,6 +18,10 @@ public:
     virtual bool KeyExists(const QString& key) const = 0;
     virtual std::optional<QString> ReadString(const QString& key, const QString& name) const = 0;
     virtual void WriteString(const QString& key, const QString& name, const QString& value) = 0;
+    virtual bool ValueExists(const QString& key, const QString& name) const = 0;
+    virtual void DeleteValue(const QString& key, const QString& name) = 0;
+    // The names of a key's direct subkeys, sorted without regard to case.
+    virtual QStringList SubKeys(const QString& key) const = 0;
     // Whether an application class is registered on the machine ("Excel.Application").
     virtual bool ClassExists(const QString& className) const = 0;
 };
@@ -34,6 +39,9 @@ public:
     bool KeyExists(const QString& key) const override;
     std::optional<QString> ReadString(const QString& key, const QString& name) const override;
     void WriteString(const QString& key, const QString& name, const QString& value) override;
+    bool ValueExists(const QString& key, const QString& name) const override;
+    void DeleteValue(const QString& key, const QString& name) override;
+    QStringList SubKeys(const QString& key) const override;
     bool ClassExists(const QString& className) const override;
 
     // "\Software\Brimcor\Common Files" -> "Software/Brimcor/Common Files".

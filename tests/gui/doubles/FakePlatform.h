@@ -21,10 +21,16 @@ class FakeRegistry : public gui::IRegistry
 public:
     // Keys as "\A\B\C"; a key exists once it holds a value or was created.
     QMap<QString, QMap<QString, QString>> keys;
+    QMap<QString, QString> spelling; // each key as first written, for SubKeys
     QStringList classes;
 
     static QString Norm(const QString& key) { return gui::SettingsRegistry::GroupOf(key).toLower(); }
-    void CreateKey(const QString& key) { keys[Norm(key)]; }
+    void CreateKey(const QString& key)
+    {
+        keys[Norm(key)];
+        if (!spelling.contains(Norm(key)))
+            spelling[Norm(key)] = gui::SettingsRegistry::GroupOf(key);
+    }
     bool KeyExists(const QString& key) const override { return keys.contains(Norm(key)); }
     std::optional<QString> ReadString(const QString& key, const QString& name) const override
     {
@@ -35,7 +41,29 @@ public:
     }
     void WriteString(const QString& key, const QString& name, const QString& value) override
     {
+        CreateKey(key);
         keys[Norm(key)][name] = value;
+    }
+    bool ValueExists(const QString& key, const QString& name) const override { return ReadString(key, name).has_value(); }
+    void DeleteValue(const QString& key, const QString& name) override
+    {
+        if (keys.contains(Norm(key)))
+            keys[Norm(key)].remove(name);
+    }
+    QStringList SubKeys(const QString& key) const override
+    {
+        const QString parent = Norm(key) + "/";
+        const int depth = static_cast<int>(parent.count('/'));
+        QStringList names;
+        for (auto k = spelling.cbegin(); k != spelling.cend(); ++k) {
+            if (!k.key().startsWith(parent))
+                continue;
+            const QString name = k.value().section('/', depth, depth);
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names << name;
+        }
+        names.sort(Qt::CaseInsensitive);
+        return names;
     }
     bool ClassExists(const QString& className) const override { return classes.contains(className); }
 };
@@ -105,6 +133,23 @@ public:
     }
 };
 
+class FakeConnectivity : public gui::IConnectivity
+{
+public:
+    bool connected = true;
+    bool Connected() override { return connected; }
+};
+
+class FakeClock : public gui::IClock
+{
+public:
+    QDate today{2025, 3, 14};
+    QDate Today() const override { return today; }
+};
+
+// Downloads are real (tests serve them from 127.0.0.1) but give up on a stall quickly.
+inline constexpr int kTestInactivityMs = 400;
+
 struct FakePlatform
 {
     FakeRegistry registry;
@@ -112,7 +157,10 @@ struct FakePlatform
     FakeSounds sounds;
     FakeDesktop desktop;
     FakeFileDialogs fileDialogs;
-    gui::Platform platform{registry, boxes, sounds, desktop, fileDialogs};
+    gui::QtDownloader downloader{kTestInactivityMs};
+    FakeConnectivity connectivity;
+    FakeClock clock;
+    gui::Platform platform{registry, boxes, sounds, desktop, fileDialogs, downloader, connectivity, clock};
 };
 
 } // namespace tav::test
