@@ -4,11 +4,13 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/materials/PriceList.h"
 #include "core/materials/ProjectFile.h"
 #include "core/settings/CustomizePages.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
 #include "core/wizard/Selection.h"
+#include "gui/about/TfrmAbout.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
@@ -20,6 +22,8 @@
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/materials/MaterialsPage.h"
+#include "gui/services/TNewsDlg.h"
+#include "gui/services/TSyncrestDlg.h"
 #include "gui/settings/TfrmCustom.h"
 #include "gui/wizard/AccessoryTabs.h"
 #include "gui/wizard/AntennaPage.h"
@@ -87,6 +91,10 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
         args.push_back(ToData(a));
     state_.commandLine = ParseCommandLine(args);
     images_ = std::make_unique<ImageLoader>(platform_, this, FromData(state_.folders.images));
+    NewsDlg1 = std::make_unique<TNewsDlg>(platform_, this, images_->ImagesFolder());
+    SyncrestDlg1 = std::make_unique<TSyncrestDlg>(platform_, this, images_->ImagesFolder());
+    SyncrestDlg1->DefaultProgram = "Tavrolin";
+    SyncrestDlg1->PricesInstalled = [this](const std::string& folder) { PriceListInstalled(folder); };
 
     CreateMenu();
     CreatePages();
@@ -157,6 +165,9 @@ void TfrmMain::CreateMenu()
     connect(Save1, &QAction::triggered, this, &TfrmMain::Save1Click);
     connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
     connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
+    connect(ViewLatestNewsFromBrimcor1, &QAction::triggered, this, &TfrmMain::ViewLatestNewsFromBrimcor1Click);
+    connect(Syncrest1, &QAction::triggered, this, &TfrmMain::Syncrest1Click);
+    connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -576,9 +587,43 @@ void TfrmMain::changeEvent(QEvent* event)
 
 void TfrmMain::FormActivate()
 {
-    // The news and update reminders only ask when nobody launched the program with a task.
-    if (!arguments_.isEmpty())
+    // The news and update reminders only ask when nobody launched the program with a task,
+    // and once per run: every box they close activates the window again.
+    if (!arguments_.isEmpty() || remindersRun_)
         return;
+    remindersRun_ = true;
+    QMetaObject::invokeMethod(this, &TfrmMain::RunReminders, Qt::QueuedConnection);
+}
+
+void TfrmMain::RunReminders()
+{
+    RunGuarded(platform_.boxes, this, [&] { NewsDlg1->Check(); });
+    RunGuarded(platform_.boxes, this, [&] { SyncrestDlg1->Check(); });
+}
+
+void TfrmMain::ViewLatestNewsFromBrimcor1Click()
+{
+    RunGuarded(platform_.boxes, this, [&] { NewsDlg1->Execute(); });
+}
+
+void TfrmMain::Syncrest1Click()
+{
+    RunGuarded(platform_.boxes, this, [&] { SyncrestDlg1->Execute(); });
+}
+
+void TfrmMain::About1Click()
+{
+    TfrmAbout about(platform_, images_->ImagesFolder(), this);
+    about.exec();
+}
+
+void TfrmMain::PriceListInstalled(const std::string& sharedFolder)
+{
+    // Only the list this program reads from is reloaded; another folder's copy is not ours.
+    if (state_.folders.shared.empty() || WithTrailingSlash(sharedFolder) != WithTrailingSlash(state_.folders.shared))
+        return;
+    state_.lists.price = LoadCatalogueList(state_.folders.shared + "/" + kPriceListFileName, false);
+    RepriceListOfMaterials();
 }
 
 QString TfrmMain::GetSharedFolder()
@@ -822,5 +867,7 @@ void TfrmMain::RecomputeListQuantities()
 {
     tsList->RecomputeRecommended();
 }
+
+void TfrmMain::RepriceListOfMaterials() {}
 
 } // namespace tav::gui

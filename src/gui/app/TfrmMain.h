@@ -28,6 +28,8 @@ class MountingTab;
 class ParamsPage;
 class TImage;
 struct WizardContext;
+class TNewsDlg;
+class TSyncrestDlg;
 
 // The wizard's main window: five pages behind Next, Back and Restart, the menu, the
 // commands of the list of materials and the links to the maker.
@@ -147,6 +149,14 @@ public slots:
     void Save1Click();
     void Open1Click();
     void ViewLastOrder1Click();
+    void ViewLatestNewsFromBrimcor1Click();
+    void Syncrest1Click();
+    void About1Click();
+
+public:
+    // A new price list was installed into a shared folder: the running program prices
+    // from it from now on.
+    void PriceListInstalled(const std::string& sharedFolder);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -160,6 +170,7 @@ private:
 
     void FormCreate();
     void FormActivate();
+    void RunReminders();
     void CreateLists();
     void LoadStartupLists();
     void ApplyCommandLine();
@@ -194,12 +205,18 @@ private:
     FileDialogRequest ProjectDialog(FileDialogRequest::Mode mode) const;
     // The antenna page doubles the runs for a microsite mount; a project's count already is.
     void ClearMicrosite();
+    // Prices the list of materials on show again from the price list.
+    void RepriceListOfMaterials();
 
     Platform& platform_;
     WizardState state_;
     std::unique_ptr<ImageLoader> images_;
     QStringList arguments_;
     bool lastOrderFailed_ = false; // reported once for the whole run
+    std::unique_ptr<TNewsDlg> NewsDlg1;
+    std::unique_ptr<TSyncrestDlg> SyncrestDlg1;
+    // The reminders ask at most once per run.
+    bool remindersRun_ = false;
 };
 
 } // namespace tav::gui

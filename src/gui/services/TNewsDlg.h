@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gui/platform/Platform.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tav::gui {
+
+// The news reminder: keeps its schedule in the registry, asks when it is due, and
+// downloads and shows the maker's headlines.
+class TNewsDlg
+{
+public:
+    TNewsDlg(Platform& platform, QWidget* owner, QString imagesFolder);
+
+    QString RegistryKey;
+    int UpdateInterval = 7;
+
+    // The reminder: schedules, or asks and shows the news on Yes.
+    void Check();
+    // Downloads the pages and shows the headlines; true when the window was shown, after
+    // which the next schedule is written. A failed download is reported, a cancelled
+    // one is not; both leave the schedule as it was.
+    bool Execute();
+
+    QString ScheduleKeyName() const;
+
+private:
+    Platform& platform_;
+    QWidget* owner_;
+    QString imagesFolder_;
+};
+
+} // namespace tav::gui

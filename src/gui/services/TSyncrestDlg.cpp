@@ -1,0 +1,54 @@
+#include "gui/services/TSyncrestDlg.h"
+
+#include "gui/app/TRadioGroup.h"
+#include "gui/services/MakerSite.h"
+#include "gui/services/Reminders.h"
+#include "gui/services/TfrmUpdate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace tav::gui {
+
+TSyncrestDlg::TSyncrestDlg(Platform& platform, QWidget* owner, QString imagesFolder)
+    : platform_(platform), owner_(owner), imagesFolder_(std::move(imagesFolder))
+{}
+
+QString TSyncrestDlg::ScheduleKeyName() const
+{
+    return ScheduleKey(RegistryKey, "Syncrest");
+}
+
+void TSyncrestDlg::Check()
+{
+    const ReminderRules rules{ScheduleKeyName(), UpdateInterval, true, true};
+    const ReminderQuestion question{
+        "Brimcor Syncrest",
+        "It appears that you have not updated your pricing database in a while.\n"
+        "Running the Brimcor Syncrest utility will ensure that you have the\n"
+        "latest pricing information in all of your programs within minutes.\n\n"
+        "Would you like to run Syncrest now?",
+        true};
+    if (RunReminder(platform_, owner_, rules, question))
+        Execute();
+}
+
+bool TSyncrestDlg::Execute()
+{
+    const QString key = ScheduleKeyName();
+    TfrmUpdate dialog(platform_,
+                      {MakerSiteAddress(platform_.registry), imagesFolder_, DefaultProgram, PricesInstalled}, owner_);
+    dialog.cboNumDays->setCurrentText(StoredIntervalText(platform_.registry, key, UpdateInterval));
+    dialog.FillPrograms();
+    if (!DefaultToPricing) {
+        dialog.rgAction->SetItemIndex(TfrmUpdate::kProgramFiles);
+        dialog.rgActionClick();
+    }
+    dialog.exec();
+    if (!dialog.Completed())
+        return false;
+    SaveSchedule(platform_, key, dialog.cboNumDays->currentText(), dialog.chkReminder->isChecked(), UpdateInterval);
+    return true;
+}
+
+} // namespace tav::gui
