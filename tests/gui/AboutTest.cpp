@@ -1,0 +1,63 @@
+#include "doubles/Modal.h"
+#include "doubles/TestInstallation.h"
+#include "gui/about/TfrmAbout.h"
+#include "gui/app/TImage.h"
+#include "gui/app/TfrmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmAbout;
+
+TEST(About, ShowsTheProductAndTheTerms)
+{
+    TestInstallation inst;
+    inst.Image("about.gif", DotGif());
+    FakePlatform fake;
+    inst.Register(fake.registry);
+    gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {});
+    const WhenModal<TfrmAbout> driver([](TfrmAbout& d) {
+        EXPECT_EQ(d.windowTitle(), "About");
+        EXPECT_EQ(d.Label1->text(), "Brimcor Tavrolin (TM)");
+        EXPECT_EQ(d.Image1->PictureFile(), "about.gif");
+        EXPECT_TRUE(d.Memo1->isReadOnly());
+        const QString terms = d.Memo1->toPlainText();
+        EXPECT_TRUE(terms.startsWith("Terms"));
+        EXPECT_TRUE(terms.contains("$50.00 net"));
+        EXPECT_TRUE(terms.endsWith(QString("Questions or comments?\n") + gui::kSupportEmail));
+        EXPECT_EQ(d.btnOk->text(), "&Ok");
+        ASSERT_EQ(d.focusWidget(), d.btnOk) << "Enter or Space closes the box at once";
+        QTest::keyClick(d.focusWidget(), Qt::Key_Space);
+        EXPECT_FALSE(d.isVisible());
+    });
+    w.About1->trigger();
+    EXPECT_TRUE(driver.Seen());
+}
+
+TEST(About, AClickAnywhereCloses)
+{
+    FakePlatform fake;
+    const auto clickables = {"Image1", "Label1", "Memo1", "frmAbout", "btnOk"};
+    for (const char* name : clickables) {
+        TfrmAbout about(fake.platform, "/nowhere/");
+        about.show();
+        QWidget* target = about.objectName() == name ? &about : about.findChild<QWidget*>(name);
+        ASSERT_NE(target, nullptr) << name;
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+            target = memo->viewport();
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_FALSE(about.isVisible()) << name;
+        EXPECT_EQ(about.result(), QDialog::Accepted) << name;
+    }
+}
+
+} // namespace
+} // namespace tav::test

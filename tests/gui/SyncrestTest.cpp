@@ -1,0 +1,412 @@
+#include "core/materials/PriceList.h"
+#include "doubles/Modal.h"
+#include "doubles/TestHttpServer.h"
+#include "doubles/TestInstallation.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/services/MakerSite.h"
+#include "gui/services/TSyncrestDlg.h"
+#include "gui/services/TfrmUpdate.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmUpdate;
+using Mode = TestHttpServer::Mode;
+using Route = TestHttpServer::Route;
+
+Route Page(const QByteArray& body, Mode mode = Mode::Plain)
+{
+    return TestHttpServer::Page(body, mode);
+}
+Route Status(int status, const QByteArray& body)
+{
+    return TestHttpServer::Status(status, body);
+}
+Route Redirect(const QByteArray& location)
+{
+    return TestHttpServer::Redirect(location);
+}
+Route Claiming(const QByteArray& body, qint64 length)
+{
+    return TestHttpServer::Claiming(body, length);
+}
+
+const QString kSchedule = "\\Software\\Brimcor\\Syncrest";
+const QString kDownloadFailed = "Unable to dowload Pricing Database. Please verify your Internet connection or "
+                                "contact BRIMCOR for assistance.";
+const std::string kPackage = "Type|Group|Part Number|Unit|Description|Price|\n"
+                             "P|CBL|FX-12|FT|Foam line 1/2\"|2.35|\n"
+                             "P|CBL|AX-78|FT|Air line 7/8\"|5.80|\n";
+
+class Syncrest : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+    TestHttpServer site;
+    std::string oldPrices;
+
+    void SetUp() override
+    {
+        inst.Register(fake.registry);
+        fake.registry.WriteString(gui::kCommonFilesKey, gui::kSiteValue, site.Site());
+        oldPrices = inst.dir.Read("shared/M_lom.dat");
+        site.routes["/sitetools/pricing.dat"] = Page(QByteArray::fromStdString(kPackage));
+    }
+
+    std::unique_ptr<gui::TfrmMain> Start()
+    {
+        return std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+    }
+
+    void AddProgram(const QString& subkey, const QString& caption, const QString& exe, const QString& date = {})
+    {
+        const QString key = "\\Software\\Brimcor\\" + subkey;
+        fake.registry.WriteString(key, "MenuCaption", caption);
+        fake.registry.WriteString(key, "UpdateExe", exe);
+        if (!date.isEmpty())
+            fake.registry.WriteString(key, "UpdateDate", date);
+    }
+
+    // Opens the update dialog from the menu and lets `action` drive it.
+    bool RunDialog(gui::TfrmMain& w, const std::function<void(TfrmUpdate&)>& action)
+    {
+        const WhenModal<TfrmUpdate> driver(action);
+        w.Syncrest1->trigger();
+        return driver.Seen();
+    }
+
+    static void ClickUpdateNow(TfrmUpdate& d) { QTest::mouseClick(d.btnUpdate, Qt::LeftButton); }
+
+    static void SelectRows(TfrmUpdate& d, std::initializer_list<int> rows)
+    {
+        d.rgAction->Button(TfrmUpdate::kProgramFiles)->click();
+        d.sgPrograms->clearSelection();
+        for (int row : rows)
+            d.sgPrograms->selectionModel()->select(d.sgPrograms->model()->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    // Every file of the shared folder and its updates folder, temporary ones included.
+    std::set<std::string> SharedFiles() const
+    {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(inst.SharedFolder()))
+            if (e.is_regular_file())
+                names.insert(std::filesystem::relative(e.path(), inst.SharedFolder()).string());
+        return names;
+    }
+
+    QStringList BoxTexts() const { return fake.boxes.Texts(); }
+};
+
+TEST_F(Syncrest, PriceUpdateInstallsTheListAndRepricesTheProgram)
+{
+    auto w = Start();
+    ASSERT_EQ(FindPriceRecord(w->State().lists.price, "FX-12"), "x|x|FX-12|x|Foam line 1/2\"|2.10|");
+    bool completed = false;
+    ASSERT_TRUE(RunDialog(*w, [&](TfrmUpdate& d) {
+        EXPECT_EQ(d.rgAction->ItemIndex(), TfrmUpdate::kPricingOnly);
+        ClickUpdateNow(d);
+        completed = d.Completed() && !d.isVisible();
+    }));
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(BoxTexts(), QStringList{"Download Complete.\nClick OK to continue with installation"});
+    EXPECT_EQ(fake.sounds.beeps, 1);
+    EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), kPackage);
+    EXPECT_EQ(inst.dir.Read("shared/M_lom.bak"), oldPrices);
+    EXPECT_EQ(SharedFiles(), (std::set<std::string>{"M_lom.dat", "M_lom.bak", "updates/pricing.dat"}));
+    EXPECT_EQ(FindPriceRecord(w->State().lists.price, "FX-12"), "P|CBL|FX-12|FT|Foam line 1/2\"|2.35|");
+    EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "04/13/2025");
+    EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), "30");
+    ASSERT_EQ(site.requests.size(), 1);
+    EXPECT_TRUE(site.requests[0].toLower().contains("accept-encoding: identity")) << site.requests[0].toStdString();
+}
+
+TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
+{
+    const QByteArray package = QByteArray::fromStdString(kPackage);
+    struct Case
+    {
+        const char* what;
+        TestHttpServer::Route route;
+        bool cancel;
+    };
+    const Case cases[] = {
+        {"not found", Status(404, "gone"), false},
+        {"body shorter than its length", Page(package, Mode::ShortBody), false},
+        {"chunked body cut off", Page(package, Mode::CutChunked), false},
+        {"stalled", Page(package, Mode::Stall), false},
+        {"larger than a price list may be", Claiming(package, 65LL << 20), false},
+        {"redirected to a missing page", Redirect("/nowhere/pricing.dat"), false},
+        {"not a price list", Page("<html><body>Maintenance</body></html>\n"), false},
+        {"a price in words", Page(package + "P|CBL|KX|FT|Line|ten|\n"), false},
+        {"empty", Page(""), false},
+        {"cancelled by the user", Page(package, Mode::Trickle), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.boxes.Clear();
+        fake.sounds = {};
+        fake.registry.WriteString(kSchedule, "NextUpdate", "01/01/2025");
+        site.routes["/sitetools/pricing.dat"] = c.route;
+        auto w = Start();
+        const LineList pricesBefore = w->State().lists.price;
+        bool stillOpen = false;
+        RunDialog(*w, [&](TfrmUpdate& d) {
+            std::optional<CancelDownloadWhenShown> cancel;
+            if (c.cancel)
+                cancel.emplace();
+            ClickUpdateNow(d);
+            stillOpen = d.isVisible() && !d.Completed() && d.btnUpdate->isEnabled();
+        });
+        EXPECT_TRUE(stillOpen);
+        if (c.cancel) {
+            EXPECT_TRUE(fake.boxes.shown.empty()) << BoxTexts().join(" | ").toStdString();
+        } else {
+            ASSERT_EQ(fake.boxes.shown.size(), 1u) << BoxTexts().join(" | ").toStdString();
+            EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Error);
+            EXPECT_TRUE(fake.boxes.shown[0].text.startsWith(kDownloadFailed)) << BoxTexts()[0].toStdString();
+            EXPECT_EQ(fake.sounds.informations, 1);
+        }
+        EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), oldPrices);
+        EXPECT_EQ(SharedFiles(), std::set<std::string>{"M_lom.dat"});
+        EXPECT_EQ(w->State().lists.price, pricesBefore);
+        EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "01/01/2025");
+    }
+}
+
+TEST_F(Syncrest, ARedirectToTheSameSiteIsFollowed)
+{
+    site.routes["/sitetools/pricing.dat"] = Redirect("/mirror/pricing.dat");
+    site.routes["/mirror/pricing.dat"] = Page(QByteArray::fromStdString(kPackage), Mode::Chunked);
+    auto w = Start();
+    RunDialog(*w, ClickUpdateNow);
+    EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), kPackage);
+}
+
+TEST_F(Syncrest, AnInstallThatFailsAfterTheNoticeSaysWhy)
+{
+    // A folder where the backup belongs: the old list must not be replaced without one.
+    std::filesystem::create_directories(inst.SharedFolder() + "/M_lom.bak");
+    auto w = Start();
+    bool stillOpen = false;
+    RunDialog(*w, [&](TfrmUpdate& d) {
+        ClickUpdateNow(d);
+        stillOpen = d.isVisible();
+    });
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(fake.boxes.shown.size(), 2u);
+    EXPECT_EQ(fake.boxes.shown[0].text, "Download Complete.\nClick OK to continue with installation");
+    EXPECT_EQ(fake.boxes.shown[1].kind, gui::BoxKind::Error);
+    EXPECT_TRUE(fake.boxes.shown[1].text.contains("M_lom.bak")) << BoxTexts()[1].toStdString();
+    EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), oldPrices);
+    EXPECT_FALSE(fake.registry.ValueExists(kSchedule, "NextUpdate"));
+}
+
+TEST_F(Syncrest, WithoutAConnectionNothingIsFetched)
+{
+    fake.connectivity.connected = false;
+    auto w = Start();
+    RunDialog(*w, ClickUpdateNow);
+    EXPECT_EQ(BoxTexts(),
+              QStringList{"No Active Internet Connection Detected.\nPlease check your connection and try again."});
+    EXPECT_EQ(fake.sounds.informations, 1);
+    EXPECT_TRUE(site.requests.isEmpty());
+}
+
+TEST_F(Syncrest, TheProgramListShowsTheMakersPrograms)
+{
+    inst.dir.Write("apps/other/other-bin", "x");
+    const QDate fileDate = QFileInfo(QString::fromStdString(inst.dir.Path() + "apps/other/other-bin"))
+                               .lastModified()
+                               .date();
+    AddProgram("Tavrolin", "Tavrolin", "tavrolin.deb", "03/01/2025");
+    AddProgram("aardvark", "Aardvark Planner", "aardvark.deb", "12/14/2024"); // 90 days before the 14th of March
+    AddProgram("Other", "Other Tool", "other.deb");
+    fake.registry.WriteString("\\Software\\Brimcor\\Other", "Path", QString::fromStdString(inst.dir.Path() + "apps/other"));
+    fake.registry.WriteString("\\Software\\Brimcor\\Other", "ExeName", "other-bin");
+    AddProgram("NoFile", "", "nofile.deb"); // no caption: not an installed program
+    auto w = Start();
+    RunDialog(*w, [&](TfrmUpdate& d) {
+        ASSERT_EQ(d.sgPrograms->rowCount(), 3);
+        const QString rows[3][2] = {{"Aardvark Planner", "12/14/2024"},
+                                    {"Other Tool", fileDate.toString("MM/dd/yyyy")},
+                                    {"Tavrolin", "03/01/2025"}};
+        for (int r = 0; r < 3; ++r)
+            for (int col = 0; col < 2; ++col)
+                EXPECT_EQ(d.sgPrograms->item(r, col)->text(), rows[r][col]) << r << "," << col;
+        EXPECT_EQ(d.sgPrograms->horizontalHeaderItem(0)->text(), "Program Name");
+        EXPECT_EQ(d.sgPrograms->selectionModel()->selectedRows().size(), 1);
+        EXPECT_TRUE(d.sgPrograms->item(2, 0)->isSelected()) << "the default program";
+        EXPECT_FALSE(d.sgPrograms->isEnabled());
+        EXPECT_FALSE(d.chkAll->isEnabled());
+        EXPECT_EQ(d.sgPrograms->item(0, 0)->foreground().color(), QColor(Qt::gray));
+
+        d.rgAction->Button(TfrmUpdate::kProgramFiles)->click();
+        EXPECT_TRUE(d.sgPrograms->isEnabled());
+        EXPECT_EQ(d.sgPrograms->item(0, 0)->foreground().color(), QColor(Qt::red)) << "90 days old";
+        EXPECT_NE(d.sgPrograms->item(2, 0)->foreground().color(), QColor(Qt::red));
+        d.chkAll->click();
+        EXPECT_EQ(d.sgPrograms->selectionModel()->selectedRows().size(), 3);
+
+        // Three programs at once are confirmed first; No cancels.
+        fake.boxes.script.push_back([](const gui::BoxRequest&) { return gui::BoxAnswer{gui::BoxButton::No}; });
+        ClickUpdateNow(d);
+        EXPECT_EQ(BoxTexts().size(), 2);
+        EXPECT_TRUE(BoxTexts().value(0).startsWith("Updating this many programs at once"));
+        EXPECT_EQ(BoxTexts().value(1), "Update Cancelled");
+        EXPECT_TRUE(d.isVisible());
+
+        const QRect cell = d.sgPrograms->visualItemRect(d.sgPrograms->item(1, 0));
+        QTest::mouseClick(d.sgPrograms->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_FALSE(d.chkAll->isChecked());
+    });
+    EXPECT_TRUE(site.requests.isEmpty());
+}
+
+TEST_F(Syncrest, ProgramFilesAreFetchedAndOnlyThoseDownloadedAreDated)
+{
+    AddProgram("Tavrolin", "Tavrolin", "tavrolin.deb");
+    AddProgram("Other", "Other Tool", "Other Setup#2.deb");
+    AddProgram("Third", "Third Tool", "third.deb");
+    site.routes["/sitetools/tavrolin.deb"] = Page("package one");
+    site.routes["/sitetools/Other%20Setup%232.deb"] = Page("package two");
+    auto w = Start();
+    bool completed = false;
+    RunDialog(*w, [&](TfrmUpdate& d) {
+        SelectRows(d, {0, 1});
+        ClickUpdateNow(d);
+        completed = d.Completed();
+    });
+    EXPECT_TRUE(completed);
+    EXPECT_EQ(BoxTexts(), QStringList{"Updated files have been downloaded\nClick OK to continue with installation"});
+    EXPECT_EQ(inst.dir.Read("shared/updates/Other Setup#2.deb"), "package two");
+    EXPECT_EQ(inst.dir.Read("shared/updates/tavrolin.deb"), "package one");
+    EXPECT_EQ(fake.registry.ReadString("\\Software\\Brimcor\\Other", "UpdateDate"), "03/14/2025");
+    EXPECT_EQ(fake.registry.ReadString("\\Software\\Brimcor\\Tavrolin", "UpdateDate"), "03/14/2025");
+    EXPECT_FALSE(fake.registry.ValueExists("\\Software\\Brimcor\\Third", "UpdateDate"));
+    ASSERT_EQ(fake.desktop.opened.size(), 1) << "the folder, once; nothing downloaded is run";
+    EXPECT_EQ(fake.desktop.opened[0], QUrl::fromLocalFile(QString::fromStdString(inst.SharedFolder()) + "/updates/"));
+    EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), kPackage) << "the prices come along";
+    EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "04/13/2025");
+}
+
+TEST_F(Syncrest, AProgramUpdateIsCompleteOnlyWhenEverythingArrived)
+{
+    AddProgram("Alpha", "Alpha", "alpha.deb");
+    AddProgram("Beta", "Beta", "beta.deb");
+    AddProgram("Gamma", "Gamma", "../gamma.deb");
+    site.routes["/sitetools/alpha.deb"] = Page("alpha");
+    struct Case
+    {
+        const char* what;
+        std::initializer_list<int> rows;
+        QStringList boxes; // their first lines
+        QStringList dated;
+    };
+    const Case cases[] = {
+        {"the second download fails",
+         {0, 1},
+         {"Unable to dowload Beta.", "Some files were not downloaded"},
+         {"Alpha"}},
+        {"a file name with a folder in it", {2}, {"The update of Gamma names", "Some files were not downloaded"}, {}},
+        {"no program with an update selected", {}, {"None of the selected programs has an update to download."}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.boxes.Clear();
+        for (const char* key : {"Alpha", "Beta", "Gamma"})
+            fake.registry.DeleteValue(QString("\\Software\\Brimcor\\") + key, "UpdateDate");
+        site.requests.clear();
+        auto w = Start();
+        bool stillOpen = false;
+        RunDialog(*w, [&](TfrmUpdate& d) {
+            SelectRows(d, c.rows);
+            ClickUpdateNow(d);
+            stillOpen = d.isVisible() && !d.Completed();
+        });
+        EXPECT_TRUE(stillOpen);
+        QStringList firstLines;
+        for (const QString& text : BoxTexts())
+            firstLines << text.section('\n', 0, 0);
+        ASSERT_EQ(firstLines.size(), c.boxes.size()) << firstLines.join(" | ").toStdString();
+        for (int i = 0; i < c.boxes.size(); ++i)
+            EXPECT_TRUE(firstLines[i].startsWith(c.boxes[i])) << firstLines[i].toStdString();
+        for (const char* key : {"Alpha", "Beta", "Gamma"})
+            EXPECT_EQ(fake.registry.ValueExists(QString("\\Software\\Brimcor\\") + key, "UpdateDate"),
+                      c.dated.contains(key))
+                << key;
+        for (const QByteArray& request : site.requests)
+            EXPECT_FALSE(request.contains("gamma")) << request.toStdString();
+        EXPECT_FALSE(fake.registry.ValueExists(kSchedule, "NextUpdate"));
+    }
+}
+
+TEST_F(Syncrest, TheIntervalShownAndSaved)
+{
+    struct Case
+    {
+        const char* stored; // nullptr: none
+        const char* shown;
+        const char* typed;  // nullptr: leave as shown
+        bool remind;
+        const char* next;
+        const char* interval;
+    };
+    const Case cases[] = {
+        {nullptr, "30", nullptr, true, "04/13/2025", "30"},
+        {"45", "45", nullptr, true, "04/28/2025", "45"},
+        {"9999", "30", "", true, "04/13/2025", "30"},
+        {"0", "30", "10", false, "0", "10"},
+        {"soon", "30", "365", true, "03/14/2026", "365"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "(none)");
+        fake.registry.DeleteValue(kSchedule, "Interval");
+        if (c.stored)
+            fake.registry.WriteString(kSchedule, "Interval", c.stored);
+        auto w = Start();
+        RunDialog(*w, [&](TfrmUpdate& d) {
+            EXPECT_EQ(d.cboNumDays->currentText(), c.shown);
+            if (c.typed)
+                d.cboNumDays->setEditText(c.typed);
+            d.chkReminder->setChecked(c.remind);
+            EXPECT_EQ(d.cboNumDays->isEnabled(), c.remind);
+            ClickUpdateNow(d);
+        });
+        EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), c.next);
+        EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), c.interval);
+    }
+}
+
+TEST_F(Syncrest, TheSiteComesFromTheRegistryOrTheBuild)
+{
+    EXPECT_EQ(gui::MakerSiteAddress(fake.registry).toString(), site.Site());
+    fake.registry.WriteString(gui::kCommonFilesKey, gui::kSiteValue, "https://mirror.example:8443/ignored/path?q");
+    EXPECT_EQ(gui::MakerSiteAddress(fake.registry).toString(), "https://mirror.example:8443");
+    for (const char* bad : {"ftp://mirror.example", "not a site", ""}) {
+        fake.registry.WriteString(gui::kCommonFilesKey, gui::kSiteValue, bad);
+        EXPECT_EQ(gui::MakerSiteAddress(fake.registry).scheme(), "http") << bad;
+        EXPECT_NE(gui::MakerSiteAddress(fake.registry).host(), "mirror.example") << bad;
+    }
+}
+
+} // namespace
+} // namespace tav::test
