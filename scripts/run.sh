@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program, lays out the demo installation beside it and starts it.
 #
-#   scripts/run.sh                    lay out in build/run and start the program
+#   scripts/run.sh                    lay out in build/run and start the program, with
+#                                     the maker's demo site (demo/site) served on
+#                                     127.0.0.1 for as long as the program runs
 #   scripts/run.sh --layout-only DIR  lay out in DIR (DIR/tavrolin, DIR/dat, DIR/images,
 #                                     DIR/shared, DIR/data) and register it, without starting
 set -euo pipefail
@@ -26,6 +28,13 @@ if [ "$layout_only" -eq 0 ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 scripts/deps.sh
+if [ "$layout_only" -eq 0 ]; then
+    command -v python3 >/dev/null 2>&1 || scripts/deps.sh python3
+    # The demo run keeps its own registry, so its site and shared folder never touch the
+    # user's own installation.
+    export XDG_CONFIG_HOME="$dest/config"
+    mkdir -p "$XDG_CONFIG_HOME"
+fi
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_BENCH=OFF >/dev/null
 cmake --build build/release -j2 --target tavrolin tavrolin-register
@@ -41,14 +50,35 @@ for f in demo/dat/*; do
     esac
 done
 cp demo/images/* "$dest/images/" 2>/dev/null || true
-cp demo/shared/M_lom.dat "$dest/shared/M_lom.dat"
+# A price list that the price update installed (it keeps the old one as M_lom.bak) stays.
+if [ ! -e "$dest/shared/M_lom.dat" ] || [ ! -e "$dest/shared/M_lom.bak" ]; then
+    cp demo/shared/M_lom.dat "$dest/shared/M_lom.dat"
+fi
 # The sample projects join the user's own project folder without replacing anything there.
 mkdir -p "$dest/data"
 for f in demo/data/*; do
     [ -e "$dest/data/$(basename "$f")" ] || cp "$f" "$dest/data/"
 done
-build/release/src/app/tavrolin-register "$dest/shared"
+build/release/src/app/tavrolin-register --program "$dest" "$dest/shared"
 
 echo "Installation laid out in $dest"
 [ "$layout_only" -eq 1 ] && exit 0
-exec "$dest/tavrolin"
+
+port_file="$dest/site.port"
+rm -f "$port_file"
+python3 scripts/serve-site.py "$root/demo/site" "$port_file" 2>"$dest/site.log" &
+server=$!
+trap 'kill "$server" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    [ -s "$port_file" ] && break
+    kill -0 "$server" 2>/dev/null || { echo "The demo site did not start; see $dest/site.log" >&2; exit 1; }
+    sleep 0.1
+done
+[ -s "$port_file" ] || { echo "The demo site did not start; see $dest/site.log" >&2; exit 1; }
+site="http://127.0.0.1:$(cat "$port_file")"
+build/release/src/app/tavrolin-register --site "$site" --program "$dest" "$dest/shared" >/dev/null
+echo "The maker's demo site is served at $site until the program exits"
+
+status=0
+"$dest/tavrolin" || status=$?
+exit "$status"
