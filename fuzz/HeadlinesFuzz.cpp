@@ -1,0 +1,75 @@
+// Any two pages give at most the spotlight and nine releases, each headline one line of
+// capped text and each link empty or an http or https address with a host.
+#include "core/services/Headlines.h"
+#include "core/services/WebAddress.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void Fail(const char* what, const tav::Headline& h)
+{
+    std::fprintf(stderr, "%s: [%s] -> [%s]\n", what, h.text.c_str(), h.address.c_str());
+    std::abort();
+}
+
+bool HasLineEnd(std::string_view s)
+{
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Told apart without the reader's own helpers: scheme, "://", then a host before any
+// port, path, query or fragment.
+bool LooksLikeWebLink(std::string_view a)
+{
+    std::string lower;
+    for (char c : a.substr(0, 8))
+        lower += Lower(c);
+    size_t rest = 0;
+    if (lower.rfind("http://", 0) == 0)
+        rest = 7;
+    else if (lower.rfind("https://", 0) == 0)
+        rest = 8;
+    else
+        return false;
+    std::string_view authority = a.substr(rest);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t at = authority.rfind('@'); at != std::string_view::npos)
+        authority.remove_prefix(at + 1);
+    if (!authority.empty() && authority.front() == '[')
+        return authority.size() > 2;
+    return !authority.substr(0, authority.find(':')).empty();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte says where the press-release page ends and the home page begins.
+    const std::string_view pages(reinterpret_cast<const char*>(data + 1), size - 1);
+    const size_t split = pages.size() * data[0] / 255;
+    const auto list = tav::BuildHeadlines(pages.substr(0, split), "http://site.example/whatsnew/pressreleases/default.asp",
+                                          pages.substr(split), "http://site.example/home/default.asp");
+    if (list.empty() || list.size() > 10)
+        std::abort();
+    for (const tav::Headline& h : list) {
+        if (HasLineEnd(h.text) || HasLineEnd(h.address))
+            Fail("line end", h);
+        if (h.text.size() > tav::kMaxHeadlineLength || h.address.size() > tav::kMaxAddressLength)
+            Fail("too long", h);
+        if (!h.address.empty() && !LooksLikeWebLink(h.address))
+            Fail("not a web link", h);
+    }
+    return 0;
+}
