@@ -59,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The first byte says where the press-release page ends and the home page begins.
     const std::string_view pages(reinterpret_cast<const char*>(data + 1), size - 1);
     const size_t split = pages.size() * data[0] / 255;
-    const auto list = tav::BuildHeadlines(pages.substr(0, split), "http://site.example/whatsnew/pressreleases/default.asp",
-                                          pages.substr(split), "http://site.example/home/default.asp");
+    const auto list =
+        tav::BuildHeadlines(pages.substr(0, split), "http://site.example/whatsnew/pressreleases/default.asp",
+                            pages.substr(split), "http://site.example/home/default.asp");
     if (list.empty() || list.size() > 10)
         std::abort();
     for (const tav::Headline& h : list) {

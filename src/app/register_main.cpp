@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-
 #include <cstdio>
 
 namespace {
@@ -69,8 +68,7 @@ int main(int argc, char** argv)
                         qPrintable(registry.DefaultFile()));
     } else {
         registry.WriteString(tav::gui::kCommonFilesKey, tav::gui::kCommonFilesValue, shared);
-        std::printf("Registered the shared folder %s in %s\n", qPrintable(shared),
-                    qPrintable(registry.DefaultFile()));
+        std::printf("Registered the shared folder %s in %s\n", qPrintable(shared), qPrintable(registry.DefaultFile()));
     }
     if (!site.isEmpty()) {
         registry.WriteString(tav::gui::kCommonFilesKey, tav::gui::kSiteValue, site);

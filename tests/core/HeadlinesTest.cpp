@@ -1,7 +1,6 @@
 #include "core/services/Headlines.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace tav {
@@ -53,8 +52,8 @@ TEST(Headlines, ReleaseLinesInTheirManyShapes)
     };
     const Case cases[] = {
         {"<a HREF=viewpressrelease.asp?id=1&langid=1>Unquoted</a>", true, "Unquoted", Story(1)},
-        {"<a HREF=\"viewpressrelease.asp?id=2&langid=1\" class=\"story\">With attributes</a>", true,
-         "With attributes", Story(2)},
+        {"<a HREF=\"viewpressrelease.asp?id=2&langid=1\" class=\"story\">With attributes</a>", true, "With attributes",
+         Story(2)},
         {"<a HREF='viewpressrelease.asp?id=3&langid=1' target=_blank>Single quotes</a>", true, "Single quotes",
          Story(3)},
         {"<a HREF=viewpressrelease.asp?id=4&langid=1 class=x>Unquoted, attributes</a>", true, "Unquoted, attributes",

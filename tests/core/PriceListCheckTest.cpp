@@ -1,11 +1,11 @@
+#include "core/materials/PriceListCheck.h"
+
 #include "core/common/Errors.h"
 #include "core/materials/PriceInstall.h"
-#include "core/materials/PriceListCheck.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {
@@ -32,7 +32,8 @@ TEST(PriceListCheck, WhatAPricePackageMayHold)
         {heading + record + "P|HDW||PK|No part|1.00|\n", {{PriceProblemKind::NoPartNumber, 3}}},
         {heading + record + "P|HDW|X-1|PK|Priced in words|ten|\n", {{PriceProblemKind::PriceNotNumber, 3}}},
         {heading + record + "P|HDW|X-2", {{PriceProblemKind::NoPartNumber, 3}}},
-        {heading + std::string("P|HDW|X-3|PK|Null\0|1.00|\n", 25), {{PriceProblemKind::NulByte, 2}, {PriceProblemKind::NoRecord, 0}}},
+        {heading + std::string("P|HDW|X-3|PK|Null\0|1.00|\n", 25),
+         {{PriceProblemKind::NulByte, 2}, {PriceProblemKind::NoRecord, 0}}},
         {std::string("Type\0|G|Part|\n", 14) + record, {{PriceProblemKind::NulByte, 1}}},
     };
     for (const auto& c : cases) {

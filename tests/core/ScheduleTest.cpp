@@ -1,5 +1,6 @@
-#include "core/common/Errors.h"
 #include "core/services/Schedule.h"
+
+#include "core/common/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(Schedule, AddingDaysCrossesMonthsYearsAndLeapDays)
         Date to;
     };
     const Case cases[] = {
-        {{2025, 3, 14}, 30, {2025, 4, 13}}, {{2024, 2, 28}, 1, {2024, 2, 29}}, {{2025, 2, 28}, 1, {2025, 3, 1}},
+        {{2025, 3, 14}, 30, {2025, 4, 13}}, {{2024, 2, 28}, 1, {2024, 2, 29}},  {{2025, 2, 28}, 1, {2025, 3, 1}},
         {{2025, 12, 31}, 1, {2026, 1, 1}},  {{2025, 1, 1}, -1, {2024, 12, 31}}, {{2025, 3, 14}, 3650, {2035, 3, 12}},
         {{1970, 1, 1}, 0, {1970, 1, 1}},
     };
@@ -65,8 +66,8 @@ TEST(Schedule, IntervalIsAWholeNumberOfDaysInRange)
         int expected; // with the default 30
     };
     const Case cases[] = {
-        {"7", 7},     {" 45 ", 45}, {"1", 1},    {"3650", 3650}, {"3651", 30}, {"0", 30},         {"-5", 30},
-        {"7.5", 30},  {"1e2", 30},  {"", 30},    {"abc", 30},    {"$10", 30},  {"99999999999", 30}, {"+5", 30},
+        {"7", 7},    {" 45 ", 45}, {"1", 1}, {"3650", 3650}, {"3651", 30}, {"0", 30},           {"-5", 30},
+        {"7.5", 30}, {"1e2", 30},  {"", 30}, {"abc", 30},    {"$10", 30},  {"99999999999", 30}, {"+5", 30},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IntervalOrDefault(c.text, 30), c.expected) << c.text;

@@ -47,9 +47,18 @@ TEST(WebAddress, OnlyPlainFileNamesAreDownloaded)
         bool plain;
     };
     const Case cases[] = {
-        {"tavrolin.deb", true}, {"Setup Tool #2.deb", true}, {"", false},       {".", false},
-        {"..", false},          {"../x.deb", false},        {"a/b.deb", false}, {"a\\b.exe", false},
-        {"x..deb", false},      {"a\tb", false},            {"a\nb", false},    {std::string("a\0b", 3), false},
+        {"tavrolin.deb", true},
+        {"Setup Tool #2.deb", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"../x.deb", false},
+        {"a/b.deb", false},
+        {"a\\b.exe", false},
+        {"x..deb", false},
+        {"a\tb", false},
+        {"a\nb", false},
+        {std::string("a\0b", 3), false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;

@@ -11,9 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
-
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace tav::test {
@@ -39,10 +37,9 @@ protected:
     {
         inst.Register(fake.registry);
         fake.registry.WriteString(gui::kCommonFilesKey, gui::kSiteValue, site.Site());
-        QByteArray press = "<ul>\n" + Release(1, "Same title") + Release(2, "Same title") +
-                           Release(3, "<b>not bold</b> &amp; plain") +
-                           "<li><a HREF=\"javascript:steal()\">viewpressrelease.asp?&langid=1 trap</a></li>\n" +
-                           Release(5, "Fifth");
+        QByteArray press =
+            "<ul>\n" + Release(1, "Same title") + Release(2, "Same title") + Release(3, "<b>not bold</b> &amp; plain") +
+            "<li><a HREF=\"javascript:steal()\">viewpressrelease.asp?&langid=1 trap</a></li>\n" + Release(5, "Fifth");
         site.routes["/whatsnew/pressreleases/default.asp"] = TestHttpServer::Page(press);
         site.routes["/home/default.asp"] = TestHttpServer::Page(
             "<!-- SpotLight -->\n<font color=\"red\">Spotlight story</font>\n<a HREF=\"/spot.asp\">more</a>\n"
@@ -71,19 +68,18 @@ TEST_F(News, HeadlinesShowAndOpenTheirOwnStories)
 {
     auto w = Start();
     const WhenModal<TfrmNews> driver([&](TfrmNews& d) {
-            EXPECT_EQ(d.windowTitle(), "Brimcor News Headlines");
-            EXPECT_EQ(d.memSpotlight->toPlainText(), "Spotlight story");
-            EXPECT_EQ(d.memNews->toPlainText(), "Same title\nSame title\n\nviewpressrelease.asp?&langid=1 trap\nFifth");
-            ClickLine(d.memNews, 1); // the second of two equal headlines
-            ClickLine(d.memNews, 0);
-            ClickLine(d.memNews, 3); // a script link opens nothing
-            ClickLine(d.memNews, 4);
-            QTest::mouseClick(d.memSpotlight->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-            // Below the last headline nothing is opened.
-            QTest::mouseClick(d.memNews->viewport(), Qt::LeftButton, {},
-                              QPoint(5, d.memNews->viewport()->height() - 3));
-            EXPECT_TRUE(d.isVisible()) << "the window stays open";
-            QTest::mouseClick(d.btnClose, Qt::LeftButton);
+        EXPECT_EQ(d.windowTitle(), "Brimcor News Headlines");
+        EXPECT_EQ(d.memSpotlight->toPlainText(), "Spotlight story");
+        EXPECT_EQ(d.memNews->toPlainText(), "Same title\nSame title\n\nviewpressrelease.asp?&langid=1 trap\nFifth");
+        ClickLine(d.memNews, 1); // the second of two equal headlines
+        ClickLine(d.memNews, 0);
+        ClickLine(d.memNews, 3); // a script link opens nothing
+        ClickLine(d.memNews, 4);
+        QTest::mouseClick(d.memSpotlight->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        // Below the last headline nothing is opened.
+        QTest::mouseClick(d.memNews->viewport(), Qt::LeftButton, {}, QPoint(5, d.memNews->viewport()->height() - 3));
+        EXPECT_TRUE(d.isVisible()) << "the window stays open";
+        QTest::mouseClick(d.btnClose, Qt::LeftButton);
     });
     w->ViewLatestNewsFromBrimcor1->trigger();
     ASSERT_TRUE(driver.Seen());

@@ -9,9 +9,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace tav::test {

@@ -16,10 +16,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <optional>
 #include <set>
 
@@ -234,13 +232,13 @@ TEST_F(Syncrest, WithoutAConnectionNothingIsFetched)
 TEST_F(Syncrest, TheProgramListShowsTheMakersPrograms)
 {
     inst.dir.Write("apps/other/other-bin", "x");
-    const QDate fileDate = QFileInfo(QString::fromStdString(inst.dir.Path() + "apps/other/other-bin"))
-                               .lastModified()
-                               .date();
+    const QDate fileDate =
+        QFileInfo(QString::fromStdString(inst.dir.Path() + "apps/other/other-bin")).lastModified().date();
     AddProgram("Tavrolin", "Tavrolin", "tavrolin.deb", "03/01/2025");
     AddProgram("aardvark", "Aardvark Planner", "aardvark.deb", "12/14/2024"); // 90 days before the 14th of March
     AddProgram("Other", "Other Tool", "other.deb");
-    fake.registry.WriteString("\\Software\\Brimcor\\Other", "Path", QString::fromStdString(inst.dir.Path() + "apps/other"));
+    fake.registry.WriteString("\\Software\\Brimcor\\Other", "Path",
+                              QString::fromStdString(inst.dir.Path() + "apps/other"));
     fake.registry.WriteString("\\Software\\Brimcor\\Other", "ExeName", "other-bin");
     AddProgram("NoFile", "", "nofile.deb"); // no caption: not an installed program
     auto w = Start();
@@ -322,10 +320,7 @@ TEST_F(Syncrest, AProgramUpdateIsCompleteOnlyWhenEverythingArrived)
         QStringList dated;
     };
     const Case cases[] = {
-        {"the second download fails",
-         {0, 1},
-         {"Unable to dowload Beta.", "Some files were not downloaded"},
-         {"Alpha"}},
+        {"the second download fails", {0, 1}, {"Unable to dowload Beta.", "Some files were not downloaded"}, {"Alpha"}},
         {"a file name with a folder in it", {2}, {"The update of Gamma names", "Some files were not downloaded"}, {}},
         {"no program with an update selected", {}, {"None of the selected programs has an update to download."}, {}},
     };
@@ -365,16 +360,14 @@ TEST_F(Syncrest, TheIntervalShownAndSaved)
     {
         const char* stored; // nullptr: none
         const char* shown;
-        const char* typed;  // nullptr: leave as shown
+        const char* typed; // nullptr: leave as shown
         bool remind;
         const char* next;
         const char* interval;
     };
     const Case cases[] = {
-        {nullptr, "30", nullptr, true, "04/13/2025", "30"},
-        {"45", "45", nullptr, true, "04/28/2025", "45"},
-        {"9999", "30", "", true, "04/13/2025", "30"},
-        {"0", "30", "10", false, "0", "10"},
+        {nullptr, "30", nullptr, true, "04/13/2025", "30"}, {"45", "45", nullptr, true, "04/28/2025", "45"},
+        {"9999", "30", "", true, "04/13/2025", "30"},       {"0", "30", "10", false, "0", "10"},
         {"soon", "30", "365", true, "03/14/2026", "365"},
     };
     for (const Case& c : cases) {

@@ -65,8 +65,7 @@ struct ScheduleValues
 ScheduleValues FirstSchedule(const Date& today, int interval);
 // After the dialog: the typed interval (or the fallback), and "0" when the user wants no
 // further reminder.
-ScheduleValues ScheduleAfterShowing(std::string_view intervalText, bool remindAgain, const Date& today,
-                                    int fallback);
+ScheduleValues ScheduleAfterShowing(std::string_view intervalText, bool remindAgain, const Date& today, int fallback);
 
 // A program counts as long without update when its last update reads as a date at
 // least this many days back.

@@ -1,8 +1,8 @@
 #include "gui/about/TfrmAbout.h"
 
 #include "gui/app/ImageLoader.h"
-#include "gui/app/Placement.h"
 #include "gui/app/Maker.h"
+#include "gui/app/Placement.h"
 #include "gui/app/TImage.h"
 
 #include <QEvent>
@@ -70,22 +70,21 @@ TfrmAbout::TfrmAbout(Platform& platform, const QString& imagesFolder, QWidget* p
 
 QString TfrmAbout::TermsText()
 {
-    return QStringLiteral(
-               "Terms\n\n"
-               "This price list covers the Brimcor lines of transmission line, antennas, "
-               "connectors and installation accessories. Prices and specifications are subject "
-               "to change without notice.\n\n"
-               "Prices for domestic orders are FOB the Brimcor shipping point, freight prepaid "
-               "and added to the invoice. Prices for international orders are FCA the Brimcor "
-               "export warehouse.\n\n"
-               "Prices do not include export packing, insurance, taxes, tariffs or duties.\n\n"
-               "Refundable deposits are charged for some skids and for large cable reels.\n\n"
-               "All orders are subject to a minimum charge of $50.00 net.\n\n"
-               "For a specific quotation please contact your local Brimcor representative or "
-               "sales office.\n\n"
-               "All orders are subject to acceptance by Brimcor and are governed by the Brimcor "
-               "terms and conditions of sale.\n\n"
-               "Questions or comments?\n") +
+    return QStringLiteral("Terms\n\n"
+                          "This price list covers the Brimcor lines of transmission line, antennas, "
+                          "connectors and installation accessories. Prices and specifications are subject "
+                          "to change without notice.\n\n"
+                          "Prices for domestic orders are FOB the Brimcor shipping point, freight prepaid "
+                          "and added to the invoice. Prices for international orders are FCA the Brimcor "
+                          "export warehouse.\n\n"
+                          "Prices do not include export packing, insurance, taxes, tariffs or duties.\n\n"
+                          "Refundable deposits are charged for some skids and for large cable reels.\n\n"
+                          "All orders are subject to a minimum charge of $50.00 net.\n\n"
+                          "For a specific quotation please contact your local Brimcor representative or "
+                          "sales office.\n\n"
+                          "All orders are subject to acceptance by Brimcor and are governed by the Brimcor "
+                          "terms and conditions of sale.\n\n"
+                          "Questions or comments?\n") +
            kSupportEmail;
 }
 

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
-
 #include <functional>
 #include <memory>
 
@@ -15,8 +14,8 @@ namespace tav::gui {
 struct DownloadRequest
 {
     QUrl url;
-    QString file;      // replaced only by a verified, complete download
-    QString label;     // what the progress window names
+    QString file;  // replaced only by a verified, complete download
+    QString label; // what the progress window names
     qint64 maxBytes = 0;
     // Looks at the whole content before it replaces the file; returns why it is refused,
     // or the empty text.

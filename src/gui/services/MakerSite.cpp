@@ -62,8 +62,8 @@ QString ServiceFolder(const IRegistry& registry, const QString& name)
     if (!dir.exists(folder)) {
         // The maker's own folder is made in one level, as its installer expects; the
         // fallback in the user's data folder may need its parents first.
-        const bool made = registry.ValueExists(kCommonFilesKey, kCommonFilesValue) ? dir.mkdir(folder)
-                                                                                    : dir.mkpath(folder);
+        const bool made =
+            registry.ValueExists(kCommonFilesKey, kCommonFilesValue) ? dir.mkdir(folder) : dir.mkpath(folder);
         if (!made)
             return {};
     }

@@ -41,8 +41,7 @@ bool RunReminder(Platform& platform, QWidget* parent, const ReminderRules& rules
 // The interval a dialog starts with: the stored one when it is valid, else the default.
 QString StoredIntervalText(const IRegistry& registry, const QString& key, int fallback);
 // Writes "NextUpdate" and "Interval" after a dialog closed.
-void SaveSchedule(Platform& platform, const QString& key, const QString& intervalText, bool remindAgain,
-                  int fallback);
+void SaveSchedule(Platform& platform, const QString& key, const QString& intervalText, bool remindAgain, int fallback);
 
 // The editable "days" pick list of the reminder dialogs: 1 to 60 offered, any whole
 // number of the valid range typed.

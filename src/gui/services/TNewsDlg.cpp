@@ -72,18 +72,16 @@ bool TNewsDlg::Execute()
             failures << page.address.toString() + ": " + result.reason;
     }
     if (!failures.isEmpty()) {
-        platform_.boxes.Information(owner_, "Unable to download the latest news from Brimcor.\n" +
-                                                failures.join('\n'));
+        platform_.boxes.Information(owner_, "Unable to download the latest news from Brimcor.\n" + failures.join('\n'));
         return false;
     }
 
     const auto press = ReadFileBytes(ToData(pages[0].file)).value_or(std::string());
     const auto home = ReadFileBytes(ToData(pages[1].file)).value_or(std::string());
-    window.ShowHeadlines(BuildHeadlines(press, ToData(pages[0].address.toString()), home,
-                                        ToData(pages[1].address.toString())));
+    window.ShowHeadlines(
+        BuildHeadlines(press, ToData(pages[0].address.toString()), home, ToData(pages[1].address.toString())));
     window.exec();
-    SaveSchedule(platform_, key, window.cboNumDays->currentText(), window.chkDisplayAgain->isChecked(),
-                 UpdateInterval);
+    SaveSchedule(platform_, key, window.cboNumDays->currentText(), window.chkDisplayAgain->isChecked(), UpdateInterval);
     return true;
 }
 

@@ -22,13 +22,12 @@ QString TSyncrestDlg::ScheduleKeyName() const
 void TSyncrestDlg::Check()
 {
     const ReminderRules rules{ScheduleKeyName(), UpdateInterval, true, true};
-    const ReminderQuestion question{
-        "Brimcor Syncrest",
-        "It appears that you have not updated your pricing database in a while.\n"
-        "Running the Brimcor Syncrest utility will ensure that you have the\n"
-        "latest pricing information in all of your programs within minutes.\n\n"
-        "Would you like to run Syncrest now?",
-        true};
+    const ReminderQuestion question{"Brimcor Syncrest",
+                                    "It appears that you have not updated your pricing database in a while.\n"
+                                    "Running the Brimcor Syncrest utility will ensure that you have the\n"
+                                    "latest pricing information in all of your programs within minutes.\n\n"
+                                    "Would you like to run Syncrest now?",
+                                    true};
     if (RunReminder(platform_, owner_, rules, question))
         Execute();
 }
@@ -36,8 +35,8 @@ void TSyncrestDlg::Check()
 bool TSyncrestDlg::Execute()
 {
     const QString key = ScheduleKeyName();
-    TfrmUpdate dialog(platform_,
-                      {MakerSiteAddress(platform_.registry), imagesFolder_, DefaultProgram, PricesInstalled}, owner_);
+    TfrmUpdate dialog(platform_, {MakerSiteAddress(platform_.registry), imagesFolder_, DefaultProgram, PricesInstalled},
+                      owner_);
     dialog.cboNumDays->setCurrentText(StoredIntervalText(platform_.registry, key, UpdateInterval));
     dialog.FillPrograms();
     if (!DefaultToPricing) {

@@ -3,7 +3,6 @@
 #include "gui/platform/Platform.h"
 
 #include <QString>
-
 #include <functional>
 #include <string>
 

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QPlainTextEdit>
-
 #include <vector>
 
 class QCheckBox;

@@ -52,8 +52,8 @@ TfrmUpdate::TfrmUpdate(Platform& platform, Setup setup, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    rgAction = new TRadioGroup("rgAction", "Select Action:",
-                               {"Update Pricing &Database Only", "Update &Program Files"}, this);
+    rgAction =
+        new TRadioGroup("rgAction", "Select Action:", {"Update Pricing &Database Only", "Update &Program Files"}, this);
     rgAction->SetItemIndex(kPricingOnly);
     Image1 = new TImage("Image1", this);
     ImageLoader(platform_, this, setup_.imagesFolder).LoadImage(Image1, "syncrest.gif", false);

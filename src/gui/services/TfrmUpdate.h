@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QUrl>
-
 #include <functional>
 #include <optional>
 #include <string>

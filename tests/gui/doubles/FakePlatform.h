@@ -44,7 +44,10 @@ public:
         CreateKey(key);
         keys[Norm(key)][name] = value;
     }
-    bool ValueExists(const QString& key, const QString& name) const override { return ReadString(key, name).has_value(); }
+    bool ValueExists(const QString& key, const QString& name) const override
+    {
+        return ReadString(key, name).has_value();
+    }
     void DeleteValue(const QString& key, const QString& name) override
     {
         if (keys.contains(Norm(key)))

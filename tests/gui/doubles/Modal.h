@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 
 namespace tav::test {

@@ -8,7 +8,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
-
 #include <memory>
 
 namespace tav::test {
