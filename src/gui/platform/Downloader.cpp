@@ -1,6 +1,7 @@
 #include "gui/platform/Downloader.h"
 
-#include <QApplication>
+#include "gui/app/Guard.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -17,16 +18,6 @@ DownloadResult Failure(const QString& reason)
 {
     return {DownloadOutcome::Failed, reason};
 }
-
-// The busy cursor for as long as a download runs, however it ends.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Progress counts in kilobytes, so sizes beyond an int of bytes still fit.
 int Kilobytes(qint64 bytes)
@@ -59,7 +50,7 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
     net.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     net.setTransferTimeout(inactivityMs_);
 
-    BusyCursor busy;
+    HourglassCursor busy;
     QNetworkReply* reply = manager_->get(net);
     const std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owner(reply, [](QNetworkReply* r) {
         r->disconnect();

@@ -16,12 +16,18 @@ constexpr const char* kNewInstall = "NewInstall";
 
 } // namespace
 
-QString ScheduleKey(const QString& registryKey, const QString& name)
+ReminderComponent::ReminderComponent(Platform& platform, QWidget* owner, QString imagesFolder, QString name,
+                                     int interval)
+    : UpdateInterval(interval), platform_(platform), owner_(owner), imagesFolder_(std::move(imagesFolder)),
+      name_(std::move(name))
+{}
+
+QString ReminderComponent::ScheduleKeyName() const
 {
     QString key = QStringLiteral("\\Software\\Brimcor\\");
-    if (!registryKey.isEmpty())
-        key += registryKey + "\\";
-    return key + name;
+    if (!RegistryKey.isEmpty())
+        key += RegistryKey + "\\";
+    return key + name_;
 }
 
 Date ToDate(const QDate& date)

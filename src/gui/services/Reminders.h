@@ -10,10 +10,29 @@ class QWidget;
 
 namespace tav::gui {
 
-// "\Software\Brimcor\" + (registryKey + "\") + name: where a reminder keeps its schedule.
-QString ScheduleKey(const QString& registryKey, const QString& name);
-
 Date ToDate(const QDate& date);
+
+// What the two reminder components share: where they keep their schedule and what
+// they show their windows with.
+class ReminderComponent
+{
+public:
+    QString RegistryKey; // when set, the schedule lives below "\Software\Brimcor\" + this key
+    int UpdateInterval;
+
+    // "\Software\Brimcor\" + (RegistryKey + "\") + the reminder's name.
+    QString ScheduleKeyName() const;
+
+protected:
+    ReminderComponent(Platform& platform, QWidget* owner, QString imagesFolder, QString name, int interval);
+
+    Platform& platform_;
+    QWidget* owner_;
+    QString imagesFolder_;
+
+private:
+    QString name_;
+};
 
 // The question a due reminder asks.
 struct ReminderQuestion

@@ -19,13 +19,8 @@ constexpr qint64 kMaxNewsPageBytes = 2LL << 20;
 } // namespace
 
 TNewsDlg::TNewsDlg(Platform& platform, QWidget* owner, QString imagesFolder)
-    : platform_(platform), owner_(owner), imagesFolder_(std::move(imagesFolder))
+    : ReminderComponent(platform, owner, std::move(imagesFolder), "News", 7)
 {}
-
-QString TNewsDlg::ScheduleKeyName() const
-{
-    return ScheduleKey(RegistryKey, "News");
-}
 
 void TNewsDlg::Check()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/Platform.h"
+#include "gui/services/Reminders.h"
 
 #include <QString>
 
@@ -10,13 +10,10 @@ namespace tav::gui {
 
 // The news reminder: keeps its schedule in the registry, asks when it is due, and
 // downloads and shows the maker's headlines.
-class TNewsDlg
+class TNewsDlg : public ReminderComponent
 {
 public:
     TNewsDlg(Platform& platform, QWidget* owner, QString imagesFolder);
-
-    QString RegistryKey;
-    int UpdateInterval = 7;
 
     // The reminder: schedules, or asks and shows the news on Yes.
     void Check();
@@ -24,13 +21,6 @@ public:
     // which the next schedule is written. A failed download is reported, a cancelled
     // one is not; both leave the schedule as it was.
     bool Execute();
-
-    QString ScheduleKeyName() const;
-
-private:
-    Platform& platform_;
-    QWidget* owner_;
-    QString imagesFolder_;
 };
 
 } // namespace tav::gui

@@ -11,13 +11,8 @@
 namespace tav::gui {
 
 TSyncrestDlg::TSyncrestDlg(Platform& platform, QWidget* owner, QString imagesFolder)
-    : platform_(platform), owner_(owner), imagesFolder_(std::move(imagesFolder))
+    : ReminderComponent(platform, owner, std::move(imagesFolder), "Syncrest", 30)
 {}
-
-QString TSyncrestDlg::ScheduleKeyName() const
-{
-    return ScheduleKey(RegistryKey, "Syncrest");
-}
 
 void TSyncrestDlg::Check()
 {

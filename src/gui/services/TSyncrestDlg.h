@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/platform/Platform.h"
+#include "gui/services/Reminders.h"
 
 #include <QString>
 #include <functional>
@@ -12,14 +12,12 @@ namespace tav::gui {
 
 // The price-update reminder: keeps its schedule in the registry, asks when it is due
 // and opens the update dialog.
-class TSyncrestDlg
+class TSyncrestDlg : public ReminderComponent
 {
 public:
     TSyncrestDlg(Platform& platform, QWidget* owner, QString imagesFolder);
 
     QString DefaultProgram;
-    QString RegistryKey;
-    int UpdateInterval = 30;
     bool DefaultToPricing = true;
     // Called after a new price list was installed into the shared folder.
     std::function<void(const std::string& sharedFolder)> PricesInstalled;
@@ -29,13 +27,6 @@ public:
     // Opens the update dialog; true when it closed after a completed update, which
     // also writes the next schedule.
     bool Execute();
-
-    QString ScheduleKeyName() const;
-
-private:
-    Platform& platform_;
-    QWidget* owner_;
-    QString imagesFolder_;
 };
 
 } // namespace tav::gui

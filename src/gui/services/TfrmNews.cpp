@@ -17,11 +17,19 @@
 
 namespace tav::gui {
 
-HeadlineMemo::HeadlineMemo(const QString& objectName, QWidget* parent) : QPlainTextEdit(parent)
+HeadlineMemo::HeadlineMemo(const QString& objectName, const QColor& colour, bool bold, bool underline, QWidget* parent)
+    : QPlainTextEdit(parent)
 {
     setObjectName(objectName);
     setReadOnly(true);
     viewport()->setCursor(Qt::PointingHandCursor);
+    QFont arial("Arial");
+    arial.setBold(bold);
+    arial.setUnderline(underline);
+    setFont(arial);
+    QPalette text = palette();
+    text.setColor(QPalette::Text, colour);
+    setPalette(text);
 }
 
 int HeadlineMemo::LineAt(const QPoint& point) const
@@ -59,25 +67,12 @@ TfrmNews::TfrmNews(Platform& platform, const QString& imagesFolder, QWidget* par
     Image1 = new TImage("Image1", this);
     ImageLoader(platform_, this, imagesFolder).LoadImage(Image1, "news.gif", false);
 
-    QFont arial("Arial");
-    memSpotlight = new HeadlineMemo("memSpotlight", this);
-    QFont spotlightFont = arial;
-    spotlightFont.setBold(true);
-    memSpotlight->setFont(spotlightFont);
-    QPalette red = memSpotlight->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    memSpotlight->setPalette(red);
+    memSpotlight = new HeadlineMemo("memSpotlight", Qt::red, true, false, this);
     memSpotlight->setMaximumHeight(memSpotlight->fontMetrics().lineSpacing() * 3 + 12);
 
     lblPressReleases = new QLabel("Latest press releases (Click a headline to view the full story):", this);
     lblPressReleases->setObjectName("lblPressReleases");
-    memNews = new HeadlineMemo("memNews", this);
-    QFont newsFont = arial;
-    newsFont.setUnderline(true);
-    memNews->setFont(newsFont);
-    QPalette blue = memNews->palette();
-    blue.setColor(QPalette::Text, Qt::blue);
-    memNews->setPalette(blue);
+    memNews = new HeadlineMemo("memNews", Qt::blue, false, true, this);
     memNews->setLineWrapMode(QPlainTextEdit::NoWrap);
     memNews->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -22,7 +22,7 @@ class HeadlineMemo : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    explicit HeadlineMemo(const QString& objectName, QWidget* parent = nullptr);
+    HeadlineMemo(const QString& objectName, const QColor& colour, bool bold, bool underline, QWidget* parent = nullptr);
     // The line at a point of the viewport, or -1.
     int LineAt(const QPoint& point) const;
 
