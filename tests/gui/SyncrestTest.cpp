@@ -8,7 +8,9 @@
 #include "gui/services/TSyncrestDlg.h"
 #include "gui/services/TfrmUpdate.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -188,6 +191,39 @@ TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
         EXPECT_EQ(w->State().lists.price, pricesBefore);
         EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "01/01/2025");
     }
+}
+
+TEST_F(Syncrest, TheDialogStaysWhileItsDownloadRuns)
+{
+    site.routes["/sitetools/pricing.dat"] = Page("x", Mode::Trickle);
+    auto w = Start();
+    struct During
+    {
+        bool buttonsEnabled = true;
+        bool closed = true;
+    } during;
+    RunDialog(*w, [&](TfrmUpdate& d) {
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() != "dlgDownload" || !top->isVisible())
+                    continue;
+                watch.stop();
+                during.buttonsEnabled = d.btnUpdate->isEnabled() || d.btnCancel->isEnabled();
+                QTest::keyClick(&d, Qt::Key_Escape);
+                d.reject();
+                d.close();
+                during.closed = !d.isVisible();
+                for (QAbstractButton* b : top->findChildren<QAbstractButton*>())
+                    b->click();
+            }
+        });
+        watch.start(5);
+        ClickUpdateNow(d);
+    });
+    EXPECT_FALSE(during.buttonsEnabled);
+    EXPECT_FALSE(during.closed);
+    EXPECT_TRUE(fake.boxes.shown.empty());
 }
 
 TEST_F(Syncrest, ARedirectToTheSameSiteIsFollowed)
