@@ -266,8 +266,7 @@ TEST_F(ObsoleteNoticeTest, RealBoxEnterKeepsThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry,   real,         fake.sounds,       fake.desktop,
-                           fake.fileDialogs, fake.downloader, fake.connectivity, fake.clock};
+    gui::Platform platform = fake.WithBoxes(real);
     struct Seen
     {
         QString title;
@@ -321,8 +320,7 @@ TEST_F(ObsoleteNoticeTest, RealBoxEscAndCloseKeepThePart)
 {
     Settings(kWarningsOn);
     gui::QtMessageBoxes real;
-    gui::Platform platform{fake.registry,   real,         fake.sounds,       fake.desktop,
-                           fake.fileDialogs, fake.downloader, fake.connectivity, fake.clock};
+    gui::Platform platform = fake.WithBoxes(real);
     struct Case
     {
         const char* what;

@@ -164,6 +164,12 @@ struct FakePlatform
     FakeConnectivity connectivity;
     FakeClock clock;
     gui::Platform platform{registry, boxes, sounds, desktop, fileDialogs, downloader, connectivity, clock};
+
+    // The same services with other message boxes (the real ones, say).
+    gui::Platform WithBoxes(gui::IMessageBoxes& other)
+    {
+        return {registry, other, sounds, desktop, fileDialogs, downloader, connectivity, clock};
+    }
 };
 
 } // namespace tav::test
