@@ -1,9 +1,11 @@
 #include "core/materials/PriceList.h"
+#include "core/materials/ProjectFile.h"
 #include "doubles/Modal.h"
 #include "doubles/TestHttpServer.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/materials/MaterialsPage.h"
 #include "gui/services/MakerSite.h"
 #include "gui/services/TSyncrestDlg.h"
 #include "gui/services/TfrmUpdate.h"
@@ -134,10 +136,32 @@ TEST_F(Syncrest, PriceUpdateInstallsTheListAndRepricesTheProgram)
     EXPECT_EQ(inst.dir.Read("shared/M_lom.bak"), oldPrices);
     EXPECT_EQ(SharedFiles(), (std::set<std::string>{"M_lom.dat", "M_lom.bak", "updates/pricing.dat"}));
     EXPECT_EQ(FindPriceRecord(w->State().lists.price, "FX-12"), "P|CBL|FX-12|FT|Foam line 1/2\"|2.35|");
+    EXPECT_EQ(w->State().lists.priceIndex.Record(w->State().lists.price, "AX-78"),
+              "P|CBL|AX-78|FT|Air line 7/8\"|5.80|")
+        << "the index follows the new list";
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "04/13/2025");
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), "30");
     ASSERT_EQ(site.requests.size(), 1);
     EXPECT_TRUE(site.requests[0].toLower().contains("accept-encoding: identity")) << site.requests[0].toStdString();
+}
+
+TEST_F(Syncrest, TheListOfMaterialsOnShowIsPricedAgain)
+{
+    ListOfMaterials list;
+    list.rows.push_back({MaterialsRowKind::Heading, "Mounting", "", "", "", ""});
+    list.rows.push_back({MaterialsRowKind::Item, "FX-12", "Foam line", "$2.10", "2", "$4.20"});
+    ProjectInputs inputs;
+    inputs.tline = "12FOAM";
+    inputs.cableType = 1;
+    const std::string project = inst.dir.Path() + "site.tvr";
+    WriteProjectFile(project, list, inputs);
+    gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(project)});
+    ASSERT_TRUE(w.tsLom->HasList()) << BoxTexts().join(" | ").toStdString();
+    ASSERT_EQ(w.tsLom->List().total, "$4.20");
+
+    RunDialog(w, ClickUpdateNow);
+    EXPECT_EQ(w.tsLom->List().total, "$4.70");
+    EXPECT_EQ(w.tsLom->List().rows.at(1).price, "$2.35");
 }
 
 TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)

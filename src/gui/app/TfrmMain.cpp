@@ -622,8 +622,11 @@ void TfrmMain::PriceListInstalled(const std::string& sharedFolder)
     // Only the list this program reads from is reloaded; another folder's copy is not ours.
     if (state_.folders.shared.empty() || WithTrailingSlash(sharedFolder) != WithTrailingSlash(state_.folders.shared))
         return;
-    state_.lists.price = LoadCatalogueList(state_.folders.shared + "/" + kPriceListFileName, false);
-    RepriceListOfMaterials();
+    LineList prices = LoadCatalogueList(state_.folders.shared + "/" + kPriceListFileName, false);
+    state_.lists.priceIndex = PriceIndex(prices);
+    state_.lists.price = std::move(prices);
+    // The install itself is done; a list that cannot be priced again says so on its own.
+    RunGuarded(platform_.boxes, this, [&] { RepriceListOfMaterials(); });
 }
 
 QString TfrmMain::GetSharedFolder()
@@ -757,6 +760,7 @@ void TfrmMain::BuildListOfMaterials()
 
 void TfrmMain::ShowMaterials(const std::vector<std::string>& records)
 {
+    shownRecords_ = records;
     // Built whole before it is shown: a failed build leaves no list to save or print.
     tsLom->ClearList();
     ShowListCommands();
@@ -868,6 +872,10 @@ void TfrmMain::RecomputeListQuantities()
     tsList->RecomputeRecommended();
 }
 
-void TfrmMain::RepriceListOfMaterials() {}
+void TfrmMain::RepriceListOfMaterials()
+{
+    if (tsLom->HasList())
+        ShowMaterials(shownRecords_);
+}
 
 } // namespace tav::gui

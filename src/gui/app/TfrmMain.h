@@ -213,6 +213,8 @@ private:
     std::unique_ptr<ImageLoader> images_;
     QStringList arguments_;
     bool lastOrderFailed_ = false; // reported once for the whole run
+    // What the list of materials on show was built from, to price it again.
+    std::vector<std::string> shownRecords_;
     std::unique_ptr<TNewsDlg> NewsDlg1;
     std::unique_ptr<TSyncrestDlg> SyncrestDlg1;
     // The reminders ask at most once per run.
