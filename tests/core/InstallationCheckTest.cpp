@@ -194,6 +194,7 @@ const FaultCase kFaults[] = {
         "KW1-L6|KW1|5925|6425|EW|E-59|3650|1129|4.6|50|-|Waveguide|cbl_kw1.gif|\n",
         Severity::Warning, "dat/tlines.dat", 3, "shows that picture for every line"},
     {"surge frequency not a number", "dat/Surge.dat", "0|3000|", "O|3000|", Severity::Error, "dat/Surge.dat", 2, "field 1 \"O\" is not a number"},
+    {"surge without picture", "dat/Surge.dat", "|srg_gas.gif|", "||", Severity::Warning, "dat/Surge.dat", 2, "picture (field 4) is empty; choosing the protector shows na3.gif"},
     {"surge without description", "dat/Surge.dat", "|Gas Tube Protector|", "||", Severity::Error, "dat/Surge.dat", 2, "description (field 5) is empty"},
     {"named picture missing", "dat/Images.dat", "mt_angle.gif", "mt_angel.gif", Severity::Error, "dat/Images.dat", 1, "\"mt_angel.gif\" is missing"},
     {"picture is no GIF", "images/omni.gif", "", "\x89PNG\r\n\x1a\n0000000000", Severity::Error, "images/omni.gif", 0, "not a readable GIF"},
@@ -335,6 +336,7 @@ TEST(InstallationCheck, DemoHasOnlyItsDeliberateOddities)
             warnings.push_back(f.file + ": " + f.message.substr(0, f.message.find(';')));
     EXPECT_EQ(warnings,
               (std::vector<std::string>{
+                  "dat/Surge.dat: the picture (field 4) is empty",
                   "dat/mount.dat: obsolete part HCG-6 (dat/obsolete.dat:4) has its replacement HCG-8 nowhere in [KF12] "
                   "of mount.dat",
                   "dat/mount.dat: section [ke107] differs in letter case from cable key KE107",

@@ -36,6 +36,16 @@ struct TypedPartFields
     int LastType() const { return firstType + typeCount - 1; }
 };
 
+// ground.dat gives each kit's wire length in inches (field 2) and in millimetres (field 3),
+// shown by the unit of measure; weather.dat gives each kit's connector interface in field 2.
+inline constexpr int kWireInchesField = 2;
+inline constexpr int kWireMillimetresField = 3;
+inline constexpr int kInterfaceField = 2;
+constexpr int WireLengthField(bool meters)
+{
+    return meters ? kWireMillimetresField : kWireInchesField;
+}
+
 // cblEntry.dat: entry openings and plates are types 1 to 9 in fields 2 to 10; boots are
 // types 10 on, from field 11, as many as "Types" has lines.
 TypedPartFields EntryPlateFields();

@@ -27,6 +27,11 @@ std::string GetField(std::string_view line, int n, char separator)
     return std::string(GetFieldView(line, n, separator));
 }
 
+int ClosedFields(std::string_view line, char separator)
+{
+    return static_cast<int>(std::count(line.begin(), line.end(), separator));
+}
+
 bool ValueList::Add(std::string value)
 {
     auto it = std::lower_bound(items_.begin(), items_.end(), value, LessNoCase());

@@ -13,6 +13,8 @@ inline constexpr char kFieldSeparator = '|';
 // Text after the last separator is not a field, so it reads as empty.
 std::string GetField(std::string_view line, int n, char separator = kFieldSeparator);
 std::string_view GetFieldView(std::string_view line, int n, char separator = kFieldSeparator);
+// How many fields the line closes: the last field that can hold text.
+int ClosedFields(std::string_view line, char separator = kFieldSeparator);
 
 // Distinct values for a pick list: kept sorted by text without regard to case; a value
 // already present (ignoring case) is not added again.

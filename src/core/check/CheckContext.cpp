@@ -116,14 +116,6 @@ std::string FormatNumber(double value)
     return ec == std::errc() ? std::string(buf, end) : std::string("?");
 }
 
-int ClosedFields(std::string_view line)
-{
-    int n = 0;
-    for (char ch : line)
-        n += ch == '|';
-    return n;
-}
-
 bool HasOuterBlanks(std::string_view text)
 {
     const auto blank = [](char ch) { return ch == ' ' || ch == '\t'; };

@@ -127,7 +127,6 @@ private:
 // fields closed by "|", and whether a text has blanks around it.
 std::string Quote(std::string_view text);
 std::string FormatNumber(double value);
-int ClosedFields(std::string_view line);
 bool HasOuterBlanks(std::string_view text);
 // Fields are read as they stand, so a blank around a part number or caption makes it
 // match nothing written without it; warns about the first such field of a record.

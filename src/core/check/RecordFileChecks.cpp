@@ -5,6 +5,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
+#include "core/wizard/ChoicePictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -204,7 +205,8 @@ void CheckSurgeList(Context& c)
         else
             c.AddOffer(part, at, BaseName(c.surge.label), std::string(), ListKind::Wizard);
         if (picture.empty())
-            c.Error(at, "the picture (field 4) is empty; choosing the protector shows \"Unable to load \"");
+            c.Warning(at, std::string("the picture (field 4) is empty; choosing the protector shows ") +
+                              kSurgePlaceholderPicture);
         else
             c.NamePicture(picture, at);
         if (description.empty())

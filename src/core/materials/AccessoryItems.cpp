@@ -3,6 +3,7 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/wizard/SurgeChoices.h"
 
 #include <unordered_set>
 
@@ -45,7 +46,7 @@ std::vector<AccessoryItem> AssembleAccessoryItems(TBigIniFile& list, std::string
     if (band) {
         for (size_t i = 0; i < surge.size(); ++i) {
             const std::string_view s = surge[i];
-            if (StrToFloat(GetFieldView(s, 1)) <= band->beginning && StrToFloat(GetFieldView(s, 2)) >= band->ending)
+            if (FitsBand(s, *band))
                 items.push_back({IntToStr(static_cast<long long>(items.size()) + 1) + "=" + GetField(s, 3) + "|" +
                                      GetField(s, 5) + "|" + kSurgeItemSection + "|",
                                  std::string(), i});

@@ -84,7 +84,7 @@ std::vector<std::string> TypeChoices(const WorkingLists& lists, const TypeChoice
             continue;
         for (int k = 0; k <= query.extraTypes; ++k) {
             const std::string_view part = GetFieldView(record, query.firstPartField + k);
-            if (!part.empty() && (keepObsolete || !IsObsolete(obsolete, part)))
+            if (PartOffered(part, obsolete, keepObsolete))
                 entries.emplace_back(CaptionOf(lists.types, IntToStr(query.firstTypeNumber + k)));
         }
     }
@@ -107,6 +107,15 @@ int RestoreChoice(const std::vector<std::string>& entries, std::string_view prev
         if (EqualsNoCase(entries[i], previousText))
             return static_cast<int>(i);
     return preferLast ? static_cast<int>(entries.size()) - 1 : 0;
+}
+
+std::string_view PreferredChoice(const std::vector<std::string>& entries, std::string_view wanted,
+                                 std::string_view current)
+{
+    for (const auto& entry : entries)
+        if (EqualsNoCase(entry, wanted))
+            return wanted;
+    return current;
 }
 
 bool EnsureNoneChoice(std::vector<std::string>& entries)

@@ -95,6 +95,11 @@ std::vector<std::string> FillTypeChoices(const std::string& dataFolder, const Li
 // else the last when preferLast is set, else the first; -1 for an empty list.
 int RestoreChoice(const std::vector<std::string>& entries, std::string_view previousText, bool preferLast);
 
+// The text to restore after a refill that should show a wanted entry: the wanted text when
+// the list offers it (ignoring case), otherwise the current one.
+std::string_view PreferredChoice(const std::vector<std::string>& entries, std::string_view wanted,
+                                 std::string_view current);
+
 // Appends "None" unless an entry already reads so (ignoring case); true when it appended.
 bool EnsureNoneChoice(std::vector<std::string>& entries);
 

@@ -7,8 +7,17 @@
 
 namespace tav {
 
-// The mounting pages' placeholder picture, shown while a list's last entry ("N/A") is chosen.
-inline constexpr const char* kMountPlaceholderPicture = "na.gif";
+// The placeholders the accessory pages show while nothing is chosen, and their fixed pictures.
+inline constexpr const char* kMountPlaceholderPicture = "na.gif"; // a mounting list's "N/A"
+inline constexpr const char* kEntryPlaceholderPicture = "na1.gif";
+inline constexpr const char* kArrestorPlaceholderPicture = "na2.gif";
+inline constexpr const char* kSurgePlaceholderPicture = "na3.gif";
+inline constexpr const char* kConnectorPlaceholderPicture = "na4.gif";
+inline constexpr const char* kKitPlaceholderPicture = "na5.gif"; // grounding and weatherproofing
+inline constexpr const char* kGpsPlaceholderPicture = "na6.gif";
+inline constexpr const char* kBootPicture = "boothd.gif";
+inline constexpr const char* kArrestorPicture = "port2.gif";
+inline constexpr const char* kGpsPicture = "gps.gif";
 
 // The picture file Images.dat names for a caption: the first line whose name equals the
 // caption without regard to case, everything after its first "=". Empty when none does.

@@ -23,11 +23,6 @@ int ColumnOf(std::string_view value, int columnField)
     return StrToInt(GetFieldView(value, columnField));
 }
 
-bool UsablePart(std::string_view part, const LineList& obsolete, bool keepObsolete)
-{
-    return !part.empty() && (keepObsolete || !IsObsolete(obsolete, part));
-}
-
 // The exact names of the lines whose caption (field 1) is the caption.
 std::vector<std::string_view> NamesWithCaption(const std::vector<std::string>& lines, std::string_view caption)
 {
@@ -119,7 +114,7 @@ MountChoices BuildMountChoices(const std::vector<std::string>& parentLines, cons
             if (GetFieldView(*parent, static_cast<int>(j) + 2).empty())
                 continue;
             if (checkParts &&
-                !UsablePart(GetFieldView(row, ColumnOf(children[j], kAttachmentColumnField)), obsolete, keepObsolete))
+                !PartOffered(GetFieldView(row, ColumnOf(children[j], kAttachmentColumnField)), obsolete, keepObsolete))
                 continue;
             result.entries.emplace_back(GetFieldView(children[j], 1));
         }
@@ -135,7 +130,7 @@ std::vector<std::string> BuildHardwareChoices(const MountLists& lists, std::stri
     std::vector<std::string> entries;
     const MountPicks picks{mountCaption, attachmentCaption, {}};
     for (std::string_view value : CandidateLines(lists, MountItem::Hardware, picks))
-        if (UsablePart(GetFieldView(lists.row, ColumnOf(value, kHardwareColumnField)), obsolete, keepObsolete))
+        if (PartOffered(GetFieldView(lists.row, ColumnOf(value, kHardwareColumnField)), obsolete, keepObsolete))
             entries.emplace_back(GetFieldView(value, 1));
     entries.emplace_back(kNotApplicableChoice);
     return entries;

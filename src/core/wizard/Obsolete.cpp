@@ -36,6 +36,11 @@ void StopObsoleteWarnings(const std::string& dataFolder)
     settings.Close();
 }
 
+bool PartOffered(std::string_view part, const LineList& obsolete, bool keepObsolete)
+{
+    return !part.empty() && (keepObsolete || !IsObsolete(obsolete, part));
+}
+
 bool AskReplacement(const std::string& dataFolder, const std::string& replacementText, const ReplacementQuestion& ask)
 {
     if (!ObsoleteWarningsOn(dataFolder))

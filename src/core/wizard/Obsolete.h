@@ -31,6 +31,10 @@ bool KeepObsoleteInList(const std::string& dataFolder);
 // Turns the notification off for good (settings.dat is written at once).
 void StopObsoleteWarnings(const std::string& dataFolder);
 
+// Whether a wizard list offers a part: one there is, and a current one unless obsolete
+// parts are kept.
+bool PartOffered(std::string_view part, const LineList& obsolete, bool keepObsolete);
+
 // Puts the replacement text to the user; true when the user takes the new part.
 using ReplacementQuestion = std::function<bool(const std::string& replacementText)>;
 

@@ -1,5 +1,6 @@
 #include "core/wizard/Selection.h"
 
+#include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
 
 #include <stdexcept>
@@ -37,6 +38,12 @@ void WriteSelection(std::vector<std::string>& selection, int slot, std::string_v
 void WriteSelection(std::vector<std::string>& selection, int slot, std::string_view part, int quantity, int section)
 {
     WriteSelection(selection, slot, part, IntToStr(quantity), section);
+}
+
+void WriteSelectionQuantity(std::vector<std::string>& selection, int slot, std::string_view quantity, int section)
+{
+    const std::string part = GetField(Slot(selection, slot), 1);
+    WriteSelection(selection, slot, part, quantity, section);
 }
 
 void ClearSelection(std::vector<std::string>& selection, int slot)

@@ -46,6 +46,10 @@ void WriteSelection(std::vector<std::string>& selection, int slot, std::string_v
                     int section);
 void WriteSelection(std::vector<std::string>& selection, int slot, std::string_view part, int quantity, int section);
 
+// What a quantity box writes: the slot keeps its part and takes the quantity. An empty slot
+// becomes a record without a part, which orders nothing.
+void WriteSelectionQuantity(std::vector<std::string>& selection, int slot, std::string_view quantity, int section);
+
 // Puts the empty record back into the slot.
 void ClearSelection(std::vector<std::string>& selection, int slot);
 
