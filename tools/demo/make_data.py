@@ -383,9 +383,16 @@ ENTRY_TYPES = [
     (11, "Cable Entry Boot, 2 Holes"),
     (12, "Cable Entry Boot, 3 Holes"),
     (13, "Cable Entry Boot, 1 Hole, Neoprene"),
+    (14, "Cable Entry Boot, 3 Holes, Neoprene"),
 ]
 ENTRY_FIELDS = 20            # category + 9 plate types + 10 boot types
 BOOT_OLD_KEYS = ("KF12", "KF78")
+# KF38's neoprene boot for 4 in. ports is replaced by the boot for 5 in. ports: the
+# replacement stands under the other entry type.
+BOOT_CROSS_KEYS = ("KF38",)
+# KF12's three-hole neoprene boot is replaced by the three-hole boot, type 12: a type
+# above the number of [Types] lines.
+BOOT_THREE_HOLE_OLD_KEYS = ("KF12",)
 
 
 def entry_plates(port):
@@ -420,11 +427,17 @@ def cblentry_dat():
                 fields[t + 1] = price("EB%d-%s-%d" % (port, c.code, holes), "ENT", "EA",
                                       "Cable Entry Boot, %d in. port, %d hole%s for %s cable" %
                                       (port, holes, "s" if holes > 1 else "", c.words), (7 + 3 * holes) * f(c))
-            if port == 4 and c.key in BOOT_OLD_KEYS:
+            if port == 4 and (c.key in BOOT_OLD_KEYS or c.key in BOOT_CROSS_KEYS):
                 old = price("EB4-%s-1N" % c.code, "ENT", "EA",
                             "Cable Entry Boot, 4 in. port, 1 hole, neoprene, %s cable" % c.words, 8.5 * f(c))
                 fields[14] = old
-                OBSOLETE.append((old, "EB4-%s-1" % c.code, "cblEntry.dat"))
+                new_port = 5 if c.key in BOOT_CROSS_KEYS else 4
+                OBSOLETE.append((old, "EB%d-%s-1" % (new_port, c.code), "cblEntry.dat"))
+            if port == 4 and c.key in BOOT_THREE_HOLE_OLD_KEYS:
+                old = price("EB4-%s-3N" % c.code, "ENT", "EA",
+                            "Cable Entry Boot, 4 in. port, 3 holes, neoprene, %s cable" % c.words, 14.5 * f(c))
+                fields[15] = old
+                OBSOLETE.append((old, "EB4-%s-3" % c.code, "cblEntry.dat"))
             n += 1
             out.append("%d=%s" % (n, "".join(x + "|" for x in fields[1:])))
         out.append("")
@@ -592,6 +605,9 @@ SURGE = [
      "7-16 DIN Male", "", 112.00),
     ("0", "2700", "SDC-N", "srg_dcpass.gif", "DC Pass Protector for tower-top power, N Female/N Male, DC-2700 MHz",
      "N Male", "N Female", 186.00),
+    # No picture of its own yet: the page shows the placeholder.
+    ("0", "2700", "SGT-270", "", "Gas Tube Protector, 4.3-10 Female/Female, DC-2700 MHz",
+     "4.3-10 Male", "4.3-10 Male", 144.50),
 ]
 
 
