@@ -6,6 +6,7 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
+#include "gui/wizard/CableEntryTab.h"
 #include "gui/wizard/LocationPage.h"
 
 #include <QAction>
@@ -65,7 +66,7 @@ TEST_F(MainWindowStart, CompleteInstallationStartsQuietlyWithTheListsLoaded)
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
     EXPECT_TRUE(NavigationEnabled(*w, true, false, false));
     EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif");
-    EXPECT_EQ(w->imgArrestor->PictureFile(), "na2.gif");
+    EXPECT_EQ(w->tsCableEntry->imgArrestor->PictureFile(), "na2.gif");
     EXPECT_EQ(fake.sounds.beeps, 0);
 }
 

@@ -6,6 +6,8 @@
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/wizard/AntennaPage.h"
+#include "gui/wizard/CableEntryTab.h"
+#include "gui/wizard/GpsTab.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
 

@@ -27,8 +27,12 @@
 #include "gui/settings/TfrmCustom.h"
 #include "gui/wizard/AccessoryTabs.h"
 #include "gui/wizard/AntennaPage.h"
+#include "gui/wizard/CableEntryTab.h"
+#include "gui/wizard/GpsTab.h"
+#include "gui/wizard/GroundWeatherTab.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
+#include "gui/wizard/SurgeTab.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -189,43 +193,19 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     pcAccessories->addTab(tsHorizontal, "Horizontal Accessories");
     lblVerticalLength = tsVertical->lblLength;
     lblHorizontalLength = tsHorizontal->lblLength;
-    struct Tab
-    {
-        QWidget** page;
-        const char* name;
-        const char* caption;
-    };
-    const Tab tabs[] = {
-        {&tsCableEntry, "tsCableEntry", "Cable Entry"},
-        {&tsGroundWeather, "tsGroundWeather", "Grounding/Weatherproofing"},
-        {&tsSurgeProtection, "tsSurgeProtection", "Surge Protection"},
-        {&tsGps, "tsGps", "GPS"},
-    };
-    for (const Tab& t : tabs) {
-        *t.page = new QWidget;
-        (*t.page)->setObjectName(t.name);
-        new QVBoxLayout(*t.page);
-        pcAccessories->addTab(*t.page, t.caption);
-    }
+    tsCableEntry = new CableEntryTab(context);
+    tsGroundWeather = new GroundWeatherTab(context);
+    tsSurgeProtection = new SurgeTab(context);
+    tsGps = new GpsTab(context);
+    pcAccessories->addTab(tsCableEntry, "Cable Entry");
+    pcAccessories->addTab(tsGroundWeather, "Grounding/Weatherproofing");
+    pcAccessories->addTab(tsSurgeProtection, "Surge Protection");
+    pcAccessories->addTab(tsGps, "GPS");
+    lblGroundLength = tsGroundWeather->lblGroundLength;
+    rbGPSFeet = tsGps->rbGPSFeet;
+    rbGPSMeters = tsGps->rbGPSMeters;
     tsList = new AccessoryListPage(state_, platform_, [this] { return tsParams->QuantityInputs(); });
     pcAccessories->addTab(tsList, "Accessory List");
-    imgArrestor = new TImage("imgArrestor", tsCableEntry);
-    tsCableEntry->layout()->addWidget(imgArrestor);
-
-    lblGroundLength = new QLabel("Inches", tsGroundWeather);
-    lblGroundLength->setObjectName("lblGroundLength");
-    tsGroundWeather->layout()->addWidget(lblGroundLength);
-
-    // The GPS page only shows the unit; it is chosen on the first page or in the menu.
-    rbGPSFeet = new QRadioButton("Feet", tsGps);
-    rbGPSFeet->setObjectName("rbGPSFeet");
-    rbGPSMeters = new QRadioButton("Meters", tsGps);
-    rbGPSMeters->setObjectName("rbGPSMeters");
-    for (QRadioButton* b : {rbGPSFeet, rbGPSMeters}) {
-        b->setEnabled(false);
-        tsGps->layout()->addWidget(b);
-    }
-    rbGPSFeet->setChecked(true);
 
     lblMisc = tsList->lblMisc;
     chkMiscOnly = tsList->chkMiscOnly;
@@ -235,9 +215,6 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
         if (!checked && !chkMiscOnly->isHidden())
             RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
     });
-
-    for (QWidget* tab : {tsCableEntry, tsGroundWeather, tsSurgeProtection, tsGps})
-        static_cast<QVBoxLayout*>(tab->layout())->addStretch();
 
     page->layout()->addWidget(pcAccessories);
     return page;
@@ -419,6 +396,8 @@ void TfrmMain::btnBackClick()
 void TfrmMain::btnRestartClick()
 {
     ResetSelection(state_.selection);
+    // The arrestor's box keeps its quantity through a restart, so its slot does too.
+    RunGuarded(platform_.boxes, this, [this] { tsCableEntry->WriteArrestorSlot(); });
     ShowPage(kParams);
     UpdatePageCommands();
 }
@@ -449,8 +428,11 @@ void TfrmMain::ReloadWizardLists()
     tsHorizontal->cboMountChange();
     tsVertical->cboMountChange();
     tsVertical->LoadHoistingGrips();
-    // Later pages add their calls here, in this order: the first lists of cable entry,
-    // grounding, weatherproofing and GPS, then the surge page's first connector list.
+    tsCableEntry->LoadEntryTypes();
+    tsGroundWeather->LoadGroundingKits();
+    tsGroundWeather->LoadWeatherproofing();
+    tsGps->LoadGpsItems();
+    tsSurgeProtection->FillFirstConnectors();
 }
 
 void TfrmMain::btnListNowClick()
@@ -545,15 +527,14 @@ void TfrmMain::SetUnit(bool meters)
     state_.meters = meters;
     // The menu, the first page and the GPS page always show the same unit.
     ShowUnitMarks();
-    lblGroundLength->setText(meters ? "milimeters" : "inches");
+    tsGroundWeather->ShowUnit(meters);
 }
 
 void TfrmMain::ShowUnitMarks()
 {
     (state_.meters ? Meters1 : Feet1)->setChecked(true);
     tsParams->ShowUnit(state_.meters);
-    rbGPSFeet->setChecked(!state_.meters);
-    rbGPSMeters->setChecked(state_.meters);
+    tsGps->ShowUnit(state_.meters);
 }
 
 void TfrmMain::ShowLengthLabels()
@@ -650,7 +631,7 @@ void TfrmMain::CreateLists()
 
 void TfrmMain::LoadLocationPictures()
 {
-    images_->LoadImage(imgArrestor, "na2.gif", true);
+    tsCableEntry->ShowArrestorPicture(true);
     tsLocation->LoadLocationPictures();
 }
 

@@ -21,11 +21,15 @@ namespace tav::gui {
 
 class AccessoryListPage;
 class AntennaPage;
+class CableEntryTab;
 class ClickLabel;
+class GpsTab;
+class GroundWeatherTab;
 class LocationPage;
 class MaterialsPage;
 class MountingTab;
 class ParamsPage;
+class SurgeTab;
 class TImage;
 struct WizardContext;
 class TNewsDlg;
@@ -85,10 +89,10 @@ public:
     QTabWidget* pcAccessories;
     MountingTab* tsVertical;
     MountingTab* tsHorizontal;
-    QWidget* tsCableEntry;
-    QWidget* tsGroundWeather;
-    QWidget* tsSurgeProtection;
-    QWidget* tsGps;
+    CableEntryTab* tsCableEntry;
+    GroundWeatherTab* tsGroundWeather;
+    SurgeTab* tsSurgeProtection;
+    GpsTab* tsGps;
     AccessoryListPage* tsList;
     QCheckBox* chkMiscOnly;
     QLabel* lblMisc;
@@ -97,8 +101,6 @@ public:
     QLabel* lblGroundLength;
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;
-
-    TImage* imgArrestor;
 
     QPushButton* btnNext;
     QPushButton* btnBack;

@@ -47,8 +47,9 @@ public:
         Data("defaults.dat", "[General]\r\nSelectCable=0\r\n");
         Data("metric.dat", "");
         dir.Write("shared/M_lom.dat", "x|x|FX-12|x|Foam line 1/2\"|2.10|\n");
-        for (const char* picture : {"na2.gif", "tower.gif", "monopole.gif", "rooftop.gif", "parapet.gif", "custom.gif",
-                                    "logo.gif", "cable12.gif", "cable78.gif", "plate.gif"})
+        for (const char* picture :
+             {"na.gif", "na1.gif", "na2.gif", "na3.gif", "na4.gif", "na5.gif", "na6.gif", "tower.gif", "monopole.gif",
+              "rooftop.gif", "parapet.gif", "custom.gif", "logo.gif", "cable12.gif", "cable78.gif", "plate.gif"})
             Image(picture, DotGif());
     }
 
