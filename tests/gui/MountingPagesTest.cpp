@@ -1,9 +1,6 @@
 // The antenna, location and mounting pages on the demo installation, through their widgets.
-#include "doubles/DemoInstallation.h"
+#include "doubles/DemoWizard.h"
 #include "gui/app/TImage.h"
-#include "gui/app/TRadioGroup.h"
-#include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/wizard/AntennaPage.h"
 #include "gui/wizard/CableEntryTab.h"
@@ -13,94 +10,18 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
-#include <QTabWidget>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace tav::test {
 namespace {
 
 using gui::TfrmMain;
-using Slots = std::vector<std::string>;
 
-const char* kNone = "|||";
-const BoxAnswer kChange{BoxButton::Custom1, false};
-const BoxAnswer kKeep{BoxButton::Custom2, false};
-
-class MountingPages : public ::testing::Test
+class MountingPages : public DemoWizard
 {
 protected:
-    DemoInstallation inst;
-    FakePlatform fake;
-    std::unique_ptr<TfrmMain> w;
-
-    void SetUp() override { inst.Register(fake.registry); }
-
-    void ShowObsoleteParts() const { inst.Edit("settings.dat", "ObsoleteWizard=0", "ObsoleteWizard=1"); }
-
-    // KF12-50-C9: 1/2 in. foam on 806-960 MHz, 15 ft horizontal, 100 ft vertical, 3 runs.
-    void Start()
-    {
-        w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
-        gui::ParamsPage& p = *w->tsParams;
-        Pick(p.cboBeginning, "806");
-        Pick(p.cboEnding, "960");
-        p.rgCableType->Button(1)->click();
-        Pick(p.cboDiameter, "1/2");
-        ASSERT_EQ(w->State().cablePart, "KF12-50-C9");
-    }
-
-    void Next(int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            w->btnNext->click();
-    }
-
     gui::MountingTab& V() { return *w->tsVertical; }
     gui::MountingTab& H() { return *w->tsHorizontal; }
-
-    Slots Range(int first, int count) const
-    {
-        const auto& s = w->State().selection;
-        return Slots(s.begin() + first, s.begin() + first + count);
-    }
-
-    bool TabShown(QWidget* tab) const { return w->pcAccessories->isTabVisible(w->pcAccessories->indexOf(tab)); }
-
-    QStringList Notices() const
-    {
-        QStringList texts;
-        for (const BoxRequest& b : fake.boxes.shown)
-            if (b.caption == "Obsolete Part Notification")
-                texts << b.text.section('\n', -1);
-        return texts;
-    }
-
-    void Answer(BoxAnswer a)
-    {
-        fake.boxes.script.push_back([a](const BoxRequest&) { return a; });
-    }
-
-    // A pick from the drop-down list, reported as the list reports it.
-    static void Pick(QComboBox* box, const QString& text)
-    {
-        const int i = box->findText(text);
-        ASSERT_GE(i, 0) << box->objectName().toStdString() << ": " << text.toStdString();
-        box->setCurrentIndex(i);
-        emit box->activated(i);
-    }
-
-    static QStringList Items(const QComboBox* box)
-    {
-        QStringList out;
-        for (int i = 0; i < box->count(); ++i)
-            out << box->itemText(i);
-        return out;
-    }
 };
 
 TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)

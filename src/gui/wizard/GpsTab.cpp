@@ -27,9 +27,9 @@ GpsTab::GpsTab(const WizardContext& context, QWidget* parent) : WizardPage(conte
     for (QRadioButton* b : {rbGPSFeet, rbGPSMeters}) {
         b->setEnabled(false);
         // They only show the unit, which is chosen on the first page or in the menu; a click
-        // must not make them tell another.
-        b->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // while they are enabled must not make them tell another.
         b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QRadioButton::clicked, this, [this] { ShowUnit(state_.meters); });
     }
     rbGPSFeet->setChecked(true);
 

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "doubles/DemoInstallation.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tav::test {
+
+using Slots = std::vector<std::string>;
+
+inline const char* const kNone = "|||";
+inline const BoxAnswer kChange{BoxButton::Custom1, false};
+inline const BoxAnswer kKeep{BoxButton::Custom2, false};
+
+// The main window on a copy of the demo installation, driven through its widgets.
+class DemoWizard : public ::testing::Test
+{
+protected:
+    DemoInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<gui::TfrmMain> w;
+
+    void SetUp() override { inst.Register(fake.registry); }
+
+    void ShowObsoleteParts() const { inst.Edit("settings.dat", "ObsoleteWizard=0", "ObsoleteWizard=1"); }
+
+    // A cable of 806-960 MHz (KF12-50-C9 for 1/2 in. foam): 15 ft horizontal, 100 ft
+    // vertical, 3 runs.
+    void Start(const char* diameter = "1/2")
+    {
+        w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+        gui::ParamsPage& p = *w->tsParams;
+        Pick(p.cboBeginning, "806");
+        Pick(p.cboEnding, "960");
+        p.rgCableType->Button(1)->click();
+        Pick(p.cboDiameter, diameter);
+        ASSERT_FALSE(w->State().cablePart.empty());
+    }
+
+    void Next(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            w->btnNext->click();
+    }
+
+    const std::string& Slot(int slot) const { return w->State().selection[static_cast<size_t>(slot)]; }
+
+    Slots Range(int first, int count) const
+    {
+        const auto& s = w->State().selection;
+        return Slots(s.begin() + first, s.begin() + first + count);
+    }
+
+    bool TabShown(QWidget* tab) const { return w->pcAccessories->isTabVisible(w->pcAccessories->indexOf(tab)); }
+
+    // The replacement lines of the obsolete-part notices shown so far.
+    QStringList Notices() const
+    {
+        QStringList texts;
+        for (const BoxRequest& b : fake.boxes.shown)
+            if (b.caption == "Obsolete Part Notification")
+                texts << b.text.section('\n', -1);
+        return texts;
+    }
+
+    void Answer(BoxAnswer a)
+    {
+        fake.boxes.script.push_back([a](const BoxRequest&) { return a; });
+    }
+
+    // A pick from the drop-down list, reported as the list reports it.
+    static void Pick(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        ASSERT_GE(i, 0) << box->objectName().toStdString() << ": " << text.toStdString();
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+
+    static QStringList Items(const QComboBox* box)
+    {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    }
+};
+
+} // namespace tav::test
