@@ -7,6 +7,7 @@
 #include "core/wizard/ChoicePictures.h"
 #include "core/wizard/Selection.h"
 #include "core/wizard/SitePages.h"
+#include "support/ResolvedParts.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 namespace tav {
 namespace {
 
+using test::ResolvedParts;
 using test::TempDir;
 using Entries = std::vector<std::string>;
 using Slots = std::vector<std::string>;
@@ -152,42 +154,6 @@ TEST_F(MountData, HardwareIsTheMountsAndAttachmentsOwn)
     bad.attachments.push_back("Odd=Odd Hanger|x1|");
     EXPECT_THROW(ChosenColumn(bad, MountItem::Attachment, {"", "Odd Hanger", ""}), ConversionError);
 }
-
-// A data folder for the quantity rules: no records, so one run over 100 ft takes 10 pieces.
-class ResolvedParts : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        dir.Write("settings.dat", "[UnitPack]\r\nAll=10\r\n");
-        dir.Write("advanced.dat", "");
-        dir.Write("metric.dat", "P1|P1M|\nR1|R1M|\nHGS|HGS-M|\n");
-    }
-
-    QuantityInputs Inputs(bool meters, int runs = 3) const
-    {
-        QuantityInputs in;
-        in.dataFolder = dir.Path();
-        in.horizontalLength = 15;
-        in.verticalLength = 100;
-        in.meters = meters;
-        in.runsCount = runs;
-        in.cableKey = "KF12";
-        return in;
-    }
-
-    // Answers every offer from the script and counts them.
-    PartOffer Offer(const char* answer)
-    {
-        return [this, answer](std::string_view part) {
-            offers.emplace_back(part);
-            return answer ? std::string(answer) : std::string(part);
-        };
-    }
-
-    TempDir dir;
-    std::vector<std::string> offers;
-};
 
 // A blank line in obsolete.dat matches an empty part number.
 const LineList kObsoleteWithBlank{"", "O1|R1|Replacement|", "E1||Nothing|", "HGP|HGS|Standard grip|"};

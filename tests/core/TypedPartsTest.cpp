@@ -2,14 +2,14 @@
 
 #include "core/common/Errors.h"
 #include "core/wizard/Selection.h"
-#include "support/TempDir.h"
+#include "support/ResolvedParts.h"
 
 #include <gtest/gtest.h>
 
 namespace tav {
 namespace {
 
-using test::TempDir;
+using test::ResolvedParts;
 using Entries = std::vector<std::string>;
 
 // Grounding kits: the 36 in. standard kit has its two-hole lug only in a later record, and
@@ -117,32 +117,8 @@ TEST(TypedParts, EntryListsEndInNoneOnce)
     EXPECT_EQ(EntryTypeChoices(lists, "None", EntryPlateFields(), kObsolete, false), Entries{"None"});
 }
 
-// A data folder in which 3 runs over 15 + 100 ft take 9 grounding kits.
-class TypedSlots : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        dir.Write("settings.dat", "");
-        dir.Write("advanced.dat", "");
-        dir.Write("metric.dat", "GK-24|GK-600|\nGK-36|GK-900|\n");
-        dir.Write("cblEntry.dat", "[Arrestor]\r\nPN=IEG-200\r\n");
-    }
-
-    QuantityInputs Inputs(bool meters) const
-    {
-        QuantityInputs in;
-        in.dataFolder = dir.Path();
-        in.horizontalLength = 15;
-        in.verticalLength = 100;
-        in.meters = meters;
-        return in;
-    }
-
-    TempDir dir;
-};
-
-TEST_F(TypedSlots, ChoicesIntoTheirSlots)
+// 3 runs over 15 + 100 ft take 9 grounding kits.
+TEST_F(ResolvedParts, TypedChoicesIntoTheirSlots)
 {
     struct Case
     {
@@ -152,7 +128,7 @@ TEST_F(TypedSlots, ChoicesIntoTheirSlots)
         const char* answer; // null: keep the part
         const char* expected;
         std::optional<std::string> moveTo;
-        int offers;
+        size_t offers;
     };
     const Case cases[] = {
         {"current part", "Two-Hole Lug", false, nullptr, "GK-36|9|3|", std::nullopt, 0},
@@ -162,21 +138,19 @@ TEST_F(TypedSlots, ChoicesIntoTheirSlots)
         {"placeholder: no question, even with a blank obsolete line", "None", false, "X", "|||", std::nullopt, 0},
     };
     dir.Write("settings.dat", "[OldParts]\r\nObsoleteWizard=1\r\n");
+    dir.Write("metric.dat", "GK-36|GK-900|\n");
     const WorkingLists lists = GroundLists();
     for (const Case& c : cases) {
+        offers.clear();
         std::vector<std::string> selection;
         ResetSelection(selection);
         selection[slot::GroundingKit] = "OLD|1|3|";
-        int offers = 0;
         const auto moveTo =
             SelectTypedPart(selection, Inputs(c.meters), kObsolete, lists, {"Standard Kit", c.type, 2, "36"},
-                            GroundingKitFields(3), slot::GroundingKit, [&](std::string_view part) {
-                                ++offers;
-                                return c.answer ? std::string(c.answer) : std::string(part);
-                            });
+                            GroundingKitFields(3), slot::GroundingKit, Offer(c.answer));
         EXPECT_EQ(selection[slot::GroundingKit], c.expected) << c.what;
         EXPECT_EQ(moveTo, c.moveTo) << c.what;
-        EXPECT_EQ(offers, c.offers) << c.what;
+        EXPECT_EQ(offers.size(), c.offers) << c.what;
     }
 
     // Entry parts take the quantity their box shows and no override.
@@ -188,12 +162,13 @@ TEST_F(TypedSlots, ChoicesIntoTheirSlots)
     std::vector<std::string> selection;
     ResetSelection(selection);
     SelectEntryPart(selection, Inputs(false), kObsolete, entry, {"4 in. Ports", "Boot", 0, {}}, slot::EntryBoots, "3",
-                    [](std::string_view part) { return std::string(part); });
+                    Offer(nullptr));
     EXPECT_EQ(selection[slot::EntryBoots], "EB-1|3|5|");
 }
 
-TEST_F(TypedSlots, ArrestorFollowsItsQuantity)
+TEST_F(ResolvedParts, ArrestorFollowsItsQuantity)
 {
+    dir.Write("cblEntry.dat", "[Arrestor]\r\nPN=IEG-200\r\n");
     std::vector<std::string> selection;
     ResetSelection(selection);
     EXPECT_TRUE(WriteArrestorSelection(selection, dir.Path(), 2));

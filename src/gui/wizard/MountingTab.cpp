@@ -48,13 +48,7 @@ void MountingTab::BuildLayout()
     auto* grid = new QGridLayout(this);
     int row = 0;
     const auto addChoice = [&](const QString& caption, const QString& name, QComboBox*& box, TImage*& picture) {
-        box = MakeChoiceBox("cbo" + name);
-        picture = new TImage("img" + name, this);
-        picture->setMinimumSize(120, 90);
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(picture, row, 2);
-        ++row;
+        AddChoiceRow(*grid, row++, caption, name, box, picture);
     };
     addChoice("Type Of Mount:", word + "Mount", cboMount, imgMount);
     addChoice("Cable Attachment:", word + "CableAttachment", cboCableAttachment, imgCableAttachment);

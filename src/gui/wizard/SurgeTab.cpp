@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QSignalBlocker>
 
 namespace tav::gui {
@@ -30,22 +29,12 @@ SurgeTab::SurgeTab(const WizardContext& context, QWidget* parent) : WizardPage(c
 void SurgeTab::BuildLayout()
 {
     auto* grid = new QGridLayout(this);
-    int row = 0;
-    const auto addChoice = [&](const QString& caption, const QString& name, QComboBox*& box, TImage*& picture) {
-        box = MakeChoiceBox("cbo" + name);
-        picture = new TImage("img" + name, this);
-        picture->setMinimumSize(120, 90);
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(box, row, 1);
-        grid->addWidget(picture, row, 2);
-        ++row;
-    };
-    addChoice("First Connector Mates To:", "FirstConnector", cboFirstConnector, imgFirstConnector);
-    addChoice("Second Connector Mates To:", "SecondConnector", cboSecondConnector, imgSecondConnector);
-    addChoice("Type of Surge Protection:", "Surge", cboSurge, imgSurge);
+    AddChoiceRow(*grid, 0, "First Connector Mates To:", "FirstConnector", cboFirstConnector, imgFirstConnector);
+    AddChoiceRow(*grid, 1, "Second Connector Mates To:", "SecondConnector", cboSecondConnector, imgSecondConnector);
+    AddChoiceRow(*grid, 2, "Type of Surge Protection:", "Surge", cboSurge, imgSurge);
     // Protector descriptions are long; the list drops down wide enough to read them.
     WidenDropDown(*cboSurge);
-    grid->setRowStretch(row, 1);
+    grid->setRowStretch(3, 1);
     grid->setColumnStretch(2, 1);
 }
 

@@ -10,6 +10,8 @@
 #include "gui/wizard/ObsoleteNotice.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace tav::gui {
@@ -92,6 +94,17 @@ QComboBox* WizardPage::MakeChoiceBox(const QString& name)
     box->setMinimumWidth(220);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
+}
+
+void WizardPage::AddChoiceRow(QGridLayout& grid, int row, const QString& caption, const QString& name, QComboBox*& box,
+                              TImage*& picture)
+{
+    box = MakeChoiceBox("cbo" + name);
+    picture = new TImage("img" + name, this);
+    picture->setMinimumSize(120, 90);
+    grid.addWidget(new QLabel(caption, this), row, 0);
+    grid.addWidget(box, row, 1);
+    grid.addWidget(picture, row, 2);
 }
 
 } // namespace tav::gui

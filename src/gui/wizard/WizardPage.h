@@ -14,6 +14,7 @@
 #include <string_view>
 
 class QComboBox;
+class QGridLayout;
 
 namespace tav::gui {
 
@@ -72,6 +73,10 @@ protected:
     // A pick list of an accessory page: not editable, so the chosen text is always an entry
     // (typing still jumps to the entry that begins with it).
     QComboBox* MakeChoiceBox(const QString& name);
+    // A row of a tab's grid: the caption, the pick list "cbo" + name and its picture
+    // "img" + name.
+    void AddChoiceRow(QGridLayout& grid, int row, const QString& caption, const QString& name, QComboBox*& box,
+                      TImage*& picture);
 
     WizardState& state_;
     Platform& platform_;
