@@ -21,7 +21,8 @@ const LineList kSurge{
     "0|3000|NP||No Picture|7-16 DIN Male|7-16 DIN Male|",
     "0|3000||srg_x.gif|No Part|7-16 DIN Male|7-16 DIN Male|",
 };
-const LineList kObsolete{"AB-OLD|SG-N|Gas Tube, N|"};
+// A blank line matches an empty part number.
+const LineList kObsolete{"", "AB-OLD|SG-N|Gas Tube, N|"};
 const Band kCellular{806, 960};
 const Band kPcs{1850, 1990};
 
