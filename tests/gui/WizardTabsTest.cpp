@@ -187,9 +187,9 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
         const char* what;
         const char* diameter;
         bool meters;
-        Texts picks; // the last one chooses the obsolete part
-        int slot;
-        const char* ordered;
+        Texts picks;   // the last one chooses the obsolete part
+        int slot;      // the first of the slots ordered
+        Slots ordered; // from that slot on
         Texts shown;
     };
     const char* const fourInch = "4 in. Round Entry Ports";
@@ -199,14 +199,14 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
          false,
          {{"cboCEDiameter", fourInch}, {"cboEoep", "Entry Plate, 4 Ports, Aluminum"}},
          13,
-         "EP4-4|1|5|",
+         {"EP4-4|1|5|"},
          {{"cboCEDiameter", fourInch}, {"cboEoep", "Entry Plate, 4 Ports"}}},
         {"boot replaced by a type above the Types count",
          "1/2",
          false,
          {{"cboCEDiameter", fourInch}, {"cboEntryBoots", "Cable Entry Boot, 3 Holes, Neoprene"}},
          14,
-         "EB4-12-3|1|5|",
+         {"EB4-12-3|1|5|"},
          {{"cboCEDiameter", fourInch}, {"cboEntryBoots", "Cable Entry Boot, 3 Holes"}}},
         // The plate list follows the new entry type and orders its 5 in. plate.
         {"boot replaced under the other entry type",
@@ -215,8 +215,8 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
          {{"cboCEDiameter", fourInch},
           {"cboEoep", "Entry Plate, 9 Ports"},
           {"cboEntryBoots", "Cable Entry Boot, 1 Hole, Neoprene"}},
-         14,
-         "EB5-38-1|1|5|",
+         13,
+         {"EP5-9|1|5|", "EB5-38-1|1|5|"},
          {{"cboCEDiameter", "5 in. Round Entry Ports"},
           {"cboEoep", "Entry Plate, 9 Ports"},
           {"cboEntryBoots", "Cable Entry Boot, 1 Hole"}}},
@@ -225,7 +225,7 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
          false,
          {{"cboGroundingType", "Standard Grounding Kit"}, {"cboWireLength", "36"}},
          15,
-         "GK-14-24|9|3|",
+         {"GK-14-24|9|3|"},
          {{"cboWireLength", "24"}, {"cboLugAttachment", "Two-Hole Lug"}}},
         {"kit in meters",
          "1/2",
@@ -234,14 +234,14 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
           {"cboWireLength", "600"},
           {"cboLugAttachment", "One-Hole Lug"}},
          15,
-         "GK-12-600|12|3|",
+         {"GK-12-600|12|3|"},
          {{"cboWireLength", "600"}, {"cboLugAttachment", "Two-Hole Lug"}}},
         {"weatherproofing of another type",
          "1/2",
          false,
          {{"cboWeatherProofing", "Connector Boot Kit"}},
          16,
-         "WCS-12-DJ|3|4|",
+         {"WCS-12-DJ|3|4|"},
          {{"cboWeatherProofing", "Cold Shrink Kit"},
           {"cboConnectorType", "7-16 DIN"},
           {"cboCADiameter", "Jumper Cable"}}},
@@ -250,7 +250,7 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
          false,
          {{"cboGPS", "1/4 in. GPS Feeder Kit, Standard Jacket"}},
          18,
-         "GPK-14|1|7|",
+         {"GPK-14|1|7|"},
          {{"cboGPS", "1/4 in. Foam GPS Feeder Kit"}}},
         // SGN-100 is the first protector for these connectors.
         {"protector",
@@ -258,7 +258,7 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
          false,
          {{"cboFirstConnector", "N Male"}, {"cboSecondConnector", "N Male"}},
          17,
-         "SGN-300|3|8|",
+         {"SGN-300|3|8|"},
          {{"cboSurge", "Gas Tube Protector, N Female/N Female, DC-3000 MHz"}}},
     };
     ShowObsoleteParts();
@@ -272,12 +272,12 @@ TEST_F(WizardTabs, ReplacementsShowWhatTheSlotHolds)
         Answer(kChange);
         Pick(Box(c.picks.back().first), c.picks.back().second);
         EXPECT_EQ(Notices().size(), 1);
-        EXPECT_EQ(Slot(c.slot), c.ordered);
+        EXPECT_EQ(Range(c.slot, static_cast<int>(c.ordered.size())), c.ordered);
         for (const auto& [list, entry] : c.shown)
             EXPECT_EQ(Box(list)->currentText(), entry) << list;
         w->ReloadWizardLists();
         EXPECT_EQ(Notices().size(), 1) << "the lists name the part ordered";
-        EXPECT_EQ(Slot(c.slot), c.ordered);
+        EXPECT_EQ(Range(c.slot, static_cast<int>(c.ordered.size())), c.ordered);
     }
 }
 
