@@ -166,20 +166,5 @@ TEST_F(ResolvedParts, TypedChoicesIntoTheirSlots)
     EXPECT_EQ(selection[slot::EntryBoots], "EB-1|3|5|");
 }
 
-TEST_F(ResolvedParts, ArrestorFollowsItsQuantity)
-{
-    dir.Write("cblEntry.dat", "[Arrestor]\r\nPN=IEG-200\r\n");
-    std::vector<std::string> selection;
-    ResetSelection(selection);
-    EXPECT_TRUE(WriteArrestorSelection(selection, dir.Path(), 2));
-    EXPECT_EQ(selection[slot::Arrestor], "IEG-200|2|5|");
-    EXPECT_TRUE(WriteArrestorSelection(selection, dir.Path(), 0));
-    EXPECT_EQ(selection[slot::Arrestor], "|||");
-    dir.Write("cblEntry.dat", "[Arrestor]\r\nPN=\r\n");
-    selection[slot::Arrestor] = "IEG-200|2|5|";
-    EXPECT_FALSE(WriteArrestorSelection(selection, dir.Path(), 1));
-    EXPECT_EQ(selection[slot::Arrestor], "|||") << "no record without a part";
-}
-
 } // namespace
 } // namespace tav
