@@ -35,16 +35,20 @@ CableEntryTab::CableEntryTab(const WizardContext& context, QWidget* parent)
     : WizardPage(context, "tsCableEntry", parent)
 {
     BuildLayout();
-    plates_ = {
-        cboEoep, imgEoep, seEoepQty, slot::EntryPlate, &state_.guards.entryPlate, {kEntryPlaceholderPicture, nullptr},
-        false};
-    boots_ = {cboEntryBoots,
-              imgEntryBoot,
-              seEntryBootQty,
-              slot::EntryBoots,
-              &state_.guards.entryBoots,
-              {kEntryPlaceholderPicture, kBootPicture},
-              true};
+    plates_ = {.box = cboEoep,
+               .picture = imgEoep,
+               .quantity = seEoepQty,
+               .slot = slot::EntryPlate,
+               .guard = &state_.guards.entryPlate,
+               .pictures = {kEntryPlaceholderPicture, nullptr},
+               .boots = false};
+    boots_ = {.box = cboEntryBoots,
+              .picture = imgEntryBoot,
+              .quantity = seEntryBootQty,
+              .slot = slot::EntryBoots,
+              .guard = &state_.guards.entryBoots,
+              .pictures = {kEntryPlaceholderPicture, kBootPicture},
+              .boots = true};
 
     connect(cboCEDiameter, &QComboBox::currentIndexChanged, this,
             [this] { Handle([this] { cboCEDiameterChange(); }); });

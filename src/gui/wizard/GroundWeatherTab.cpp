@@ -26,12 +26,22 @@ GroundWeatherTab::GroundWeatherTab(const WizardContext& context, QWidget* parent
     : WizardPage(context, "tsGroundWeather", parent)
 {
     BuildLayout();
-    ground_ = {cboGroundingType,   cboWireLength, cboLugAttachment, imgGround, &state_.ground, &state_.guards.grounding,
-               slot::GroundingKit, true};
-    weather_ = {cboWeatherProofing,    cboConnectorType,
-                cboCADiameter,         imgWeather,
-                &state_.weather,       &state_.guards.weatherproofing,
-                slot::Weatherproofing, false};
+    ground_ = {.kind = cboGroundingType,
+               .filter = cboWireLength,
+               .type = cboLugAttachment,
+               .picture = imgGround,
+               .lists = &state_.ground,
+               .guard = &state_.guards.grounding,
+               .slot = slot::GroundingKit,
+               .grounding = true};
+    weather_ = {.kind = cboWeatherProofing,
+                .filter = cboConnectorType,
+                .type = cboCADiameter,
+                .picture = imgWeather,
+                .lists = &state_.weather,
+                .guard = &state_.guards.weatherproofing,
+                .slot = slot::Weatherproofing,
+                .grounding = false};
 
     const auto on = [this](QComboBox* box, void (GroundWeatherTab::*handler)()) {
         connect(box, &QComboBox::currentIndexChanged, this,
