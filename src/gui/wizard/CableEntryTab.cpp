@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -63,43 +64,41 @@ CableEntryTab::CableEntryTab(const WizardContext& context, QWidget* parent)
 void CableEntryTab::BuildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    const auto addGroup = [&](const QString& caption) {
-        auto* group = new QGroupBox(caption, this);
-        layout->addWidget(group);
-        return new QGridLayout(group);
-    };
-
-    QGridLayout* entry = addGroup("Type / Diameter:");
+    auto* entry = new QGroupBox("Type / Diameter:", this);
     cboCEDiameter = MakeChoiceBox("cboCEDiameter");
-    entry->addWidget(cboCEDiameter, 0, 0);
+    (new QVBoxLayout(entry))->addWidget(cboCEDiameter);
+    layout->addWidget(entry);
 
-    const auto addTyped = [&](const QString& caption, const QString& name, const QString& pictureName,
-                              const QString& quantityName, QComboBox*& box, TImage*& picture, QSpinBox*& quantity) {
-        QGridLayout* grid = addGroup(caption);
-        box = MakeChoiceBox("cbo" + name);
+    // Plate, boots and arrestor side by side: each a list (the arrestor has none), its
+    // quantity and its picture.
+    auto* row = new QHBoxLayout;
+    layout->addLayout(row);
+    const auto addGroup = [&](const QString& caption, const QString& pictureName, const QString& quantityName,
+                              TImage*& picture, QSpinBox*& quantity) {
+        auto* group = new QGroupBox(caption, this);
+        row->addWidget(group, 1);
+        auto* grid = new QGridLayout(group);
         picture = new TImage(pictureName, this);
-        picture->setMinimumSize(120, 90);
+        picture->setMinimumSize(150, 150);
         quantity = MakeQuantityBox(quantityName, this);
-        grid->addWidget(box, 0, 0, 1, 2);
         grid->addWidget(new QLabel("Quantity:", this), 1, 0);
         grid->addWidget(quantity, 1, 1);
-        grid->addWidget(picture, 0, 2, 2, 1);
-        grid->setColumnStretch(2, 1);
+        grid->addWidget(picture, 2, 0, 1, 2, Qt::AlignCenter);
+        grid->setColumnStretch(1, 1);
+        return grid;
+    };
+    const auto addTyped = [&](const QString& caption, const QString& name, const QString& pictureName,
+                              const QString& quantityName, QComboBox*& box, TImage*& picture, QSpinBox*& quantity) {
+        QGridLayout* grid = addGroup(caption, pictureName, quantityName, picture, quantity);
+        box = MakeChoiceBox("cbo" + name);
+        grid->addWidget(box, 0, 0, 1, 2);
         // Part descriptions are long; the list drops down wide enough to read them.
         WidenDropDown(*box);
     };
     addTyped("Entry Opening, Entrance Plate", "Eoep", "imgEoep", "seEoepQty", cboEoep, imgEoep, seEoepQty);
     addTyped("Cable Entry Boots:", "EntryBoots", "imgEntryBoot", "seEntryBootQty", cboEntryBoots, imgEntryBoot,
              seEntryBootQty);
-
-    QGridLayout* arrestor = addGroup("Integrated Entry/Ground Arrestor System");
-    imgArrestor = new TImage("imgArrestor", this);
-    imgArrestor->setMinimumSize(120, 90);
-    seArrestorQty = MakeQuantityBox("seArrestorQty", this);
-    arrestor->addWidget(new QLabel("Quantity:", this), 0, 0);
-    arrestor->addWidget(seArrestorQty, 0, 1);
-    arrestor->addWidget(imgArrestor, 0, 2);
-    arrestor->setColumnStretch(2, 1);
+    addGroup("Integrated Entry/Ground Arrestor System", "imgArrestor", "seArrestorQty", imgArrestor, seArrestorQty);
     layout->addStretch();
 }
 
