@@ -1072,6 +1072,16 @@ def other_products(rng):
     return rows
 
 
+# The price list describes these parts at more length than the accessory list does: a
+# description with "&" and a double quote, and a long one, for the list of materials and
+# its exports.
+PRICE_LIST_DESCRIPTIONS = {
+    "CTB-100": 'Cable Ties, UV-resistant black, 14" long & 50 lb rated, pack of 100',
+    "VTP-34": "Vinyl Tape, 3/4 in. x 66 ft, UV-resistant, all-weather electrical grade, for jacket repairs and "
+              "for the outer wrap over mastic on connector weatherproofing, black",
+}
+
+
 def m_lom():
     rng = random.Random(20250114)
     other_products(rng)
@@ -1080,6 +1090,7 @@ def m_lom():
     out = ["|".join(header) + "|"]
     for pn in sorted(PRICES):
         group, unit, desc, pr = PRICES[pn]
+        desc = PRICE_LIST_DESCRIPTIONS.get(pn, desc)
         w = "%.2f" % (0.1 + (sum(map(ord, pn)) % 500) / 37.0)
         fields = ["P", group, pn, unit, desc, pr, "USD", "01/06/2025", w, "US"] + [""] * 23
         assert len(fields) == 33
