@@ -24,6 +24,22 @@ std::string Record(std::string_view part, std::string_view quantity, std::string
 
 } // namespace
 
+const std::string& MaterialsRow::Cell(int column) const
+{
+    switch (column) {
+    case 0:
+        return partNumber;
+    case 1:
+        return description;
+    case 2:
+        return price;
+    case 3:
+        return quantity;
+    default:
+        return extended;
+    }
+}
+
 const std::vector<std::string>& AdapterNoteLines()
 {
     static const std::vector<std::string> lines{

@@ -3,6 +3,7 @@
 #include "core/materials/AccessoryItems.h"
 #include "core/materials/AccessoryList.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -29,7 +30,15 @@ struct MaterialsRow
     std::string extended;
 
     bool IsHeading() const { return kind == MaterialsRowKind::Heading; }
+    // The cell of a column, 0 to 4 in the order of kMaterialsHeadings.
+    const std::string& Cell(int column) const;
 };
+
+inline constexpr int kMaterialsColumns = 5;
+inline constexpr std::array<const char*, kMaterialsColumns> kMaterialsHeadings{"Part Number", "Description", "Price",
+                                                                               "Quantity", "Extended"};
+// The caption the total is shown, exported and copied under.
+inline constexpr const char* kTotalCaption = "Total:";
 
 inline constexpr const char* kNoPriceText = "N/A";
 inline constexpr const char* kNoDescriptionText = "N/A";

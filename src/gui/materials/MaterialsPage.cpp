@@ -16,16 +16,19 @@ MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
     setObjectName("tsLom");
     QVBoxLayout* layout = AddPageHeading(this, "List Of Materials:");
 
-    grdLom = new QTableWidget(0, 5, this);
+    grdLom = new QTableWidget(0, kMaterialsColumns, this);
     grdLom->setObjectName("grdLom");
-    grdLom->setHorizontalHeaderLabels({"Part Number", "Description", "Price", "Quantity", "Extended"});
+    QStringList headings;
+    for (const char* heading : kMaterialsHeadings)
+        headings << heading;
+    grdLom->setHorizontalHeaderLabels(headings);
     grdLom->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdLom->setSelectionMode(QAbstractItemView::NoSelection);
     grdLom->verticalHeader()->setVisible(false);
     grdLom->verticalHeader()->setDefaultSectionSize(45);
     grdLom->setWordWrap(true);
-    const int widths[] = {135, 255, 54, 54, 76};
-    for (int c = 0; c < 5; ++c)
+    const int widths[kMaterialsColumns] = {135, 255, 54, 54, 76};
+    for (int c = 0; c < kMaterialsColumns; ++c)
         grdLom->setColumnWidth(c, widths[c]);
     grdLom->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdLom->setFocusPolicy(Qt::NoFocus);
@@ -36,7 +39,7 @@ MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
 
     auto* totals = new QHBoxLayout;
     totals->addStretch();
-    lblTotalPrice = new QLabel("Total:", this);
+    lblTotalPrice = new QLabel(kTotalCaption, this);
     lblTotalPrice->setObjectName("lblTotalPrice");
     lblTotalPrice->setStyleSheet("font-weight: bold;");
     lblTotal = new QLabel(this);
@@ -67,9 +70,8 @@ void MaterialsPage::ShowList(ListOfMaterials list)
     bold.setBold(true);
     for (int r = 0; r < static_cast<int>(list_.rows.size()); ++r) {
         const MaterialsRow& row = list_.rows[static_cast<size_t>(r)];
-        const std::string* cells[] = {&row.partNumber, &row.description, &row.price, &row.quantity, &row.extended};
-        for (int c = 0; c < 5; ++c) {
-            auto* item = new QTableWidgetItem(FromData(*cells[c]));
+        for (int c = 0; c < kMaterialsColumns; ++c) {
+            auto* item = new QTableWidgetItem(FromData(row.Cell(c)));
             item->setFlags(Qt::ItemIsEnabled);
             item->setTextAlignment((c < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
             item->setBackground(row.IsHeading() ? palette().button() : palette().base());
@@ -78,7 +80,7 @@ void MaterialsPage::ShowList(ListOfMaterials list)
             grdLom->setItem(r, c, item);
         }
         if (row.IsHeading())
-            grdLom->setSpan(r, 0, 1, 5);
+            grdLom->setSpan(r, 0, 1, kMaterialsColumns);
     }
     grdLom->setUpdatesEnabled(true);
     lblTotal->setText(FromData(list_.total));
