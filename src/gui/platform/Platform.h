@@ -1,11 +1,13 @@
 #pragma once
 
+#include "gui/platform/Clipboard.h"
 #include "gui/platform/Clock.h"
 #include "gui/platform/Connectivity.h"
 #include "gui/platform/Desktop.h"
 #include "gui/platform/Downloader.h"
 #include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
+#include "gui/platform/Printing.h"
 #include "gui/platform/Registry.h"
 #include "gui/platform/Sounds.h"
 
@@ -22,6 +24,8 @@ struct Platform
     IDownloader& downloader;
     IConnectivity& connectivity;
     IClock& clock;
+    IClipboard& clipboard;
+    IPrinting& printing;
 };
 
 // The real services, owned together for the program's lifetime.
@@ -29,7 +33,8 @@ class RealPlatform
 {
 public:
     RealPlatform()
-        : platform_{registry_, boxes_, sounds_, desktop_, fileDialogs_, downloader_, connectivity_, clock_}
+        : platform_{registry_,   boxes_,        sounds_, desktop_,   fileDialogs_,
+                    downloader_, connectivity_, clock_,  clipboard_, printing_}
     {}
     Platform& Get() { return platform_; }
 
@@ -42,6 +47,8 @@ private:
     QtDownloader downloader_;
     QtConnectivity connectivity_;
     SystemClock clock_;
+    QtClipboard clipboard_;
+    QtPrinting printing_;
     Platform platform_;
 };
 

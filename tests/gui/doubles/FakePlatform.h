@@ -3,6 +3,8 @@
 #include "gui/platform/Platform.h"
 
 #include <QMap>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 #include <deque>
@@ -153,6 +155,50 @@ public:
 // Downloads are real (tests serve them from 127.0.0.1) but give up on a stall quickly.
 inline constexpr int kTestInactivityMs = 400;
 
+class FakeClipboard : public gui::IClipboard
+{
+public:
+    QString text;
+    int sets = 0;
+    void SetText(const QString& t) override
+    {
+        text = t;
+        ++sets;
+    }
+};
+
+// The print dialog prints to the scripted PDF files in turn (an empty name leaves the
+// printer without a file); an unscripted dialog is cancelled. The preview prints what it
+// shows to previewFile.
+class FakePrinting : public gui::IPrinting
+{
+public:
+    std::deque<QString> pdfFiles;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QString previewFile;
+    int dialogs = 0;
+    int previews = 0;
+
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override
+    {
+        ++dialogs;
+        if (pdfFiles.empty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFiles.front());
+        printer.setPageOrientation(orientation);
+        pdfFiles.pop_front();
+        return true;
+    }
+    void Preview(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        ++previews;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(previewFile);
+        paint(printer);
+    }
+};
+
 struct FakePlatform
 {
     FakeRegistry registry;
@@ -163,12 +209,15 @@ struct FakePlatform
     gui::QtDownloader downloader{kTestInactivityMs};
     FakeConnectivity connectivity;
     FakeClock clock;
-    gui::Platform platform{registry, boxes, sounds, desktop, fileDialogs, downloader, connectivity, clock};
+    FakeClipboard clipboard;
+    FakePrinting printing;
+    gui::Platform platform{registry,   boxes,        sounds, desktop,   fileDialogs,
+                           downloader, connectivity, clock,  clipboard, printing};
 
     // The same services with other message boxes (the real ones, say).
     gui::Platform WithBoxes(gui::IMessageBoxes& other)
     {
-        return {registry, other, sounds, desktop, fileDialogs, downloader, connectivity, clock};
+        return {registry, other, sounds, desktop, fileDialogs, downloader, connectivity, clock, clipboard, printing};
     }
 };
 
