@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when missing:
-# clang and its libFuzzer runtime build the fuzz targets that the tests run too.
+# clang and its libFuzzer runtime build the fuzz targets that the tests run too; chromium
+# renders the HTML export and poppler-utils reads the printed PDF back in the tests.
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev "$@")
+    clang-14 libclang-rt-14-dev chromium poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

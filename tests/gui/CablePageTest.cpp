@@ -473,13 +473,15 @@ TEST_F(CablePage, PageCommandsFollowThePage)
         EXPECT_EQ(w->Back1->isEnabled(), s.back) << s.page;
         EXPECT_EQ(w->btnRestart->isEnabled(), s.restart) << s.page;
         EXPECT_EQ(w->Restart1->isEnabled(), s.restart) << s.page;
-        for (QAction* a : {w->Save1, w->Print1, w->Export1->menuAction(), w->CopyToClipboard1, w->N1}) {
+        for (QAction* a :
+             {w->Save1, w->Print1, w->PrintPreview1, w->Export1->menuAction(), w->CopyToClipboard1, w->N1}) {
             EXPECT_EQ(a->isVisible(), s.lomCommands) << a->objectName().toStdString() << " on page " << s.page;
             if (a != w->N1) {
                 EXPECT_EQ(a->isEnabled(), s.lomCommands) << a->objectName().toStdString();
             }
         }
         EXPECT_EQ(!w->btnPrint->isHidden(), s.lomCommands) << s.page;
+        EXPECT_FALSE(w->ToanMSExcelSpreadsheet1->isEnabled()) << "no spreadsheet program is registered";
         EXPECT_TRUE(w->Open1->isVisible() && w->Open1->isEnabled() && w->ViewLastOrder1->isEnabled());
     }
 }

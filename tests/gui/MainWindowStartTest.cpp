@@ -254,6 +254,7 @@ TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
         {w->Save1, "Save", "Ctrl+S"},
         {w->ViewLastOrder1, "View Last Order", "Ctrl+V"},
         {w->Print1, "Print", "Ctrl+P"},
+        {w->PrintPreview1, "Print Pre&view...", ""},
         {w->CopyToClipboard1, "Copy To Clipboard", "Ctrl+C"},
         {w->Next1, "Next ->", "Ctrl+N"},
         {w->Back1, "<- Back", "Ctrl+B"},
@@ -273,6 +274,8 @@ TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
         EXPECT_EQ(c.action->text(), c.caption);
         EXPECT_EQ(c.action->shortcut().toString(), c.shortcut) << c.caption;
     }
+    const QList<QAction*> file = w->findChild<QMenu*>("File1")->actions();
+    EXPECT_EQ(file.indexOf(w->PrintPreview1), file.indexOf(w->Print1) + 1) << "the preview follows Print";
     EXPECT_TRUE(w->Feet1->isChecked());
     EXPECT_FALSE(w->Meters1->isChecked());
     w->Meters1->trigger();

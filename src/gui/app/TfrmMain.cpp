@@ -21,6 +21,7 @@
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
+#include "gui/materials/MaterialsOutput.h"
 #include "gui/materials/MaterialsPage.h"
 #include "gui/services/TNewsDlg.h"
 #include "gui/services/TSyncrestDlg.h"
@@ -121,6 +122,7 @@ void TfrmMain::CreateMenu()
     N1 = file->addSeparator();
     N1->setObjectName("N1");
     Print1 = MakeAction(this, file, "Print1", "Print", QKeySequence("Ctrl+P"));
+    PrintPreview1 = MakeAction(this, file, "PrintPreview1", "Print Pre&view...");
     Export1 = file->addMenu("Export");
     Export1->setObjectName("Export1");
     ToaTextFile1 = MakeAction(this, Export1, "ToaTextFile1", "To a text file");
@@ -172,6 +174,12 @@ void TfrmMain::CreateMenu()
     connect(ViewLatestNewsFromBrimcor1, &QAction::triggered, this, &TfrmMain::ViewLatestNewsFromBrimcor1Click);
     connect(Syncrest1, &QAction::triggered, this, &TfrmMain::Syncrest1Click);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
+    connect(Print1, &QAction::triggered, this, &TfrmMain::Print1Click);
+    connect(PrintPreview1, &QAction::triggered, this, &TfrmMain::PrintPreview1Click);
+    connect(ToaTextFile1, &QAction::triggered, this, &TfrmMain::ToaTextFile1Click);
+    connect(ToanMSExcelSpreadsheet1, &QAction::triggered, this, &TfrmMain::ToanMSExcelSpreadsheet1Click);
+    connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);
+    connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -230,6 +238,7 @@ void TfrmMain::CreatePages()
     tsLocation = new LocationPage(context, *tsVertical, *tsHorizontal);
     tsAntenna = new AntennaPage(context, *tsLocation);
     tsLom = new MaterialsPage;
+    output_ = std::make_unique<MaterialsOutput>(platform_, this, FromData(state_.folders.program), *tsLom);
     for (QWidget* page : std::initializer_list<QWidget*>{tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
 
@@ -296,6 +305,7 @@ void TfrmMain::CreateBottomBar()
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnRestart, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmMain::Exit1Click);
+    connect(btnPrint, &QPushButton::clicked, this, &TfrmMain::Print1Click);
 }
 
 int TfrmMain::CurrentPage() const
@@ -324,14 +334,20 @@ void TfrmMain::UpdatePageCommands()
 void TfrmMain::ShowListCommands()
 {
     const bool onLom = CurrentPage() == kLom;
-    for (QAction* a : {N1, Save1, Print1, Export1->menuAction(), CopyToClipboard1})
+    for (QAction* a : {N1, Save1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
         a->setVisible(onLom);
     btnPrint->setVisible(onLom);
-    // Only a list that was built in full may leave the program.
-    const bool listShown = onLom && tsLom->HasList();
-    for (QAction* a : {Save1, Print1, Export1->menuAction(), CopyToClipboard1})
+    // Only a list that was built in full may leave the program. The spreadsheet export
+    // keeps its own state: it needs a spreadsheet program.
+    const bool listShown = ListShown();
+    for (QAction* a : {Save1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
         a->setEnabled(listShown);
     btnPrint->setEnabled(listShown);
+}
+
+bool TfrmMain::ListShown() const
+{
+    return CurrentPage() == kLom && tsLom->HasList();
 }
 
 void TfrmMain::UpdateNextForCable()
@@ -802,13 +818,10 @@ void TfrmMain::ClearMicrosite()
 
 FileDialogRequest TfrmMain::ProjectDialog(FileDialogRequest::Mode mode) const
 {
-    QString folder = FromData(state_.folders.program) + "data";
-    if (!QDir().mkpath(folder))
-        folder = QDir::homePath();
     FileDialogRequest r;
     r.mode = mode;
     r.caption = mode == FileDialogRequest::Mode::Save ? "Save As" : "Open";
-    r.folder = folder;
+    r.folder = MadeFolderOrHome(FromData(state_.folders.program) + "data");
     r.filter = "Tavrolin Files (*.tvr *.TVR)";
     r.defaultSuffix = kProjectSuffix;
     return r;
@@ -817,7 +830,7 @@ FileDialogRequest TfrmMain::ProjectDialog(FileDialogRequest::Mode mode) const
 void TfrmMain::Save1Click()
 {
     RunGuarded(platform_.boxes, this, [&] {
-        if (CurrentPage() != kLom || !tsLom->HasList())
+        if (!ListShown())
             return;
         const QString name = platform_.fileDialogs.Choose(this, ProjectDialog(FileDialogRequest::Mode::Save));
         if (name.isEmpty())
@@ -846,6 +859,44 @@ void TfrmMain::ViewLastOrder1Click()
     SetNavigation(false, false, true);
     tsLom->ShowList({});
     ShowListCommands();
+}
+
+template <typename F> void TfrmMain::RunListCommand(F&& command)
+{
+    // Shortcuts may reach a command its page does not offer.
+    if (ListShown())
+        RunGuarded(platform_.boxes, this, std::forward<F>(command));
+}
+
+void TfrmMain::Print1Click()
+{
+    RunListCommand([this] { output_->PrintMaterials(); });
+}
+
+void TfrmMain::PrintPreview1Click()
+{
+    RunListCommand([this] { output_->PreviewMaterials(); });
+}
+
+void TfrmMain::ToaTextFile1Click()
+{
+    RunListCommand([this] { output_->ExportDelimited("txt", "Text Files (*.txt)", "txt"); });
+}
+
+void TfrmMain::ToanMSExcelSpreadsheet1Click()
+{
+    if (ToanMSExcelSpreadsheet1->isEnabled())
+        RunListCommand([this] { output_->ExportDelimited("xls", "MS Excel Files (*.xls)", "xls"); });
+}
+
+void TfrmMain::ToanHTMLDocument1Click()
+{
+    RunListCommand([this] { output_->ExportHtml(); });
+}
+
+void TfrmMain::CopyToClipboard1Click()
+{
+    RunListCommand([this] { output_->CopyListToClipboard(); });
 }
 
 void TfrmMain::RecomputeListQuantities()

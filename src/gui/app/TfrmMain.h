@@ -26,6 +26,7 @@ class ClickLabel;
 class GpsTab;
 class GroundWeatherTab;
 class LocationPage;
+class MaterialsOutput;
 class MaterialsPage;
 class MountingTab;
 class ParamsPage;
@@ -115,6 +116,7 @@ public:
     QAction* ViewLastOrder1;
     QAction* N1;
     QAction* Print1;
+    QAction* PrintPreview1;
     QMenu* Export1;
     QAction* ToaTextFile1;
     QAction* ToanMSExcelSpreadsheet1;
@@ -154,6 +156,12 @@ public slots:
     void ViewLatestNewsFromBrimcor1Click();
     void Syncrest1Click();
     void About1Click();
+    void Print1Click();
+    void PrintPreview1Click();
+    void ToaTextFile1Click();
+    void ToanMSExcelSpreadsheet1Click();
+    void ToanHTMLDocument1Click();
+    void CopyToClipboard1Click();
 
 public:
     // A new price list was installed into a shared folder: the running program prices
@@ -205,6 +213,9 @@ private:
     void WriteLastOrder();
     QString LastOrderPath() const;
     FileDialogRequest ProjectDialog(FileDialogRequest::Mode mode) const;
+    // A built list is shown, so it may be saved, printed or exported.
+    bool ListShown() const;
+    template <typename F> void RunListCommand(F&& command);
     // The antenna page doubles the runs for a microsite mount; a project's count already is.
     void ClearMicrosite();
     // Prices the list of materials on show again from the price list.
@@ -213,6 +224,7 @@ private:
     Platform& platform_;
     WizardState state_;
     std::unique_ptr<ImageLoader> images_;
+    std::unique_ptr<MaterialsOutput> output_;
     QStringList arguments_;
     bool lastOrderFailed_ = false; // reported once for the whole run
     // What the list of materials on show was built from, to price it again.

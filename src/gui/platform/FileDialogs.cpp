@@ -1,5 +1,6 @@
 #include "gui/platform/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -16,6 +17,11 @@ QString QtFileDialogs::Choose(QWidget* parent, const FileDialogRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString MadeFolderOrHome(const QString& folder)
+{
+    return QDir().mkpath(folder) ? folder : QDir::homePath();
 }
 
 QString WithDefaultSuffix(const QString& fileName, const QString& suffix)

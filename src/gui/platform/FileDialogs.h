@@ -38,6 +38,10 @@ public:
     QString Choose(QWidget* parent, const FileDialogRequest& request) override;
 };
 
+// The folder, made first when it is missing; the user's home folder when it cannot be made,
+// so a dialog always has somewhere to start.
+QString MadeFolderOrHome(const QString& folder);
+
 // The name with "." and the suffix appended when its file name has no suffix of its own.
 QString WithDefaultSuffix(const QString& fileName, const QString& suffix);
 
