@@ -36,28 +36,21 @@ struct Window
     QString Path(const char* name) const { return QString::fromStdString(inst.dir.File(name)); }
 };
 
-void ExportTextFileOf1000Rows(benchmark::State& state)
+// One command on the list, answering its file dialog or print dialog with the file.
+void RunCommand(benchmark::State& state, QAction* tav::gui::TfrmMain::*command, const char* file)
 {
     Window win;
     for (auto _ : state) {
-        win.fake.fileDialogs.answers = {win.Path("list.txt")};
-        win.w->ToaTextFile1->trigger();
+        win.fake.fileDialogs.answers = {win.Path(file)};
+        win.fake.printing.pdfFiles = {win.Path(file)};
+        (win.w.get()->*command)->trigger();
     }
     if (!win.fake.boxes.shown.empty())
-        state.SkipWithError("the export reported an error");
+        state.SkipWithError("the command reported an error");
 }
-BENCHMARK(ExportTextFileOf1000Rows)->Unit(benchmark::kMillisecond);
-
-void PrintPdfOf1000Rows(benchmark::State& state)
-{
-    Window win;
-    for (auto _ : state) {
-        win.fake.printing.pdfFiles = {win.Path("list.pdf")};
-        win.w->Print1->trigger();
-    }
-    if (!win.fake.boxes.shown.empty())
-        state.SkipWithError("the printout reported an error");
-}
-BENCHMARK(PrintPdfOf1000Rows)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunCommand, ExportTextFileOf1000Rows, &tav::gui::TfrmMain::ToaTextFile1, "list.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunCommand, PrintPdfOf1000Rows, &tav::gui::TfrmMain::Print1, "list.pdf")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
