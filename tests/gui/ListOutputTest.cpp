@@ -140,20 +140,6 @@ TEST_F(ListOutput, ACancelledOrFailedExportOpensNothing)
     EXPECT_TRUE(fs::is_empty(inst.dir.File("prog/txt")));
 }
 
-TEST_F(ListOutput, TheSpreadsheetExportStaysOffWithoutASpreadsheetProgram)
-{
-    Start();
-    // Leaving the page and coming back applies the page's commands again.
-    w->ShowPage(TfrmMain::kAccessories);
-    w->UpdatePageCommands();
-    w->ShowPage(TfrmMain::kLom);
-    w->UpdatePageCommands();
-    EXPECT_TRUE(w->Export1->menuAction()->isEnabled() && w->ToaTextFile1->isEnabled());
-    EXPECT_FALSE(w->ToanMSExcelSpreadsheet1->isEnabled());
-    w->ToanMSExcelSpreadsheet1Click();
-    EXPECT_TRUE(fake.fileDialogs.shown.empty());
-}
-
 TEST_F(ListOutput, CopyToClipboardPutsTheListAsTextWithoutLineFeeds)
 {
     const std::pair<ListOfMaterials, std::string> cases[] = {{ExportFixtureList(), "list.clip"},

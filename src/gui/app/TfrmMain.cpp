@@ -885,8 +885,7 @@ void TfrmMain::ToaTextFile1Click()
 
 void TfrmMain::ToanMSExcelSpreadsheet1Click()
 {
-    if (ToanMSExcelSpreadsheet1->isEnabled())
-        RunListCommand([this] { output_->ExportDelimited("xls", "MS Excel Files (*.xls)", "xls"); });
+    RunListCommand([this] { output_->ExportDelimited("xls", "MS Excel Files (*.xls)", "xls"); });
 }
 
 void TfrmMain::ToanHTMLDocument1Click()
