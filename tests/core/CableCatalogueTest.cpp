@@ -153,6 +153,12 @@ TEST(CableCatalogue, CandidatesCollapseAndFollowPartNumbers)
     ASSERT_EQ(rows.size(), 2u) << "identical rows show once";
     EXPECT_EQ(rows[0].substr(0, 7), "FX-12A|");
     EXPECT_EQ(rows[1].substr(0, 7), "FX-12B|");
+    // Each row knows its line: the first of those whose rows collapsed.
+    const auto candidates = EvaluateCandidateLines(kCatalogue, in, "FOAM", "1/2\"");
+    ASSERT_EQ(candidates.size(), 2u);
+    EXPECT_EQ(candidates[0].row, rows[0]);
+    EXPECT_EQ(candidates[0].line, 1u);
+    EXPECT_EQ(candidates[1].line, 0u);
     EXPECT_TRUE(EvaluateCandidates(kCatalogue, in, "FOAM", "1/2").empty()) << "diameters compare exactly";
     EXPECT_TRUE(EvaluateCandidates(kCatalogue, {30, 88, 115, false, false}, "FOAM", "1/2\"").empty());
 }
@@ -171,6 +177,8 @@ TEST(CableCatalogue, LookupsByPartAndKey)
     EXPECT_EQ(CableTypeCode(0), "AIR");
     EXPECT_EQ(CableTypeCode(2), "EW");
     EXPECT_EQ(CableTypeCode(-1), "");
+    EXPECT_EQ(CableTypeName(2), "Elliptical Waveguide");
+    EXPECT_EQ(CableTypeName(3), "");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 
+#include <algorithm>
+
 namespace tav {
 
 namespace {
@@ -43,6 +45,12 @@ std::vector<std::string> Filtered(const std::vector<std::string>& list, double l
 std::string CableTypeCode(int itemIndex)
 {
     return std::string(TypeCodeOf(itemIndex));
+}
+
+std::string CableTypeName(int itemIndex)
+{
+    static const char* const names[kCableTypeCount] = {"Air Coax", "Foam Coax", "Elliptical Waveguide"};
+    return itemIndex >= 0 && itemIndex < kCableTypeCount ? names[itemIndex] : "";
 }
 
 bool BandCovers(std::string_view line, const Band& band)
@@ -101,12 +109,33 @@ std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std
 std::vector<std::string> EvaluateCandidates(const LineList& tlines, const EvaluationInputs& inputs,
                                             std::string_view typeCode, std::string_view diameter)
 {
+    std::vector<Candidate> candidates = EvaluateCandidateLines(tlines, inputs, typeCode, diameter);
+    std::vector<std::string> rows;
+    rows.reserve(candidates.size());
+    for (Candidate& c : candidates)
+        rows.push_back(std::move(c.row));
+    return rows;
+}
+
+std::vector<Candidate> EvaluateCandidateLines(const LineList& tlines, const EvaluationInputs& inputs,
+                                              std::string_view typeCode, std::string_view diameter)
+{
     const Band band{inputs.beginning, inputs.ending};
-    ValueList rows;
-    for (std::string_view line : tlines)
+    std::vector<Candidate> all;
+    for (size_t i = 0; i < tlines.size(); ++i) {
+        const std::string_view line = tlines[i];
         if (BandCovers(line, band) && TypeMatches(line, typeCode) && GetFieldView(line, 6) == diameter)
-            rows.Add(EvaluateLine(line, inputs));
-    return rows.Take();
+            all.push_back({EvaluateLine(line, inputs), i});
+    }
+    // A value list: text order without regard to case, the first of equal rows kept.
+    std::stable_sort(all.begin(), all.end(),
+                     [](const Candidate& a, const Candidate& b) { return CompareNoCase(a.row, b.row) < 0; });
+    std::vector<Candidate> rows;
+    rows.reserve(all.size());
+    for (Candidate& c : all)
+        if (rows.empty() || !EqualsNoCase(rows.back().row, c.row))
+            rows.push_back(std::move(c));
+    return rows;
 }
 
 std::vector<std::string> PartNumbersOfType(const LineList& tlines, std::string_view typeCode)

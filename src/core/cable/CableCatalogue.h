@@ -15,6 +15,13 @@ namespace tav {
 inline constexpr int kCableTypeCount = 3;
 // "AIR", "FOAM", "EW" for items 0, 1, 2; empty when no type is chosen.
 std::string CableTypeCode(int itemIndex);
+// "Air Coax", "Foam Coax", "Elliptical Waveguide"; empty when no type is chosen.
+std::string CableTypeName(int itemIndex);
+
+// The headings of the evaluation grid, one per field of an evaluation row.
+inline constexpr std::array<const char*, 6> kGridColumns{"Part Number",         "Frequency Band (MHz)",
+                                                         "Insertion Loss (dB)", "Efficiency (%)",
+                                                         "Peak Power (kW)",     "Average Power (kW)"};
 
 // A chosen band; a line covers it when its own band reaches from at most the
 // beginning to at least the ending.
@@ -49,6 +56,16 @@ std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std
 // rows collapse and the rows come out in part-number order.
 std::vector<std::string> EvaluateCandidates(const LineList& tlines, const EvaluationInputs& inputs,
                                             std::string_view typeCode, std::string_view diameter);
+
+// The same rows, each with the index of the catalogue line it was evaluated from (the
+// first of the lines whose rows collapsed into it).
+struct Candidate
+{
+    std::string row;
+    size_t line = 0;
+};
+std::vector<Candidate> EvaluateCandidateLines(const LineList& tlines, const EvaluationInputs& inputs,
+                                              std::string_view typeCode, std::string_view diameter);
 
 // Every part number of one type, whatever its band (text order).
 std::vector<std::string> PartNumbersOfType(const LineList& tlines, std::string_view typeCode);

@@ -5,6 +5,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tav {
@@ -17,6 +18,17 @@ double NumberField(std::string_view line, int field)
 }
 
 } // namespace
+
+double RoundRunLength(double length)
+{
+    char buf[512];
+    const auto written = std::to_chars(buf, buf + sizeof buf, length, std::chars_format::fixed, kRunLengthDecimals);
+    if (written.ec != std::errc())
+        return length;
+    double rounded = length;
+    std::from_chars(buf, written.ptr, rounded);
+    return rounded;
+}
 
 double Attenuation(double a, double b, double beginning, double ending, bool waveguide)
 {

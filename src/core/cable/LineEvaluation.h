@@ -5,6 +5,12 @@
 
 namespace tav {
 
+// The run lengths the first page's boxes hold: 0 to 999999, to three decimals.
+inline constexpr double kMaxRunLength = 999999;
+inline constexpr int kRunLengthDecimals = 3;
+// A length as the boxes hold it: rounded to their decimals.
+double RoundRunLength(double length);
+
 // What the first page knows when it evaluates a line for the user's run.
 struct EvaluationInputs
 {
