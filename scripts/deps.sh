@@ -5,8 +5,8 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev chromium poppler-utils "$@")
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev
+    libbenchmark-dev clang-14 libclang-rt-14-dev chromium poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,17 +1,22 @@
-// One frequency change on the real first page, grid included, over 20,000 catalogue lines.
+// One frequency change on the real first page, grid and loss plot included, over 20,000
+// catalogue lines.
 #include "../GeneratedCatalogue.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/cable/LossPlot.h"
 #include "gui/cable/ParamsPage.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QSize>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void FrequencyChangeThroughTheWidgets(benchmark::State& state)
+// In a window of the given size: large, the plot beside the grid redraws every curve;
+// small, it hides and waits.
+void FrequencyChanges(benchmark::State& state, QSize windowSize)
 {
     tav::test::TestInstallation inst;
     inst.Data("tlines.dat", tav::bench::GeneratedCatalogue(20000));
@@ -20,6 +25,7 @@ void FrequencyChangeThroughTheWidgets(benchmark::State& state)
     tav::test::FakePlatform fake;
     inst.Register(fake.registry);
     tav::gui::TfrmMain window(fake.platform, inst.ProgramFolder(), {});
+    window.resize(windowSize);
     window.show();
     QComboBox* beginning = window.tsParams->cboBeginning;
     QComboBox* ending = window.tsParams->cboEnding;
@@ -38,9 +44,21 @@ void FrequencyChangeThroughTheWidgets(benchmark::State& state)
         QApplication::processEvents();
     }
     state.counters["rows"] = window.tsParams->grdTlines->rowCount();
+    state.counters["curves"] = window.tsParams->pltLoss->isVisible() ? window.tsParams->pltLoss->Curves().size() : 0;
     state.counters["boxes"] = static_cast<double>(fake.boxes.shown.size());
+}
+
+void FrequencyChangeThroughTheWidgets(benchmark::State& state)
+{
+    FrequencyChanges(state, QSize(1600, 1000));
+}
+
+void FrequencyChangeWithThePlotHidden(benchmark::State& state)
+{
+    FrequencyChanges(state, QSize(860, 640));
 }
 
 } // namespace
 
 BENCHMARK(FrequencyChangeThroughTheWidgets)->Unit(benchmark::kMillisecond);
+BENCHMARK(FrequencyChangeWithThePlotHidden)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "gui/app/SpinEdits.h"
 
+#include "core/cable/LineEvaluation.h"
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 #include "gui/app/TextCodec.h"
@@ -13,8 +14,8 @@ namespace tav::gui {
 TDecimalSpinEdit::TDecimalSpinEdit(const QString& objectName, double value, QWidget* parent) : QDoubleSpinBox(parent)
 {
     setObjectName(objectName);
-    setDecimals(3);
-    setRange(0, 999999);
+    setDecimals(kRunLengthDecimals);
+    setRange(0, kMaxRunLength);
     setSingleStep(1);
     setKeyboardTracking(true);
     setLocale(QLocale::c());
@@ -43,10 +44,10 @@ int IntegerFor(const QSpinBox* box, std::string_view text)
     return value;
 }
 
-QString TDecimalSpinEdit::textFromValue(double value) const
+QString DecimalText(double value, int decimals)
 {
     // The shortest text that shows the stored decimals: "15", "30.5", "12.125".
-    QString text = QString::number(value, 'f', decimals());
+    QString text = QString::number(value, 'f', decimals);
     if (text.contains('.')) {
         while (text.endsWith('0'))
             text.chop(1);
@@ -54,6 +55,11 @@ QString TDecimalSpinEdit::textFromValue(double value) const
             text.chop(1);
     }
     return text;
+}
+
+QString TDecimalSpinEdit::textFromValue(double value) const
+{
+    return DecimalText(value, decimals());
 }
 
 double TDecimalSpinEdit::valueFromText(const QString& text) const

@@ -29,6 +29,9 @@ protected:
     QValidator::State validate(QString& text, int& pos) const override;
 };
 
+// A length as the boxes write it: at most `decimals` decimals, no trailing zeros.
+QString DecimalText(double value, int decimals);
+
 // The value of a whole-number text a spin box can hold; throws the standard
 // ConversionError when the text is no whole number or one outside the box's range.
 int IntegerFor(const QSpinBox* box, std::string_view text);

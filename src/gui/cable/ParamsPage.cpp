@@ -12,6 +12,7 @@
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TextCodec.h"
 #include "gui/app/TypeAhead.h"
+#include "gui/cable/LossPlot.h"
 #include "gui/catalog/CheckNumericCombo.h"
 
 #include <QCheckBox>
@@ -26,11 +27,15 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
+#include <numeric>
 
 namespace tav::gui {
 
@@ -52,6 +57,47 @@ QComboBox* MakeCombo(QWidget* parent, const char* name)
     return box;
 }
 
+// The grid with the loss plot beside it. The plot gets only width the grid does not need to
+// show every heading, at most two fifths of the row, and hides when that or the height is
+// too little to read it.
+class GridRow : public QWidget
+{
+public:
+    GridRow(QWidget* parent, std::function<int()> gridNeeds) : QWidget(parent), gridNeeds_(std::move(gridNeeds)) {}
+
+    void Hold(QWidget* grid, QWidget* plot)
+    {
+        grid_ = grid;
+        plot_ = plot;
+        setSizePolicy(grid->sizePolicy());
+        plot->hide();
+    }
+    QSize sizeHint() const override { return grid_->sizeHint(); }
+    QSize minimumSizeHint() const override { return grid_->minimumSizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        constexpr int kMinPlotWidth = 400, kMinPlotHeight = 200, kSpacing = 6;
+        const int w = width(), h = height();
+        const int plotWidth = std::min(w - gridNeeds_() - kSpacing, w * 2 / 5);
+        const bool fits = plotWidth >= kMinPlotWidth && h >= kMinPlotHeight;
+        if (fits) {
+            grid_->setGeometry(0, 0, w - plotWidth - kSpacing, h);
+            plot_->setGeometry(w - plotWidth, 0, plotWidth, h);
+        } else {
+            grid_->setGeometry(0, 0, w, h);
+        }
+        plot_->setVisible(fits);
+    }
+
+private:
+    std::function<int()> gridNeeds_;
+    QWidget* grid_ = nullptr;
+    QWidget* plot_ = nullptr;
+};
+
 } // namespace
 
 ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent)
@@ -69,6 +115,8 @@ ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& imag
             Guarded([this] { grdTlinesRowChanged(); });
     });
     connect(grdTlines, &QTableWidget::cellClicked, this, [this] { grdTlinesClickCell(); });
+    // The plot only follows the grid.
+    connect(grdTlines, &QTableWidget::currentCellChanged, pltLoss, [this](int row) { pltLoss->SetCurrentRow(row); });
     // A click beside the rows clears the highlight, while the cable stays chosen.
     connect(grdTlines->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { KeepCableRowSelected(); });
@@ -108,8 +156,9 @@ void ParamsPage::BuildLayout()
     fl->addRow("Beginning Frequency (MHz):", cboBeginning);
     fl->addRow("Ending Frequency (MHz):", cboEnding);
 
-    rgCableType =
-        new TRadioGroup("rgCableType", "Cable Type:", {"Air Coax", "Foam Coax", "Elliptical Waveguide"}, this);
+    rgCableType = new TRadioGroup(
+        "rgCableType",
+        "Cable Type:", {FromData(CableTypeName(0)), FromData(CableTypeName(1)), FromData(CableTypeName(2))}, this);
     rgCableType->SetItemIndex(1);
 
     auto* left = new QVBoxLayout;
@@ -181,10 +230,16 @@ void ParamsPage::BuildLayout()
     right->addWidget(btnListNow);
     top->addLayout(right);
 
-    grdTlines = new QTableWidget(0, 6, this);
+    auto* gridRow = new GridRow(this, [this] {
+        return std::accumulate(headingWidths_.begin(), headingWidths_.end(), 0) + 2 * grdTlines->frameWidth() +
+               grdTlines->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    });
+    grdTlines = new QTableWidget(0, 6, gridRow);
     grdTlines->setObjectName("grdTlines");
-    grdTlines->setHorizontalHeaderLabels({"Part Number", "Frequency Band (MHz)", "Insertion Loss (dB)",
-                                          "Efficiency (%)", "Peak Power (kW)", "Average Power (kW)"});
+    QStringList headings;
+    for (const char* heading : kGridColumns)
+        headings << heading;
+    grdTlines->setHorizontalHeaderLabels(headings);
     grdTlines->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdTlines->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdTlines->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -201,7 +256,9 @@ void ParamsPage::BuildLayout()
         header->resizeSection(c, headingWidths_.back());
     }
     header->setStretchLastSection(false);
-    page->addWidget(grdTlines, 1);
+    pltLoss = new LossPlot(gridRow);
+    gridRow->Hold(grdTlines, pltLoss);
+    page->addWidget(gridRow, 1);
 
     lblNoLines = new QLabel(grdTlines->viewport());
     lblNoLines->setObjectName("lblNoLines");
@@ -388,8 +445,15 @@ void ParamsPage::EvaluateLines()
         if (const auto band = CurrentBand()) {
             const EvaluationInputs inputs{band->beginning, band->ending, TotalLength(), state_.meters, Waveguide()};
             try {
-                rows = EvaluateCandidates(state_.lists.tlines, inputs, CableTypeCode(rgCableType->ItemIndex()),
-                                          ToData(cboDiameter->currentText()));
+                std::vector<Candidate> candidates =
+                    EvaluateCandidateLines(state_.lists.tlines, inputs, CableTypeCode(rgCableType->ItemIndex()),
+                                           ToData(cboDiameter->currentText()));
+                std::vector<std::string> lines;
+                for (Candidate& c : candidates) {
+                    rows.push_back(std::move(c.row));
+                    lines.emplace_back(state_.lists.tlines[c.line]);
+                }
+                pltLoss->Plot(std::move(lines), inputs);
             } catch (...) {
                 // The grid stays empty, so no cable may stay selected either.
                 ClearCable();
@@ -452,6 +516,8 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
     if (!rows.empty()) {
         grdTlines->setCurrentCell(0, 0);
         grdTlines->selectRow(0);
+    } else {
+        pltLoss->Clear();
     }
     ShowNoLines(QString());
     grdTlines->setUpdatesEnabled(true);
@@ -606,6 +672,7 @@ void ParamsPage::cboCableListChange()
         const EvaluationInputs inputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)),
                                       TotalLength(), state_.meters, Waveguide()};
         row = EvaluateLine(line, inputs);
+        pltLoss->Plot({std::string(line)}, inputs);
     } catch (...) {
         // The grid still shows the cable named before; no cable may stay selected behind it.
         noCable(QString());

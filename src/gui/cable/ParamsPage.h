@@ -26,6 +26,7 @@ struct QuantityInputs;
 namespace tav::gui {
 
 class TDecimalSpinEdit;
+class LossPlot;
 class TImage;
 class TRadioGroup;
 class TypeAhead;
@@ -56,6 +57,8 @@ public:
     QPushButton* btnListNow;
     // Says in the empty grid why it is empty.
     QLabel* lblNoLines;
+    // Loss against frequency of the grid's rows, beside the grid when there is room.
+    LossPlot* pltLoss;
 
     // A type is chosen and a catalogue line is selected.
     bool CableChosen() const;

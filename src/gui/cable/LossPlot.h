@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/cable/LineEvaluation.h"
+
+#include <QChartView>
+#include <QList>
+#include <QPointF>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QAreaSeries;
+class QLineSeries;
+class QValueAxis;
+
+namespace tav::gui {
+
+// Insertion loss against frequency for every row of the evaluation grid, the band shaded
+// and the grid's current row drawn on top. It only reads what it is given: nothing it
+// does reaches the grid. It redraws only while it can be seen.
+class LossPlot : public QChartView
+{
+    Q_OBJECT
+public:
+    explicit LossPlot(QWidget* parent = nullptr);
+
+    // The catalogue lines behind the grid's rows, in row order, and what they were
+    // evaluated for.
+    void Plot(std::vector<std::string> lines, const EvaluationInputs& inputs);
+    // The grid is empty.
+    void Clear();
+    // The grid's current row, or -1.
+    void SetCurrentRow(int row);
+
+    // The curves drawn now, one per grid row (hidden spare series excluded), and the part
+    // numbers they belong to.
+    QList<QLineSeries*> Curves() const;
+    QStringList CurveNames() const;
+    QLineSeries* SelectedCurve() const { return selected_; }
+    QAreaSeries* BandArea() const { return band_; }
+    QValueAxis* FrequencyAxis() const { return axisX_; }
+    QValueAxis* LossAxis() const { return axisY_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QList<QPointF> CurveOf(size_t row, int samples) const;
+    void QueueRefresh();
+    void Refresh();
+    void Draw();
+    void ShowSelected();
+    QLineSeries* AddSeries();
+    void ShowLossAt(int row, const QPointF& point, bool hovering);
+
+    QChart* chart_;
+    QValueAxis* axisX_;
+    QValueAxis* axisY_;
+    QLineSeries* bandTop_;
+    QLineSeries* bandBottom_;
+    QAreaSeries* band_;
+    QLineSeries* selected_;
+    // Series are kept and refilled rather than made anew: adding one to a chart costs far
+    // more than replacing its points.
+    std::vector<QLineSeries*> pool_;
+    int shown_ = 0;
+
+    std::vector<std::string> lines_;
+    EvaluationInputs inputs_;
+    bool hasBand_ = false;
+    std::vector<QList<QPointF>> points_;
+    QStringList names_;
+    int currentRow_ = -1;
+    bool dirty_ = false;
+    bool queued_ = false;
+};
+
+} // namespace tav::gui

@@ -1,0 +1,231 @@
+#include "gui/cable/LossPlot.h"
+
+#include "doubles/TestInstallation.h"
+#include "gui/app/TRadioGroup.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/cable/ParamsPage.h"
+
+#include <QAbstractButton>
+#include <QAreaSeries>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QValueAxis>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav::test {
+namespace {
+
+using gui::LossPlot;
+using gui::TfrmMain;
+
+const char* kCatalogue = "Part|Key|Begin|End|Type|Diameter|k1|k2|P|Peak|x|x|Picture|\n"
+                         "F12-B|K12|806|960|FOAM|1/2\"|0.2|0.001|30|40|||k.gif|\n"
+                         "F12-A|K12|806|960|FOAM|1/2\"|0.15|0.001|30|40|||k.gif|\n"
+                         "F12-C|K12|800|1000|FOAM|1/2\"|0.25|0.002|30|40|||k.gif|\n"
+                         "F78-A|K78|806|960|FOAM|7/8\"|0.1|0.0005|60|80|||k.gif|\n"
+                         "E63-A|E63|5925|6425|EW|E-63|3650|1200|20|30|||k.gif|\n";
+
+class LossPlotPage : public ::testing::Test
+{
+protected:
+    TestInstallation inst;
+    FakePlatform fake;
+    std::unique_ptr<TfrmMain> w;
+    gui::ParamsPage* page = nullptr;
+    LossPlot* plot = nullptr;
+
+    void SetUp() override
+    {
+        inst.Register(fake.registry);
+        inst.Data("tlines.dat", kCatalogue);
+        inst.Image("k.gif", DotGif());
+        w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList{});
+        page = w->tsParams;
+        plot = page->pltLoss;
+        // 806 - 960, Foam Coax, 1/2": the rows F12-A, F12-B, F12-C.
+        Pick(page->cboBeginning, "806");
+        Pick(page->cboEnding, "960");
+        page->rgCableType->Button(1)->click();
+        Pick(page->cboDiameter, "1/2\"");
+    }
+
+    static void Pick(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+
+    // Wide and tall enough for the plot beside the grid, drawn.
+    void ShowLarge()
+    {
+        w->resize(1600, 1000);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return plot->isVisible(); }, 1000));
+        QApplication::processEvents();
+    }
+
+    QStringList CurveNames() const
+    {
+        EXPECT_EQ(plot->CurveNames().size(), plot->Curves().size());
+        return plot->CurveNames();
+    }
+
+    QStringList GridTexts() const
+    {
+        QStringList texts;
+        for (int r = 0; r < page->grdTlines->rowCount(); ++r)
+            for (int c = 0; c < page->grdTlines->columnCount(); ++c)
+                texts << page->grdTlines->item(r, c)->text();
+        return texts;
+    }
+
+    // The curve's loss at a frequency it was sampled at.
+    static double LossAt(const QLineSeries* curve, double frequency)
+    {
+        for (const QPointF& p : curve->points())
+            if (p.x() == frequency)
+                return p.y();
+        ADD_FAILURE() << "no point at " << frequency << " MHz";
+        return NAN;
+    }
+};
+
+TEST_F(LossPlotPage, OneCurvePerRowPassingThroughTheGridsLossAtTheMean)
+{
+    ShowLarge();
+    ASSERT_EQ(CurveNames(), (QStringList{"F12-A", "F12-B", "F12-C"})) << "the grid's rows, in its order";
+    for (int r = 0; r < 3; ++r) {
+        const QLineSeries* curve = plot->Curves()[r];
+        EXPECT_EQ(QString::number(LossAt(curve, 883), 'f', 2), page->grdTlines->item(r, 2)->text()) << r;
+        EXPECT_DOUBLE_EQ(curve->points().first().x(), 403) << "half the band's beginning";
+        EXPECT_DOUBLE_EQ(curve->points().last().x(), 1920) << "twice its ending";
+    }
+    const QList<QPointF> band = plot->BandArea()->upperSeries()->points();
+    ASSERT_EQ(band.size(), 2);
+    EXPECT_EQ(band[0].x(), 806);
+    EXPECT_EQ(band[1].x(), 960);
+    EXPECT_TRUE(plot->BandArea()->isVisible());
+    EXPECT_EQ(plot->FrequencyAxis()->min(), 403);
+    EXPECT_EQ(plot->FrequencyAxis()->max(), 1920);
+    EXPECT_GE(plot->LossAxis()->max(), LossAt(plot->Curves()[2], 1920)) << "no coax curve leaves the axis";
+    EXPECT_EQ(plot->LossAxis()->titleText(), "Insertion Loss (dB) over 115 feet");
+
+    // Another diameter: the curves follow, surplus curves go.
+    Pick(page->cboDiameter, "7/8\"");
+    QApplication::processEvents();
+    EXPECT_EQ(CurveNames(), QStringList{"F78-A"});
+    EXPECT_EQ(QString::number(LossAt(plot->SelectedCurve(), 883), 'f', 2), page->grdTlines->item(0, 2)->text());
+}
+
+TEST_F(LossPlotPage, TheSelectedCurveFollowsTheGridWithoutMovingIt)
+{
+    ShowLarge();
+    const auto selectedLossAtMean = [&] { return QString::number(LossAt(plot->SelectedCurve(), 883), 'f', 2); };
+    EXPECT_EQ(selectedLossAtMean(), page->grdTlines->item(0, 2)->text());
+    EXPECT_EQ(plot->chart()->title(), "F12-A");
+    EXPECT_GT(plot->SelectedCurve()->count(), plot->Curves()[0]->count()) << "drawn finer than the rest";
+
+    page->grdTlines->setCurrentCell(2, 0);
+    EXPECT_EQ(selectedLossAtMean(), page->grdTlines->item(2, 2)->text()) << "follows at once";
+    EXPECT_EQ(plot->chart()->title(), "F12-C");
+    EXPECT_EQ(w->State().cablePart, "F12-C");
+
+    // Redrawing the plot (here: new lengths, the row kept by a unit switch) moves nothing in the grid.
+    QSignalSpy rowMoves(page->grdTlines, &QTableWidget::currentCellChanged);
+    const QStringList before = GridTexts();
+    w->resize(1700, 1050);
+    QApplication::processEvents();
+    plot->SetCurrentRow(1);
+    QApplication::processEvents();
+    EXPECT_EQ(rowMoves.count(), 0);
+    EXPECT_EQ(GridTexts(), before);
+    EXPECT_EQ(page->grdTlines->currentRow(), 2);
+    EXPECT_EQ(w->State().cablePart, "F12-C");
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(LossPlotPage, HidesInASmallWindowAndNeverChangesTheGrid)
+{
+    page->grdTlines->setCurrentCell(1, 0);
+    const QStringList texts = GridTexts();
+    w->resize(860, 640);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    EXPECT_FALSE(plot->isVisible()) << "no room beside the grid";
+
+    ShowLarge();
+    EXPECT_EQ(CurveNames().size(), 3) << "drawn once it shows";
+    EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length())
+        << "the grid keeps the width for every heading";
+
+    w->resize(1600, 420);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !plot->isVisible(); }, 1000)) << "too low to read";
+    EXPECT_EQ(GridTexts(), texts);
+    EXPECT_EQ(page->grdTlines->currentRow(), 1);
+    EXPECT_EQ(w->State().cablePart, "F12-B");
+}
+
+TEST_F(LossPlotPage, MetersLengthenTheRunOnTheAxisAndInTheCurves)
+{
+    ShowLarge();
+    const double feet = LossAt(plot->Curves()[0], 883);
+    page->rbMeters->click();
+    QApplication::processEvents();
+    EXPECT_EQ(plot->LossAxis()->titleText(), "Insertion Loss (dB) over 115 meters");
+    const double meters = LossAt(plot->Curves()[0], 883);
+    EXPECT_GT(meters, 3 * feet);
+    EXPECT_EQ(QString::number(meters, 'f', 2), page->grdTlines->item(0, 2)->text());
+}
+
+TEST_F(LossPlotPage, AWaveguideCurveStartsJustAboveItsCutOff)
+{
+    ShowLarge();
+    Pick(page->cboEnding, "6425");
+    Pick(page->cboBeginning, "5925");
+    ASSERT_EQ(page->rgCableType->ItemIndex(), 2);
+    QApplication::processEvents();
+    ASSERT_EQ(CurveNames(), QStringList{"E63-A"});
+    const QList<QPointF> points = plot->Curves()[0]->points();
+    EXPECT_GT(points.first().x(), 3650) << "above the cut-off, although the span begins at 2962.5";
+    EXPECT_LT(points.first().x(), 3650 * 1.02);
+    for (const QPointF& p : points)
+        EXPECT_TRUE(std::isfinite(p.y()) && p.y() > 0) << p.x();
+    EXPECT_EQ(QString::number(LossAt(plot->Curves()[0], 6175), 'f', 2), page->grdTlines->item(0, 2)->text());
+    EXPECT_LT(plot->LossAxis()->max(), points.first().y()) << "the rise at the cut-off does not flatten the band";
+}
+
+TEST_F(LossPlotPage, ASpecificCableIsDrawnOverItsOwnBandAndAnEmptyGridDrawsNothing)
+{
+    ShowLarge();
+    page->chkCableOnly->click();
+    page->cboCableList->setEditText("F12-C");
+    emit page->cboCableList->lineEdit()->textEdited("F12-C");
+    QApplication::processEvents();
+    ASSERT_EQ(CurveNames(), QStringList{"F12-C"});
+    EXPECT_DOUBLE_EQ(plot->Curves()[0]->points().first().x(), 400);
+    EXPECT_DOUBLE_EQ(plot->Curves()[0]->points().last().x(), 2000);
+    EXPECT_EQ(QString::number(LossAt(plot->Curves()[0], 900), 'f', 2), page->grdTlines->item(0, 2)->text());
+
+    page->cboCableList->setEditText("nothing");
+    emit page->cboCableList->lineEdit()->textEdited("nothing");
+    QApplication::processEvents();
+    EXPECT_EQ(page->grdTlines->rowCount(), 0);
+    EXPECT_TRUE(CurveNames().isEmpty());
+    EXPECT_FALSE(plot->SelectedCurve()->isVisible());
+    EXPECT_FALSE(plot->BandArea()->isVisible());
+}
+
+} // namespace
+} // namespace tav::test
