@@ -37,10 +37,11 @@ if [ "$layout_only" -eq 0 ]; then
 fi
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_BENCH=OFF >/dev/null
-cmake --build build/release -j2 --target tavrolin tavrolin-register
+cmake --build build/release -j2 --target tavrolin tavrolin-register tavrolin-cli
 
 mkdir -p "$dest/dat" "$dest/images" "$dest/shared"
 install -m 755 build/release/src/app/tavrolin "$dest/tavrolin"
+install -m 755 build/release/src/app/tavrolin-cli "$dest/tavrolin-cli"
 # The user's own files survive a new layout; everything else is the installation's.
 for f in demo/dat/*; do
     name="$(basename "$f")"

@@ -13,6 +13,8 @@ namespace tav {
 
 // The cable types of the first page, in the order of its radio group.
 inline constexpr int kCableTypeCount = 3;
+// The elliptical waveguide, whose attenuation follows its own formula.
+inline constexpr int kWaveguideItem = 2;
 // "AIR", "FOAM", "EW" for items 0, 1, 2; empty when no type is chosen.
 std::string CableTypeCode(int itemIndex);
 // "Air Coax", "Foam Coax", "Elliptical Waveguide"; empty when no type is chosen.

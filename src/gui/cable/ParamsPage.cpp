@@ -41,7 +41,6 @@ namespace tav::gui {
 
 namespace {
 
-constexpr int kWaveguideItem = 2;
 // Insertion loss, efficiency, peak and average power are numbers, aligned to the right.
 constexpr int kFirstNumberColumn = 2;
 
