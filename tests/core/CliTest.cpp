@@ -72,12 +72,19 @@ TEST(Cli, EvaluatePrintsTheGridsRows)
          {824, 894, 250.75, true, false},
          "FOAM",
          "7/8"},
-        // Lengths are held as the page's boxes hold them, to three decimals.
-        {{"evaluate", "--to=960", "--from=806", "--type=Foam", "--diameter=1/2", "--horizontal=15.0004"},
+        // Options in any order and spelling; lengths held as the page's boxes hold them, to
+        // three decimals.
+        {{"evaluate", "--to=960", "--from=806", "--type=Foam", "--diameter=1/2"},
          "evaluate-806-960-foam.txt",
          {806, 960, 115, false, false},
          "FOAM",
          "1/2"},
+        {{"evaluate", "--json", "--meters", "--vertical", "210.2496", "--horizontal", "40.5004", "--diameter", "7/8",
+          "--type", "foam", "--to", "894", "--from", "824"},
+         "evaluate-824-894-meters.json",
+         {},
+         "",
+         ""},
     };
     const LineList tlines = LoadCatalogueList(kDemo + "dat/tlines.dat", true);
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #include "gui/cable/LossPlot.h"
 
 #include "doubles/TestInstallation.h"
+#include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
@@ -169,6 +170,13 @@ TEST_F(LossPlotPage, HidesInASmallWindowAndNeverChangesTheGrid)
     EXPECT_EQ(CurveNames().size(), 3) << "drawn once it shows";
     EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length())
         << "the grid keeps the width for every heading";
+
+    // The keyboard goes from the grid on to the bottom bar, as without the plot.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    page->grdTlines->setFocus();
+    QTest::keyClick(page->grdTlines, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(w->imgLogo));
 
     w->resize(1600, 420);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !plot->isVisible(); }, 1000)) << "too low to read";

@@ -51,6 +51,8 @@ QPen CurvePen(const QColor& colour, qreal width)
 LossPlot::LossPlot(QWidget* parent) : QChartView(parent)
 {
     setObjectName("pltLoss");
+    // It only shows what the grid holds: the keyboard passes it by.
+    setFocusPolicy(Qt::NoFocus);
     chart_ = new QChart;
     chart_->legend()->hide();
     chart_->setMargins(QMargins(4, 4, 4, 4));
