@@ -1,7 +1,5 @@
 #include "core/cable/LossCurve.h"
 
-#include "core/app/Installation.h"
-#include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
@@ -78,32 +76,6 @@ TEST(LossCurve, CoaxLossGrowsWithFrequencyAndAWaveguideEndsAtItsCutOff)
         << "a cut-off above twice the band leaves nothing to draw";
     EXPECT_THROW(LossCurve("LX|K|806|960|FOAM|1/2\"|x|0.001|30|40|||p|", coax, 8), ConversionError);
     EXPECT_THROW(LossAt("EW|E|5925|6425|EW|E|3650|1200|20|30|||p|", guide, 3650), Error) << "at the cut-off";
-}
-
-TEST(LossCurve, EveryCandidateOfTheDemoMatchesItsRow)
-{
-    const LineList tlines = LoadCatalogueList(std::string(TAVROLIN_DEMO_DIR) + "/dat/tlines.dat", true);
-    struct Case
-    {
-        EvaluationInputs in;
-        const char* type;
-        const char* diameter;
-    };
-    const Case cases[] = {
-        {{824, 894, 115, false, false}, "FOAM", "1/2"},
-        {{1850, 1990, 40.5, true, false}, "FOAM", "7/8"},
-        {{806, 960, 300, false, false}, "AIR", "1-5/8"},
-    };
-    for (const auto& c : cases) {
-        const auto candidates = EvaluateCandidateLines(tlines, c.in, c.type, c.diameter);
-        ASSERT_FALSE(candidates.empty()) << c.type << " " << c.diameter;
-        for (const Candidate& candidate : candidates) {
-            SCOPED_TRACE(candidate.row);
-            EXPECT_EQ(EvaluateLine(tlines[candidate.line], c.in), candidate.row);
-            const auto mean = LossAt(tlines[candidate.line], c.in, (c.in.beginning + c.in.ending) / 2);
-            EXPECT_EQ(FormatFixed2(mean), GetField(candidate.row, 3));
-        }
-    }
 }
 
 } // namespace
