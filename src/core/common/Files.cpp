@@ -252,7 +252,7 @@ void RewriteInPlace(const std::string& target, std::string_view bytes, const str
 
 } // namespace
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes)
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
 {
     // Write through the name the file already has, whatever case the caller used.
     const std::string target = FinalTarget(ResolveFile(path).value_or(path));
@@ -296,7 +296,8 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
     ::fchmod(fd, mode);
 
     WriteAll(fd, bytes, target);
-    SyncFile(fd, target);
+    if (durability == Durability::Synced)
+        SyncFile(fd, target);
     if (tmp.Close() != 0)
         throw IoError(IoMessage("Cannot write", target, errno));
     if (::rename(tmp.Path().c_str(), target.c_str()) != 0) {
@@ -306,7 +307,8 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
         throw IoError(IoMessage("Cannot write", target, err));
     }
     tmp.Release();
-    SyncFolder(target);
+    if (durability == Durability::Synced)
+        SyncFolder(target);
 }
 
 } // namespace tav

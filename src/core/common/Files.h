@@ -39,6 +39,13 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 // temporary file can be made or renamed over it (a folder the user may not write, while
 // the file is writable), an existing file is rewritten in place. Throws IoError naming
 // the file.
-void WriteFileAtomic(const std::string& path, std::string_view bytes);
+// Deferred skips the wait for the disk, for callers that write many files and then sync
+// the file system once before they rely on them.
+enum class Durability
+{
+    Synced,
+    Deferred,
+};
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability = Durability::Synced);
 
 } // namespace tav
