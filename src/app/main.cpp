@@ -1,21 +1,30 @@
 #include "core/app/CommandLine.h"
+#include "gui/app/ProgramFolder.h"
 #include "gui/app/TavApplication.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmSplash.h"
 #include "gui/platform/Platform.h"
 
 #include <QDir>
-
+#include <QIcon>
+#include <QStandardPaths>
 #include <memory>
 
 int main(int argc, char** argv)
 {
     tav::gui::TavApplication app(argc, argv);
     app.setApplicationName("Tavrolin");
+    // The desktop finds the program's entry and icon by this name.
+    app.setDesktopFileName(TAVROLIN_APP_ID);
+    app.setWindowIcon(QIcon::fromTheme(TAVROLIN_APP_ID));
 
     QStringList arguments = app.arguments();
     arguments.removeFirst();
-    const QString programFolder = QCoreApplication::applicationDirPath() + "/";
+    tav::gui::RealPlatform platform;
+    const QString executableFolder = QCoreApplication::applicationDirPath() + "/";
+    const QString programFolder = tav::gui::PrepareProgramFolder(
+        platform.Get(), executableFolder, QDir::cleanPath(executableFolder + TAVROLIN_INSTALLED_DATA) + "/",
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
     if (tav::ShowsSplash(static_cast<size_t>(arguments.size()))) {
         auto splash = std::make_unique<tav::gui::TfrmSplash>(programFolder + "images/");
@@ -24,7 +33,6 @@ int main(int argc, char** argv)
         splash->close();
     }
 
-    tav::gui::RealPlatform platform;
     tav::gui::TfrmMain window(platform.Get(), programFolder, arguments);
     window.show();
     return app.exec();

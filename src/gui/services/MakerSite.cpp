@@ -1,6 +1,8 @@
 #include "gui/services/MakerSite.h"
 
+#include "core/app/PersonalFolder.h"
 #include "gui/app/Maker.h"
+#include "gui/app/TextCodec.h"
 #include "gui/platform/Registry.h"
 
 #include <QDir>
@@ -51,7 +53,8 @@ QString CommonFilesFolder(const IRegistry& registry)
 {
     if (const auto path = registry.ReadString(kCommonFilesKey, kCommonFilesValue))
         return QDir::fromNativeSeparators(*path);
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Brimcor/Common Files";
+    return FromData(
+        PersonalSharedFolder(ToData(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))));
 }
 
 QString ServiceFolder(const IRegistry& registry, const QString& name)
