@@ -12,13 +12,38 @@ ImageLoader::ImageLoader(Platform& platform, QWidget* dialogParent, QString imag
     : platform_(platform), dialogParent_(dialogParent), imagesFolder_(std::move(imagesFolder))
 {}
 
-bool ImageLoader::LoadImage(TImage* control, const QString& fileName, bool showErrors)
+namespace {
+
+QPixmap LoadFile(const QString& path)
 {
     QPixmap pixmap;
-    if (!fileName.isEmpty()) {
-        if (const auto path = ResolveFile(ToData(imagesFolder_ + fileName)))
-            pixmap.load(FromData(*path));
+    if (const auto resolved = ResolveFile(ToData(path)))
+        pixmap.load(FromData(*resolved));
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap LoadPicture(const QString& folder, const QString& fileName, qreal ratio)
+{
+    if (fileName.isEmpty())
+        return {};
+    if (ratio > 1) {
+        const int dot = fileName.lastIndexOf('.');
+        QString sharp = fileName;
+        sharp.insert(dot < 0 ? sharp.size() : dot, QStringLiteral("@2x"));
+        QPixmap pixmap = LoadFile(folder + sharp);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
     }
+    return LoadFile(folder + fileName);
+}
+
+bool ImageLoader::LoadImage(TImage* control, const QString& fileName, bool showErrors)
+{
+    const QPixmap pixmap = LoadPicture(imagesFolder_, fileName, control->devicePixelRatioF());
     if (pixmap.isNull()) {
         if (showErrors) {
             platform_.sounds.Information();

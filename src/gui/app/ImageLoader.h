@@ -2,6 +2,7 @@
 
 #include "gui/platform/Platform.h"
 
+#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -9,6 +10,11 @@ class QWidget;
 namespace tav::gui {
 
 class TImage;
+
+// A picture of the folder, sharp on the screen it is shown on: where the device-pixel
+// ratio is above 1 the installation's NAME@2x picture, if it has one, drawn at the size
+// of NAME. Null when neither can be read.
+QPixmap LoadPicture(const QString& folder, const QString& fileName, qreal ratio);
 
 // Loads pictures of the images folder into picture controls.
 class ImageLoader

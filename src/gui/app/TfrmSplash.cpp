@@ -1,13 +1,11 @@
 #include "gui/app/TfrmSplash.h"
 
-#include "core/common/Files.h"
+#include "gui/app/ImageLoader.h"
 #include "gui/app/TImage.h"
-#include "gui/app/TextCodec.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,11 +22,9 @@ TfrmSplash::TfrmSplash(const QString& imagesFolder, QWidget* parent)
     imgSplash = new TImage("imgSplash", this);
     layout->addWidget(imgSplash);
     // The splash is decoration: a missing picture leaves it plain rather than stopping the start.
-    if (const auto path = ResolveFile(ToData(imagesFolder + "splash.gif"))) {
-        QPixmap pixmap(FromData(*path));
-        if (!pixmap.isNull())
-            imgSplash->SetPicture(pixmap, "splash.gif");
-    }
+    const QPixmap pixmap = LoadPicture(imagesFolder, "splash.gif", devicePixelRatioF());
+    if (!pixmap.isNull())
+        imgSplash->SetPicture(pixmap, "splash.gif");
     if (imgSplash->PictureFile().isEmpty()) {
         imgSplash->setText("Tavrolin");
         imgSplash->setStyleSheet("font-size: 28pt; font-weight: bold; color: #1b3a6b; background: white;");
