@@ -14,6 +14,7 @@
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
+#include "gui/app/MenuKeys.h"
 #include "gui/app/PageHeading.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
@@ -141,8 +142,8 @@ void TfrmMain::CreateMenu()
     Syncrest1 = MakeAction(this, file, "Syncrest1", "Syncrest", QKeySequence("Ctrl+Q"));
     Exit1 = MakeAction(this, file, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
 
-    // No accelerator: Alt+S belongs to "&Skip The Wizard".
-    QMenu* settings = menuBar()->addMenu("Settings");
+    // Alt+S belongs to "&Skip The Wizard", so the menu opens with Alt+T.
+    QMenu* settings = menuBar()->addMenu("Se&ttings");
     settings->setObjectName("Settings1");
     Customize1 = MakeAction(this, settings, "Customize1", "Customize");
     UnitOfMeasure1 = settings->addMenu("Unit Of Measure");
@@ -180,6 +181,7 @@ void TfrmMain::CreateMenu()
     connect(ToanMSExcelSpreadsheet1, &QAction::triggered, this, &TfrmMain::ToanMSExcelSpreadsheet1Click);
     connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);
     connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
+    new MenuKeys(this);
 }
 
 QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
@@ -195,6 +197,9 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     QWidget* page = CreatePage("tsAccessories", "Accessories:");
     pcAccessories = new QTabWidget(page);
     pcAccessories->setObjectName("pcAccessories");
+    // Every tab stays in sight: the window is never narrower than the row of tabs.
+    pcAccessories->setUsesScrollButtons(false);
+    pcAccessories->setElideMode(Qt::ElideNone);
     tsVertical = new MountingTab(context, MountSide::Vertical);
     tsHorizontal = new MountingTab(context, MountSide::Horizontal);
     pcAccessories->addTab(tsVertical, "Vertical Accessories");
