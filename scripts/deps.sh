@@ -6,7 +6,10 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev
-    libbenchmark-dev clang-14 libclang-rt-14-dev chromium poppler-utils "$@")
+    libbenchmark-dev clang-14 libclang-rt-14-dev chromium poppler-utils
+    # the Debian package, its desktop files, and the installed program on a virtual display
+    dpkg-dev file desktop-file-utils appstream xvfb xauth python3-xlib
+    "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core and GUI
-# tests, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# tests, then the installed program from its Debian package (scripts/check-install.sh),
+# then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then every fuzz target, built with clang, for 10 seconds each.
 # Exits non-zero on any failure.
 set -euo pipefail
@@ -14,6 +15,9 @@ echo "== Build and test (build/test)"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j"$jobs"
+
+echo "== The installed program: Debian package, desktop files, a start as an unprivileged user"
+scripts/check-install.sh build/test
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=ON -DTAVROLIN_BENCH=OFF \
