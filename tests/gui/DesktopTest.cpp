@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -183,21 +182,6 @@ TEST_F(MenuKeys, EveryCommandAnswersItsKeysEvenFromATextField)
     field->setFocus();
     QTest::keySequence(field, QKeySequence("Alt+S"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == TfrmMain::kAccessories; }, 2000));
-}
-
-TEST_F(MenuKeys, TheListCommandsAnswerOnTheListOfMaterials)
-{
-    Start({"KF12-50-V1", "20", "60", "2"});
-    w->btnNext->click();
-    ASSERT_EQ(w->CurrentPage(), TfrmMain::kLom);
-    Detach();
-    for (const char* key : {"Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+B", "Ctrl+R"}) {
-        w->btnBack->setFocus();
-        const QStringList reached = Press({QKeySequence(key)});
-        EXPECT_EQ(reached.size(), 1) << key;
-        if (!reached.isEmpty())
-            EXPECT_EQ(w->findChild<QAction*>(reached.first())->shortcut(), QKeySequence(key));
-    }
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2 (see CMakeLists.txt).
