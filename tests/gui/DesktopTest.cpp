@@ -205,8 +205,9 @@ TEST(Pictures, SharpAtTheScreensPixelRatio)
         gui::TImage image("imgTest");
         ASSERT_TRUE(loader.LoadImage(&image, c.file, true));
         const qreal ratio = image.devicePixelRatioF();
-        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
             ASSERT_GT(ratio, 1.0);
+        }
         const QImage base(QString::fromStdString(dir.File(c.file)));
         EXPECT_EQ(image.pixmap().deviceIndependentSize().toSize(), base.size()) << c.file << " keeps its place";
         EXPECT_EQ(image.PictureFile(), c.file);
@@ -258,14 +259,17 @@ TEST(ProgramFolder, InstalledCopiesRunFromTheUsersOwnFolder)
         const auto registered = fake.registry.ReadString(gui::kCommonFilesKey, gui::kCommonFilesValue);
         EXPECT_EQ(registered, c.registeredAfter ? std::optional<QString>(root + c.registeredAfter) : std::nullopt)
             << c.what;
-        if (registered)
+        if (registered) {
             EXPECT_TRUE(QFileInfo::exists(*registered + "/M_lom.dat")) << c.what;
+        }
         EXPECT_EQ(fake.boxes.shown.size(), c.boxShown ? 1u : 0u) << c.what;
-        if (c.boxShown && !fake.boxes.shown.empty())
+        if (c.boxShown && !fake.boxes.shown.empty()) {
             EXPECT_TRUE(fake.boxes.shown[0].text.contains(root + "home/tavrolin"))
                 << fake.boxes.shown[0].text.toStdString();
-        if (QString(c.program).startsWith("home"))
+        }
+        if (QString(c.program).startsWith("home")) {
             EXPECT_EQ(dir.Read("home/tavrolin/dat/settings.dat"), "x\n") << c.what;
+        }
     }
 }
 
