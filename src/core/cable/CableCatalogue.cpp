@@ -81,6 +81,51 @@ std::vector<std::string> BeginningsBelow(const std::vector<std::string>& beginni
     return Filtered(beginnings, ending, false);
 }
 
+namespace {
+
+// The value shown stays while the band is sound; otherwise the first or the last entry.
+FrequencyChoices Choices(std::vector<std::string> entries, std::string_view beginning, std::string_view ending,
+                         std::string_view shown, bool firstEntry)
+{
+    FrequencyChoices c;
+    c.entries = std::move(entries);
+    c.selected = c.entries.empty() ? -1 : firstEntry ? 0 : static_cast<int>(c.entries.size()) - 1;
+    const auto b = TryStrToFloat(beginning), e = TryStrToFloat(ending);
+    if (b && e && *b <= *e) {
+        const auto it = std::find(c.entries.begin(), c.entries.end(), shown);
+        if (it == c.entries.end())
+            c.entries.emplace_back(shown);
+        c.selected = static_cast<int>(std::find(c.entries.begin(), c.entries.end(), shown) - c.entries.begin());
+    }
+    return c;
+}
+
+} // namespace
+
+FrequencyChoices EndingsForBeginning(const std::vector<std::string>& endings, std::string_view beginning,
+                                     std::string_view ending)
+{
+    const auto b = TryStrToFloat(beginning);
+    return Choices(b ? EndingsAbove(endings, *b) : endings, beginning, ending, ending, true);
+}
+
+FrequencyChoices BeginningsForEnding(const std::vector<std::string>& beginnings, std::string_view beginning,
+                                     std::string_view ending)
+{
+    const auto e = TryStrToFloat(ending);
+    return Choices(e ? BeginningsBelow(beginnings, *e) : beginnings, beginning, ending, beginning, false);
+}
+
+int TypeForBand(const std::array<bool, kCableTypeCount>& available, int selected)
+{
+    if (selected >= 0 && selected < kCableTypeCount && available[static_cast<size_t>(selected)])
+        return selected;
+    for (int i = 0; i < kCableTypeCount; ++i)
+        if (available[static_cast<size_t>(i)])
+            return i;
+    return -1;
+}
+
 std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band)
 {
     std::array<bool, kCableTypeCount> seen{};

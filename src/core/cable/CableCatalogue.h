@@ -48,8 +48,27 @@ FrequencyLists BuildFrequencyLists(const LineList& tlines);
 std::vector<std::string> EndingsAbove(const std::vector<std::string>& endings, double beginning);
 std::vector<std::string> BeginningsBelow(const std::vector<std::string>& beginnings, double ending);
 
+// What a frequency box offers once the other box of the band changed, and which entry it
+// shows (-1: none). The value it showed stays, added when the list lacks it, as long as it
+// still makes a band with the other; otherwise it shows the first ending above the
+// beginning, or the last beginning below the ending. A text that is no number filters
+// nothing.
+struct FrequencyChoices
+{
+    std::vector<std::string> entries;
+    int selected = -1;
+};
+FrequencyChoices EndingsForBeginning(const std::vector<std::string>& endings, std::string_view beginning,
+                                     std::string_view ending);
+FrequencyChoices BeginningsForEnding(const std::vector<std::string>& beginnings, std::string_view beginning,
+                                     std::string_view ending);
+
 // Which of the three types some line covering the band has.
 std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band);
+
+// The type chosen once the band changed: the selected one while the band offers it, else
+// the first the band offers, else none (-1).
+int TypeForBand(const std::array<bool, kCableTypeCount>& available, int selected);
 
 // The diameters of the lines of one type that cover the band (text order).
 std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode);

@@ -354,20 +354,10 @@ void ParamsPage::cboBeginningChange()
 {
     const QString ending = cboEnding->currentText();
     CheckNumericCombo(cboBeginning, platform_);
-    const auto beginning = TryStrToFloat(ToData(cboBeginning->currentText()));
     // An emptied box filters nothing; the band it leaves covers no line.
-    QStringList entries =
-        FromDataLines(beginning ? EndingsAbove(state_.endingFrequencies, *beginning) : state_.endingFrequencies);
-    const auto endingValue = TryStrToFloat(ToData(ending));
-    int selected = entries.isEmpty() ? -1 : 0;
-    if (beginning && endingValue && *beginning <= *endingValue) {
-        selected = static_cast<int>(entries.indexOf(ending));
-        if (selected < 0) {
-            entries << ending;
-            selected = static_cast<int>(entries.size()) - 1;
-        }
-    }
-    FillComboSilently(cboEnding, entries, selected);
+    const FrequencyChoices choices =
+        EndingsForBeginning(state_.endingFrequencies, ToData(cboBeginning->currentText()), ToData(ending));
+    FillComboSilently(cboEnding, choices.entries, choices.selected);
     UpdateCableTypes();
 }
 
@@ -375,19 +365,9 @@ void ParamsPage::cboEndingChange()
 {
     const QString beginning = cboBeginning->currentText();
     CheckNumericCombo(cboEnding, platform_);
-    const auto ending = TryStrToFloat(ToData(cboEnding->currentText()));
-    QStringList entries =
-        FromDataLines(ending ? BeginningsBelow(state_.beginningFrequencies, *ending) : state_.beginningFrequencies);
-    const auto beginningValue = TryStrToFloat(ToData(beginning));
-    int selected = static_cast<int>(entries.size()) - 1;
-    if (beginningValue && ending && *beginningValue <= *ending) {
-        selected = static_cast<int>(entries.indexOf(beginning));
-        if (selected < 0) {
-            entries << beginning;
-            selected = static_cast<int>(entries.size()) - 1;
-        }
-    }
-    FillComboSilently(cboBeginning, entries, selected);
+    const FrequencyChoices choices =
+        BeginningsForEnding(state_.beginningFrequencies, ToData(beginning), ToData(cboEnding->currentText()));
+    FillComboSilently(cboBeginning, choices.entries, choices.selected);
     UpdateCableTypes();
 }
 
@@ -406,14 +386,9 @@ void ParamsPage::UpdateCableTypes()
         available = AvailableTypes(state_.lists.tlines, *band);
     for (int i = 0; i < kCableTypeCount; ++i)
         rgCableType->SetItemEnabled(i, available[i]);
-    const int selected = rgCableType->ItemIndex();
-    if (selected < 0 || !available[selected]) {
-        int fallback = -1;
-        for (int i = 0; i < kCableTypeCount && fallback < 0; ++i)
-            if (available[i])
-                fallback = i;
-        rgCableType->SetItemIndex(fallback);
-    }
+    const int type = TypeForBand(available, rgCableType->ItemIndex());
+    if (type != rgCableType->ItemIndex())
+        rgCableType->SetItemIndex(type);
     LoadDiameters();
 }
 
