@@ -167,7 +167,14 @@ TEST(Cli, AWrongCommandLineExitsWithTwoAndPrintsNothing)
     };
     std::vector<Case> cases = {
         {{}, "no command given"},
-        {{"price"}, "unknown command 'price'"},
+        {{"quote"}, "unknown command 'quote'"},
+        {{"price"}, "PROJECT.tvr is missing"},
+        {{"price", "a.tvr", "b.tvr"}, "unexpected argument 'b.tvr'"},
+        {{"export", "a.tvr", "--format", "pdf", "-o", "x"}, "--format 'pdf' is none of txt, xls, html, clipboard"},
+        {{"export", "a.tvr", "--format", "txt"}, "--output is missing"},
+        {{"export", "a.tvr", "--format", "txt", "-o"}, "--output needs a value"},
+        {{"export", "a.tvr", "--format", "txt", "-o", ""}, "--output names no file"},
+        {{"export", "a.tvr", "--format", "txt", "-q", "x"}, "unknown option -q"},
         {{"--json", "evaluate"}, "--json comes before any command"},
         {{"evaluate", "--from", "806"}, "--to is missing"},
         {{"evaluate", "--colour", "red"}, "unknown option --colour for evaluate"},
@@ -207,6 +214,86 @@ TEST(Cli, AWrongCommandLineExitsWithTwoAndPrintsNothing)
         EXPECT_EQ(r.err.rfind(std::string("tavrolin-cli: ") + c.message, 0), 0u) << r.err;
         EXPECT_NE(r.err.find("\nusage: tavrolin-cli "), std::string::npos) << r.err;
     }
+}
+
+// An installation and a project whose list is the one the export golden files hold: a
+// caption with a tab, a description a browser would misread, an unpriced part and a part
+// without a price record.
+struct ExportFixture
+{
+    test::TempDir dir;
+    Environment env = DemoEnvironment();
+    std::string project;
+
+    ExportFixture()
+    {
+        WriteInstallation(dir, "");
+        dir.Write("prog/dat/accessorylist.dat", "[Sections]\n1=Mounting\n5=Cable\tEntry\n"
+                                                "[K1]\n1=AAD-3|Adapter|1|\n2=EP4-12|Plate|5|\n3=NOPE-1|None|5|\n");
+        dir.Write("shared/M_lom.dat", "x|x|AAD-3|x|Adapter <M8> & nut, 3/8\"\tkit|12.5|\nx|x|EP4-12|x|Entry Plate||\n");
+        project = dir.Write("site.tvr", "[SITE 001 LOM]\r\n2=2|Each|AAD-3||x|1|\r\n4=1|Each|EP4-12||x|0|\r\n"
+                                        "5=3|Each|NOPE-1||x|0|\r\n[Other]\r\nTline=K1\r\n");
+        env.programFolder = dir.Path() + "prog/";
+        env.registeredSharedFolder = [this] { return Environment::SharedFolder{dir.Path() + "shared", {}}; };
+    }
+};
+
+TEST(Cli, PriceAndExportGiveTheProgramsListAndBytes)
+{
+    ExportFixture f;
+    const std::string exports = std::string(TAVROLIN_TEST_DATA) + "/exports/";
+    // The spreadsheet export is the text export's bytes.
+    const std::pair<const char*, std::string> formats[] = {
+        {"txt", exports + "list.txt"},
+        {"xls", exports + "list.txt"},
+        {"html", exports + "list.html"},
+        {"clipboard", exports + "list.clip"},
+    };
+    for (const auto& [format, golden] : formats) {
+        SCOPED_TRACE(format);
+        const std::string file = f.dir.File(std::string("out.") + format);
+        Result r = RunCli({"export", f.project, "--format", format, "-o", file}, f.env);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out + r.err, "");
+        EXPECT_EQ(f.dir.Read(std::string("out.") + format), ReadFileBytes(golden).value_or("golden file missing"));
+        r = RunCli({"export", "--output=-", "--format=" + std::string(format), f.project}, f.env);
+        EXPECT_EQ(r.out, f.dir.Read(std::string("out.") + format)) << "standard output";
+    }
+    for (const char* golden : {"price-list.txt", "price-list.json"}) {
+        std::vector<std::string> args = {"price", f.project};
+        if (std::string(golden).find(".json") != std::string::npos)
+            args.push_back("--json");
+        const Result r = RunCli(args, f.env);
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, ReadFileBytes(kGolden + golden).value_or("golden file missing")) << golden;
+    }
+}
+
+TEST(Cli, AFailedExportLosesNothing)
+{
+    ExportFixture f;
+    const std::string old = f.dir.Write("old.txt", "kept");
+    f.dir.Write("damaged.tvr", "[SITE 001 LOM]\r\n2=two|Each|AAD-3||x|1|\r\n");
+    struct Case
+    {
+        std::string project, output, error;
+    };
+    const Case cases[] = {
+        {f.project, f.dir.File("no such folder/list.txt"), "I/O error"},
+        {f.project, f.dir.Path(), "I/O error"},
+        {f.dir.File("missing.tvr"), old, "missing.tvr"},
+        {f.dir.File("damaged.tvr"), old, "'two' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        const Result r = RunCli({"export", c.project, "--format", "txt", "-o", c.output}, f.env);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+        EXPECT_EQ(f.dir.Read("old.txt"), "kept");
+        EXPECT_EQ(RunCli({"price", c.project}, f.env).code, c.project == f.project ? 0 : 1);
+    }
+    EXPECT_FALSE(FileExists(f.dir.File("no such folder")));
 }
 
 TEST(Cli, FindsTheInstallationLikeTheProgram)

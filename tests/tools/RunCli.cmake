@@ -5,7 +5,9 @@
 #
 #   cmake -DCLI=exe [-DLAYOUT=ON -DWORK=dir -DDEMO=dir -DREGISTER=exe [-DNO_REGISTRY=ON]]
 #         [-DARGS=a;b] [-DOUTPUT_FILE=file] -DEXPECT_CODE=n [-DGOLDEN=file]
-#         [-DEXPECT_OUTPUT=regex] [-DEXPECT_ERROR=regex] -P RunCli.cmake
+#         [-DEXPECT_OUTPUT=regex] [-DEXPECT_ERROR=regex]
+#         [-DEXPECT_FILE=name -DEXPECT_FILE_TEXT=regex] -P RunCli.cmake
+# It runs in WORK when given; EXPECT_FILE names a file it must have written there.
 set(env ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
 set(cli ${CLI})
 if(LAYOUT)
@@ -25,10 +27,14 @@ if(LAYOUT)
     endif()
 endif()
 
+if(WORK)
+    set(in_work WORKING_DIRECTORY ${WORK})
+endif()
 if(OUTPUT_FILE)
     execute_process(COMMAND ${env} ${cli} ${ARGS} RESULT_VARIABLE code OUTPUT_FILE ${OUTPUT_FILE} ERROR_VARIABLE err)
 else()
-    execute_process(COMMAND ${env} ${cli} ${ARGS} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    execute_process(COMMAND ${env} ${cli} ${ARGS} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err
+        ${in_work})
 endif()
 message("${out}${err}")
 if(NOT code STREQUAL EXPECT_CODE)
@@ -45,6 +51,12 @@ if(DEFINED EXPECT_OUTPUT AND NOT out MATCHES "${EXPECT_OUTPUT}")
 endif()
 if(DEFINED EXPECT_ERROR AND NOT err MATCHES "${EXPECT_ERROR}")
     message(FATAL_ERROR "tavrolin-cli's messages do not match \"${EXPECT_ERROR}\"")
+endif()
+if(EXPECT_FILE)
+    file(READ ${WORK}/${EXPECT_FILE} written)
+    if(NOT written MATCHES "${EXPECT_FILE_TEXT}")
+        message(FATAL_ERROR "${EXPECT_FILE} does not match \"${EXPECT_FILE_TEXT}\"")
+    endif()
 endif()
 if(LAYOUT)
     file(REMOVE_RECURSE ${WORK})

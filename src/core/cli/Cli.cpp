@@ -1,6 +1,7 @@
 #include "core/cli/Cli.h"
 
 #include "core/cli/EvaluateCommand.h"
+#include "core/cli/MaterialsCommands.h"
 
 #include <algorithm>
 #include <new>
@@ -31,6 +32,15 @@ const OptionSpec* FindOption(const CommandSpec& command, const std::string& name
     for (const OptionSpec& o : command.options)
         if (o.name == name)
             return &o;
+    return nullptr;
+}
+
+const OptionSpec* FindShortOption(const CommandSpec* command, char name)
+{
+    if (command)
+        for (const OptionSpec& o : command->options)
+            if (o.shortName && o.shortName == name)
+                return &o;
     return nullptr;
 }
 
@@ -121,8 +131,15 @@ Invocation Parse(const std::vector<std::string>& args)
             inv.help = true;
             continue;
         }
-        if (word.rfind("--", 0) != 0)
-            throw UsageError("unknown option " + word);
+        if (word.rfind("--", 0) != 0) {
+            // "-o FILE" or "-oFILE" stands for its long option.
+            const OptionSpec* spec = FindShortOption(inv.command, word[1]);
+            if (!spec)
+                throw UsageError("unknown option " + word);
+            const OptionWord option{spec->name, word.size() > 2 ? std::optional(word.substr(2)) : std::nullopt};
+            CommandOption(option, args, i, inv);
+            continue;
+        }
         const OptionWord option = SplitOption(word);
         if (CommonOption(option, args, i, inv))
             continue;
@@ -179,7 +196,8 @@ std::string CommandHelp(const CommandSpec& command)
         std::string help = o.help;
         if (!o.fallback.empty())
             help += " (default " + o.fallback + ")";
-        AppendColumn(text, "--" + o.name + (o.valueName.empty() ? "" : " " + o.valueName), help);
+        const std::string alias = o.shortName ? std::string{'-', o.shortName, ',', ' '} : "";
+        AppendColumn(text, alias + "--" + o.name + (o.valueName.empty() ? "" : " " + o.valueName), help);
     }
     return text;
 }
@@ -214,7 +232,7 @@ std::string UsageHint(const CommandSpec* command)
 
 const std::vector<CommandSpec>& Commands()
 {
-    static const std::vector<CommandSpec> commands{EvaluateCommand()};
+    static const std::vector<CommandSpec> commands{EvaluateCommand(), PriceCommand(), ExportCommand()};
     return commands;
 }
 

@@ -53,7 +53,7 @@ std::string Synopsis(const CommandSpec& command)
 {
     std::string text = command.name;
     for (const OptionSpec& o : command.options) {
-        std::string option = "--" + o.name;
+        std::string option = o.shortName ? std::string{'-', o.shortName} : "--" + o.name;
         if (!o.valueName.empty())
             option += " " + o.valueName;
         text += " " + (o.required ? option : "[" + option + "]");

@@ -30,6 +30,7 @@ struct OptionSpec
     std::string help;
     bool required = false;
     std::string fallback; // the value when the option is not given, if any
+    char shortName = '\0'; // "-o FILE" besides "--output FILE", when set
 };
 
 struct PositionalSpec

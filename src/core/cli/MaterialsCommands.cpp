@@ -1,0 +1,186 @@
+#include "core/cli/MaterialsCommands.h"
+
+#include "core/common/Files.h"
+#include "core/common/Json.h"
+#include "core/materials/Exports.h"
+#include "core/materials/ReopenedProject.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tav::cli {
+
+namespace {
+
+constexpr const char* kProjectArgument = "PROJECT.tvr";
+// The keys of an item in JSON, one per column of the list.
+constexpr const char* kItemKeys[] = {"partNumber", "description", "price", "quantity", "extended"};
+static_assert(std::size(kItemKeys) == kMaterialsColumns);
+
+// The list the program shows after opening the project named on the command line. The
+// file is read whole first, so a damaged project is refused before the installation loads.
+ListOfMaterials ProjectList(Context& context)
+{
+    const std::string& path = context.args.positionals.front();
+    const Project project = ReadProjectFile(path);
+    const Installation& inst = context.LoadInstallation();
+    const ReopenedCablePage page =
+        ReopenCablePage(project.inputs, BuildFrequencyLists(inst.lists.tlines), inst.lists.tlines);
+    if (page.beginningRefused)
+        context.notes += path + ": its beginning frequency '" + project.inputs.beginning +
+                         "' is no number; the list is that of the band " + page.beginning + " - " + page.ending +
+                         " MHz, which the program shows instead\n";
+    return ReopenedMaterials(project, page, inst.folders, inst.lists);
+}
+
+// Cells keep their bytes; a tab in one becomes a blank, so the columns stay in place.
+std::string Cell(const std::string& text)
+{
+    std::string cell = text;
+    std::replace(cell.begin(), cell.end(), '\t', ' ');
+    return cell;
+}
+
+std::string TextList(const ListOfMaterials& list)
+{
+    std::string text;
+    for (const char* heading : kMaterialsHeadings)
+        text += (text.empty() ? "" : "\t") + std::string(heading);
+    text += "\n";
+    for (const MaterialsRow& row : list.rows) {
+        if (row.IsHeading()) {
+            text += Cell(row.partNumber) + "\n";
+            continue;
+        }
+        for (int c = 0; c < kMaterialsColumns; ++c)
+            text += (c ? "\t" : "") + Cell(row.Cell(c));
+        text += "\n";
+    }
+    text += std::string(kTotalCaption) + "\t" + Cell(list.total) + "\n";
+    if (list.adapterNote)
+        for (const std::string& line : AdapterNoteLines())
+            text += line + "\n";
+    return text;
+}
+
+std::string JsonList(const ListOfMaterials& list)
+{
+    std::string json = "{\n  \"sections\": [";
+    bool open = false; // a section's items are being written
+    const auto closeSection = [&] {
+        if (open)
+            json += "\n      ]\n    }";
+        open = false;
+    };
+    bool firstSection = true, firstItem = true;
+    const auto openSection = [&](const std::string& caption) {
+        closeSection();
+        json += firstSection ? "\n    {" : ",\n    {";
+        json += "\n      \"caption\": " + JsonString(caption) + ",\n      \"items\": [";
+        firstSection = false;
+        firstItem = true;
+        open = true;
+    };
+    for (const MaterialsRow& row : list.rows) {
+        if (row.IsHeading()) {
+            openSection(row.partNumber);
+            continue;
+        }
+        if (!open)
+            openSection("");
+        json += firstItem ? "\n        {" : ",\n        {";
+        for (int c = 0; c < kMaterialsColumns; ++c)
+            json += (c ? ", " : "") + JsonString(kItemKeys[c]) + ": " + JsonString(row.Cell(c));
+        json += "}";
+        firstItem = false;
+    }
+    closeSection();
+    json += firstSection ? "],\n" : "\n  ],\n";
+    json += "  \"total\": " + JsonString(list.total) + ",\n  \"adapterNote\": [";
+    if (list.adapterNote) {
+        const std::vector<std::string>& lines = AdapterNoteLines();
+        for (size_t i = 0; i < lines.size(); ++i)
+            json += (i ? ", " : "") + JsonString(lines[i]);
+    }
+    json += "]\n}\n";
+    return json;
+}
+
+void RunPrice(Context& context)
+{
+    const ListOfMaterials list = ProjectList(context);
+    context.out = context.args.Flag("json") ? JsonList(list) : TextList(list);
+}
+
+struct ExportFormat
+{
+    const char* name;
+    std::string (*build)(const ListOfMaterials&);
+};
+// The spreadsheet export writes the text export's bytes, as the program does.
+constexpr ExportFormat kFormats[] = {
+    {"txt", &DelimitedExportText},
+    {"xls", &DelimitedExportText},
+    {"html", &HtmlExportText},
+    {"clipboard", &ClipboardText},
+};
+
+void RunExport(Context& context)
+{
+    const std::string format = *context.args.Value("format");
+    const auto it = std::find_if(std::begin(kFormats), std::end(kFormats),
+                                 [&](const ExportFormat& f) { return format == f.name; });
+    if (it == std::end(kFormats))
+        throw UsageError("--format '" + format + "' is none of txt, xls, html, clipboard");
+    const std::string output = *context.args.Value("output");
+    if (output.empty())
+        throw UsageError("--output names no file");
+
+    const std::string bytes = it->build(ProjectList(context));
+    if (output == "-")
+        context.out = bytes;
+    else
+        WriteFileAtomic(output, bytes);
+}
+
+std::vector<PositionalSpec> ProjectArgument()
+{
+    return {{kProjectArgument, "a project file the program saved"}};
+}
+
+} // namespace
+
+CommandSpec PriceCommand()
+{
+    CommandSpec c;
+    c.name = "price";
+    c.summary = "The priced list of materials of a project file, priced from the current price list.";
+    c.details = "The list the program shows after opening the file: its items under the same headings, with\n"
+                "the same texts and total. Prints the headings, a line per section caption and a tab-separated\n"
+                "line per item, then the total (and the adapter note, when the program shows it), or with\n"
+                "--json one object.\n";
+    c.options = {
+        {"json", "", "print JSON: the sections with their items, every cell as the list's text", false, ""},
+    };
+    c.positionals = ProjectArgument();
+    c.run = RunPrice;
+    return c;
+}
+
+CommandSpec ExportCommand()
+{
+    CommandSpec c;
+    c.name = "export";
+    c.summary = "A project file's list of materials in one of the program's export formats.";
+    c.details = "The very bytes the program's Export and Copy To Clipboard commands give for the list it\n"
+                "shows after opening the file. The file is written whole or not at all.\n";
+    c.options = {
+        {"format", "txt|xls|html|clipboard", "text, spreadsheet, web page, or the clipboard's text", true, ""},
+        {"output", "FILE", "the file to write, replaced if it exists; - for standard output", true, "", 'o'},
+    };
+    c.positionals = ProjectArgument();
+    c.run = RunExport;
+    return c;
+}
+
+} // namespace tav::cli
