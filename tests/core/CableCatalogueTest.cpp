@@ -163,6 +163,45 @@ TEST(CableCatalogue, CandidatesCollapseAndFollowPartNumbers)
     EXPECT_TRUE(EvaluateCandidates(kCatalogue, {30, 88, 115, false, false}, "FOAM", "1/2\"").empty());
 }
 
+TEST(CableCatalogue, TheIndexAnswersAsTheLinesDo)
+{
+    LineList lines = kCatalogue;
+    lines.push_back("FX-BAD|K9|806|9x0|Foam|1/2\"|0.07|0.0002|5|40|||k.gif|"); // fails only where it is asked
+    lines.push_back("HX-12|H12|806|960|Heliax|1/2\"|0.07|0.0002|5|40|||k.gif|");
+    const CableIndex index(lines);
+    const CableIndex stale(kCatalogue);
+    const auto outcome = [&](auto&& query) {
+        try {
+            return ::testing::PrintToString(query());
+        } catch (const Error& e) {
+            return std::string("error: ") + e.what();
+        }
+    };
+    for (const Band band : {Band{806, 960}, Band{810, 900}, Band{138, 174}, Band{5925, 6425}}) {
+        for (const char* type : {"FOAM", "foam", "AIR", "EW", "Heliax", ""}) {
+            SCOPED_TRACE(std::to_string(band.beginning) + " " + type);
+            const EvaluationInputs in{band.beginning, band.ending, 115, false, false};
+            for (const CableIndex* i : {&index, &stale}) {
+                EXPECT_EQ(outcome([&] { return AvailableTypes(lines, band, i); }),
+                          outcome([&] { return AvailableTypes(lines, band); }));
+                EXPECT_EQ(outcome([&] { return Diameters(lines, band, type, i); }),
+                          outcome([&] { return Diameters(lines, band, type); }));
+                const auto candidates = [&](const CableIndex* with) {
+                    std::vector<std::string> rows;
+                    for (const Candidate& c : EvaluateCandidateLines(lines, in, type, "1/2\"", with))
+                        rows.push_back(c.row + std::to_string(c.line));
+                    return rows;
+                };
+                EXPECT_EQ(outcome([&] { return candidates(i); }), outcome([&] { return candidates(nullptr); }));
+            }
+        }
+    }
+    EXPECT_EQ(outcome([&] {
+                  return Diameters(lines, {806, 960}, "FOAM", &index);
+              }),
+              "error: '9x0' is not a valid floating point value");
+}
+
 TEST(CableCatalogue, LookupsByPartAndKey)
 {
     const auto cable = FindCable(kCatalogue, "fx-12a");

@@ -73,6 +73,7 @@ CatalogueLists LoadCatalogueLists(const Folders& folders)
     lists.price = LoadCatalogueList(folders.shared + "/M_lom.dat", false);
     lists.priceIndex = PriceIndex(lists.price);
     lists.tlines = LoadCatalogueList(folders.data + "tlines.dat", true);
+    lists.tlineIndex = CableIndex(lists.tlines);
     lists.surge = LoadCatalogueList(folders.data + "Surge.dat", true);
     lists.images = LoadCatalogueList(folders.data + "Images.dat", false);
     lists.obsolete = LoadCatalogueList(folders.data + "obsolete.dat", false);

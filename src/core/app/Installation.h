@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/cable/CableCatalogue.h"
 #include "core/common/LineList.h"
 #include "core/materials/PriceList.h"
 
@@ -49,6 +50,7 @@ struct CatalogueLists
     LineList price;
     PriceIndex priceIndex; // built once for each price list loaded
     LineList tlines;
+    CableIndex tlineIndex; // built with each catalogue loaded
     LineList surge;
     LineList images;
     LineList obsolete;

@@ -29,6 +29,15 @@ bool TypeMatches(std::string_view line, std::string_view typeCode)
     return !typeCode.empty() && EqualsNoCase(GetFieldView(line, 5), typeCode);
 }
 
+// The radio group's item of a type code (letter case aside), -1 for none of the three.
+int TypeItemOf(std::string_view code)
+{
+    for (int t = 0; t < kCableTypeCount; ++t)
+        if (EqualsNoCase(code, TypeCodeOf(t)))
+            return t;
+    return -1;
+}
+
 std::vector<std::string> Filtered(const std::vector<std::string>& list, double limit, bool above)
 {
     std::vector<std::string> out;
@@ -57,6 +66,66 @@ bool BandCovers(std::string_view line, const Band& band)
 {
     return StrToFloat(GetFieldView(line, 3)) <= band.beginning && StrToFloat(GetFieldView(line, 4)) >= band.ending;
 }
+
+CableIndex::CableIndex(const LineList& tlines)
+{
+    entries_.reserve(tlines.size());
+    for (std::string_view line : tlines) {
+        const auto beginning = TryStrToFloat(GetFieldView(line, 3));
+        const auto ending = TryStrToFloat(GetFieldView(line, 4));
+        const std::string_view diameter = GetFieldView(line, 6);
+        entries_.push_back({beginning.value_or(0), ending.value_or(0), beginning && ending,
+                            TypeItemOf(GetFieldView(line, 5)), static_cast<uint32_t>(diameter.data() - line.data()),
+                            static_cast<uint32_t>(diameter.size())});
+    }
+}
+
+bool CableIndex::Covers(const LineList& tlines, size_t line, const Band& band) const
+{
+    if (!entries_[line].numbers)
+        return BandCovers(tlines[line], band);
+    return entries_[line].beginning <= band.beginning && entries_[line].ending >= band.ending;
+}
+
+std::string_view CableIndex::Diameter(const LineList& tlines, size_t line) const
+{
+    return tlines[line].substr(entries_[line].diameterStart, entries_[line].diameterLength);
+}
+
+namespace {
+
+// The catalogue read through its index when the index fits it, else field by field.
+class Lines
+{
+public:
+    Lines(const LineList& tlines, const CableIndex* index)
+        : tlines_(tlines), index_(index && index->Fits(tlines) ? index : nullptr)
+    {}
+    size_t size() const { return tlines_.size(); }
+    bool Covers(size_t line, const Band& band) const
+    {
+        return index_ ? index_->Covers(tlines_, line, band) : BandCovers(tlines_[line], band);
+    }
+    int TypeItem(size_t line) const
+    {
+        return index_ ? index_->TypeItem(line) : TypeItemOf(GetFieldView(tlines_[line], 5));
+    }
+    bool TypeMatches(size_t line, std::string_view typeCode) const
+    {
+        const int item = TypeItemOf(typeCode);
+        return index_ && item >= 0 ? index_->TypeItem(line) == item : tav::TypeMatches(tlines_[line], typeCode);
+    }
+    std::string_view Diameter(size_t line) const
+    {
+        return index_ ? index_->Diameter(tlines_, line) : GetFieldView(tlines_[line], 6);
+    }
+
+private:
+    const LineList& tlines_;
+    const CableIndex* index_;
+};
+
+} // namespace
 
 FrequencyLists BuildFrequencyLists(const LineList& tlines)
 {
@@ -126,28 +195,29 @@ int TypeForBand(const std::array<bool, kCableTypeCount>& available, int selected
     return -1;
 }
 
-std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band)
+std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band, const CableIndex* index)
 {
+    const Lines lines(tlines, index);
     std::array<bool, kCableTypeCount> seen{};
-    for (std::string_view line : tlines) {
-        if (!BandCovers(line, band))
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!lines.Covers(i, band))
             continue;
-        const std::string_view code = GetFieldView(line, 5);
-        for (int t = 0; t < kCableTypeCount; ++t)
-            if (EqualsNoCase(code, TypeCodeOf(t)))
-                seen[t] = true;
+        if (const int t = lines.TypeItem(i); t >= 0)
+            seen[static_cast<size_t>(t)] = true;
         if (seen[0] && seen[1] && seen[2])
             break;
     }
     return seen;
 }
 
-std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode)
+std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode,
+                                   const CableIndex* index)
 {
+    const Lines lines(tlines, index);
     ValueList diameters;
-    for (std::string_view line : tlines)
-        if (BandCovers(line, band) && TypeMatches(line, typeCode))
-            diameters.Add(std::string(GetFieldView(line, 6)));
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode))
+            diameters.Add(std::string(lines.Diameter(i)));
     return diameters.Take();
 }
 
@@ -163,15 +233,15 @@ std::vector<std::string> EvaluateCandidates(const LineList& tlines, const Evalua
 }
 
 std::vector<Candidate> EvaluateCandidateLines(const LineList& tlines, const EvaluationInputs& inputs,
-                                              std::string_view typeCode, std::string_view diameter)
+                                              std::string_view typeCode, std::string_view diameter,
+                                              const CableIndex* index)
 {
+    const Lines lines(tlines, index);
     const Band band{inputs.beginning, inputs.ending};
     std::vector<Candidate> all;
-    for (size_t i = 0; i < tlines.size(); ++i) {
-        const std::string_view line = tlines[i];
-        if (BandCovers(line, band) && TypeMatches(line, typeCode) && GetFieldView(line, 6) == diameter)
-            all.push_back({EvaluateLine(line, inputs), i});
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode) && lines.Diameter(i) == diameter)
+            all.push_back({EvaluateLine(tlines[i], inputs), i});
     // A value list: text order without regard to case, the first of equal rows kept.
     std::stable_sort(all.begin(), all.end(),
                      [](const Candidate& a, const Candidate& b) { return CompareNoCase(a.row, b.row) < 0; });

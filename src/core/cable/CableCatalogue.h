@@ -4,6 +4,7 @@
 #include "core/common/LineList.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,34 @@ struct Band
 // Throws ConversionError when field 3 or 4 of the line is not a number.
 bool BandCovers(std::string_view line, const Band& band);
 
+// The fields the first page filters the catalogue on (band, type, diameter), read once when
+// the catalogue loads, so its filters compare numbers rather than convert every line's texts
+// at every change. A line whose band is no number is read again when asked, so it fails just
+// as it did unindexed; an index of another list is ignored.
+class CableIndex
+{
+public:
+    CableIndex() = default;
+    explicit CableIndex(const LineList& tlines);
+    bool Fits(const LineList& tlines) const { return entries_.size() == tlines.size(); }
+    // Only for an index that fits the list.
+    bool Covers(const LineList& tlines, size_t line, const Band& band) const;
+    int TypeItem(size_t line) const { return entries_[line].typeItem; }
+    std::string_view Diameter(const LineList& tlines, size_t line) const;
+
+private:
+    struct Entry
+    {
+        double beginning;
+        double ending;
+        bool numbers;
+        int typeItem;           // the radio group's item of the type code, -1 for none
+        uint32_t diameterStart; // field 6, as offsets, so a copied list keeps its index
+        uint32_t diameterLength;
+    };
+    std::vector<Entry> entries_;
+};
+
 // The distinct band limits of the catalogue, numerically ascending.
 struct FrequencyLists
 {
@@ -64,14 +93,17 @@ FrequencyChoices BeginningsForEnding(const std::vector<std::string>& beginnings,
                                      std::string_view ending);
 
 // Which of the three types some line covering the band has.
-std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band);
+// Each filter takes the catalogue's index when there is one.
+std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const Band& band,
+                                                 const CableIndex* index = nullptr);
 
 // The type chosen once the band changed: the selected one while the band offers it, else
 // the first the band offers, else none (-1).
 int TypeForBand(const std::array<bool, kCableTypeCount>& available, int selected);
 
 // The diameters of the lines of one type that cover the band (text order).
-std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode);
+std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std::string_view typeCode,
+                                   const CableIndex* index = nullptr);
 
 // The grid rows of the lines of one type and diameter that cover the band; identical
 // rows collapse and the rows come out in part-number order.
@@ -86,7 +118,8 @@ struct Candidate
     size_t line = 0;
 };
 std::vector<Candidate> EvaluateCandidateLines(const LineList& tlines, const EvaluationInputs& inputs,
-                                              std::string_view typeCode, std::string_view diameter);
+                                              std::string_view typeCode, std::string_view diameter,
+                                              const CableIndex* index = nullptr);
 
 // Every part number of one type, whatever its band (text order).
 std::vector<std::string> PartNumbersOfType(const LineList& tlines, std::string_view typeCode);

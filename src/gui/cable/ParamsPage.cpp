@@ -383,7 +383,7 @@ void ParamsPage::UpdateCableTypes()
 {
     std::array<bool, kCableTypeCount> available{};
     if (const auto band = CurrentBand())
-        available = AvailableTypes(state_.lists.tlines, *band);
+        available = AvailableTypes(state_.lists.tlines, *band, &state_.lists.tlineIndex);
     for (int i = 0; i < kCableTypeCount; ++i)
         rgCableType->SetItemEnabled(i, available[i]);
     const int type = TypeForBand(available, rgCableType->ItemIndex());
@@ -397,7 +397,8 @@ void ParamsPage::LoadDiameters()
     const QString diameter = cboDiameter->currentText();
     QStringList diameters;
     if (const auto band = CurrentBand())
-        diameters = FromDataLines(Diameters(state_.lists.tlines, *band, CableTypeCode(rgCableType->ItemIndex())));
+        diameters = FromDataLines(
+            Diameters(state_.lists.tlines, *band, CableTypeCode(rgCableType->ItemIndex()), &state_.lists.tlineIndex));
     // The diameter stays when the new list offers it.
     const int keep = IndexOfNoCase(diameters, diameter);
     FillComboSilently(cboDiameter, diameters, keep >= 0 ? keep : 0);
@@ -421,7 +422,7 @@ void ParamsPage::EvaluateLines()
             try {
                 std::vector<Candidate> candidates =
                     EvaluateCandidateLines(state_.lists.tlines, inputs, CableTypeCode(rgCableType->ItemIndex()),
-                                           ToData(cboDiameter->currentText()));
+                                           ToData(cboDiameter->currentText()), &state_.lists.tlineIndex);
                 std::vector<std::string> lines;
                 for (Candidate& c : candidates) {
                     rows.push_back(std::move(c.row));
