@@ -1,6 +1,7 @@
 #include "gui/cable/LossPlot.h"
 
 #include "doubles/TestInstallation.h"
+#include "gui/app/Placement.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
@@ -79,7 +80,7 @@ protected:
 
     QStringList CurveNames() const
     {
-        EXPECT_EQ(plot->CurveNames().size(), plot->Curves().size());
+        EXPECT_EQ(static_cast<size_t>(plot->CurveNames().size()), plot->Curves().size());
         return plot->CurveNames();
     }
 
@@ -93,9 +94,9 @@ protected:
     }
 
     // The curve's loss at a frequency it was sampled at.
-    static double LossAt(const QLineSeries* curve, double frequency)
+    static double LossAt(const QList<QPointF>& curve, double frequency)
     {
-        for (const QPointF& p : curve->points())
+        for (const QPointF& p : curve)
             if (p.x() == frequency)
                 return p.y();
         ADD_FAILURE() << "no point at " << frequency << " MHz";
@@ -108,10 +109,10 @@ TEST_F(LossPlotPage, OneCurvePerRowPassingThroughTheGridsLossAtTheMean)
     ShowLarge();
     ASSERT_EQ(CurveNames(), (QStringList{"F12-A", "F12-B", "F12-C"})) << "the grid's rows, in its order";
     for (int r = 0; r < 3; ++r) {
-        const QLineSeries* curve = plot->Curves()[r];
+        const QList<QPointF>& curve = plot->Curves()[r];
         EXPECT_EQ(QString::number(LossAt(curve, 883), 'f', 2), page->grdTlines->item(r, 2)->text()) << r;
-        EXPECT_DOUBLE_EQ(curve->points().first().x(), 403) << "half the band's beginning";
-        EXPECT_DOUBLE_EQ(curve->points().last().x(), 1920) << "twice its ending";
+        EXPECT_DOUBLE_EQ(curve.first().x(), 403) << "half the band's beginning";
+        EXPECT_DOUBLE_EQ(curve.last().x(), 1920) << "twice its ending";
     }
     const QList<QPointF> band = plot->BandArea()->upperSeries()->points();
     ASSERT_EQ(band.size(), 2);
@@ -127,16 +128,19 @@ TEST_F(LossPlotPage, OneCurvePerRowPassingThroughTheGridsLossAtTheMean)
     Pick(page->cboDiameter, "7/8\"");
     QApplication::processEvents();
     EXPECT_EQ(CurveNames(), QStringList{"F78-A"});
-    EXPECT_EQ(QString::number(LossAt(plot->SelectedCurve(), 883), 'f', 2), page->grdTlines->item(0, 2)->text());
+    EXPECT_EQ(QString::number(LossAt(plot->SelectedCurve()->points(), 883), 'f', 2),
+              page->grdTlines->item(0, 2)->text());
 }
 
 TEST_F(LossPlotPage, TheSelectedCurveFollowsTheGridWithoutMovingIt)
 {
     ShowLarge();
-    const auto selectedLossAtMean = [&] { return QString::number(LossAt(plot->SelectedCurve(), 883), 'f', 2); };
+    const auto selectedLossAtMean = [&] {
+        return QString::number(LossAt(plot->SelectedCurve()->points(), 883), 'f', 2);
+    };
     EXPECT_EQ(selectedLossAtMean(), page->grdTlines->item(0, 2)->text());
     EXPECT_EQ(plot->chart()->title(), "F12-A");
-    EXPECT_GT(plot->SelectedCurve()->count(), plot->Curves()[0]->count()) << "drawn finer than the rest";
+    EXPECT_GT(plot->SelectedCurve()->count(), plot->Curves()[0].size()) << "drawn finer than the rest";
 
     page->grdTlines->setCurrentCell(2, 0);
     EXPECT_EQ(selectedLossAtMean(), page->grdTlines->item(2, 2)->text()) << "follows at once";
@@ -185,6 +189,57 @@ TEST_F(LossPlotPage, HidesInASmallWindowAndNeverChangesTheGrid)
     EXPECT_EQ(w->State().cablePart, "F12-B");
 }
 
+TEST_F(LossPlotPage, ShowsAtTheDefaultSizeOfCommonScreens)
+{
+    struct Case
+    {
+        QSize screen; // available to windows
+        QSize window;
+        bool plot;
+    };
+    const Case cases[] = {
+        {{1920, 1040}, {1280, 800}, true}, {{1366, 738}, {1280, 678}, true}, {{1280, 994}, {1260, 800}, true},
+        {{1024, 738}, {1004, 678}, false}, {{800, 600}, {860, 640}, false}, // never below what the pages need
+    };
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen.width());
+        EXPECT_EQ(gui::DefaultWindowSize(c.screen), c.window);
+        w->resize(c.window);
+        QApplication::processEvents();
+        EXPECT_EQ(plot->isVisible(), c.plot);
+        EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length());
+    }
+}
+
+TEST_F(LossPlotPage, EveryCurveIsDrawnWhereTheAxesPutItAndTheSelectedOneOnTop)
+{
+    ShowLarge();
+    const QImage image = plot->grab().toImage();
+    // The pixels around a curve's point at 883 MHz, the band's mean: black ones, and ones in colour.
+    struct Seen
+    {
+        bool black = false, colour = false;
+    };
+    const auto seenAt = [&](const QList<QPointF>& curve) {
+        const QPointF inChart = plot->chart()->mapToPosition(QPointF(883, LossAt(curve, 883)), plot->SelectedCurve());
+        const QPoint at = plot->mapFromScene(plot->chart()->mapToScene(inChart));
+        Seen seen;
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QColor c = image.pixelColor(at.x(), at.y() + dy);
+            seen.black = seen.black || c == Qt::black;
+            seen.colour = seen.colour || (c.saturation() > 100 && c.lightness() < 200);
+        }
+        return seen;
+    };
+    const Seen selected = seenAt(plot->SelectedCurve()->points());
+    EXPECT_TRUE(selected.black);
+    EXPECT_FALSE(selected.colour) << "the selected row's own curve stays under its line";
+    for (size_t row : {1, 2})
+        EXPECT_TRUE(seenAt(plot->Curves()[row]).colour) << row;
+}
+
 TEST_F(LossPlotPage, MetersLengthenTheRunOnTheAxisAndInTheCurves)
 {
     ShowLarge();
@@ -205,7 +260,7 @@ TEST_F(LossPlotPage, AWaveguideCurveStartsJustAboveItsCutOff)
     ASSERT_EQ(page->rgCableType->ItemIndex(), 2);
     QApplication::processEvents();
     ASSERT_EQ(CurveNames(), QStringList{"E63-A"});
-    const QList<QPointF> points = plot->Curves()[0]->points();
+    const QList<QPointF> points = plot->Curves()[0];
     EXPECT_GT(points.first().x(), 3650) << "above the cut-off, although the span begins at 2962.5";
     EXPECT_LT(points.first().x(), 3650 * 1.02);
     for (const QPointF& p : points)
@@ -222,8 +277,8 @@ TEST_F(LossPlotPage, ASpecificCableIsDrawnOverItsOwnBandAndAnEmptyGridDrawsNothi
     emit page->cboCableList->lineEdit()->textEdited("F12-C");
     QApplication::processEvents();
     ASSERT_EQ(CurveNames(), QStringList{"F12-C"});
-    EXPECT_DOUBLE_EQ(plot->Curves()[0]->points().first().x(), 400);
-    EXPECT_DOUBLE_EQ(plot->Curves()[0]->points().last().x(), 2000);
+    EXPECT_DOUBLE_EQ(plot->Curves()[0].first().x(), 400);
+    EXPECT_DOUBLE_EQ(plot->Curves()[0].last().x(), 2000);
     EXPECT_EQ(QString::number(LossAt(plot->Curves()[0], 900), 'f', 2), page->grdTlines->item(0, 2)->text());
 
     page->cboCableList->setEditText("nothing");

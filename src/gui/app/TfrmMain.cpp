@@ -16,6 +16,7 @@
 #include "gui/app/Maker.h"
 #include "gui/app/MenuKeys.h"
 #include "gui/app/PageHeading.h"
+#include "gui/app/Placement.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
@@ -106,7 +107,7 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
     CreatePages();
     CreateBottomBar();
     statusBar()->setObjectName("StatusBar1");
-    resize(860, 640);
+    resize(DefaultWindowSize(this));
 
     FormCreate();
 }

@@ -10,12 +10,17 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QCursor>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QGraphicsSceneHoverEvent>
 #include <QLineSeries>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace tav::gui {
 
@@ -46,7 +51,105 @@ QPen CurvePen(const QColor& colour, qreal width)
     return pen;
 }
 
+// How near the pointer must come to a curve for its loss to show, in pixels.
+constexpr qreal kHoverReach = 5;
+
+// The loss of a curve at a frequency between its samples; none outside them.
+std::optional<double> Interpolated(const QList<QPointF>& points, double x)
+{
+    const auto after =
+        std::lower_bound(points.begin(), points.end(), x, [](const QPointF& p, double value) { return p.x() < value; });
+    if (after == points.end() || (after == points.begin() && after->x() != x))
+        return std::nullopt;
+    if (after->x() == x)
+        return after->y();
+    const QPointF& before = *(after - 1);
+    return before.y() + (after->y() - before.y()) * (x - before.x()) / (after->x() - before.x());
+}
+
 } // namespace
+
+// Every row's curve, drawn as one item beneath the selected line. A chart series per row
+// would lay out its path and its hover outline at every change, which for hundreds of rows
+// costs more than the grid itself; this item maps and strokes the points only when painted.
+class CurvesItem : public QGraphicsItem
+{
+public:
+    using HoverFn = std::function<void(int row, const QPointF& value, bool hovering)>;
+
+    CurvesItem(QChart* chart, const QValueAxis* x, const QValueAxis* y, const std::vector<QList<QPointF>>& curves,
+               HoverFn hover)
+        : QGraphicsItem(chart), x_(x), y_(y), curves_(curves), hover_(std::move(hover))
+    {
+        setAcceptHoverEvents(true);
+        // The chart stacks its series at this height, in the order they were added: the item
+        // goes over the grid lines and the band added before it, under the line added after.
+        setZValue(4);
+        QObject::connect(chart, &QChart::plotAreaChanged, chart, [this](const QRectF& area) {
+            prepareGeometryChange();
+            area_ = area;
+        });
+    }
+
+    QRectF boundingRect() const override { return area_; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override
+    {
+        // The colours the chart's theme gives its series, so the curves look as series would.
+        static const QColor colours[] = {QColor(0x209fdf), QColor(0x99ca53), QColor(0xf6a625), QColor(0x6d5fd5),
+                                         QColor(0xbf593e)};
+        painter->save();
+        painter->setClipRect(area_);
+        QPolygonF line;
+        for (size_t i = 0; i < curves_.size(); ++i) {
+            line.clear();
+            for (const QPointF& p : curves_[i])
+                line << ToPixels(p);
+            // One device pixel wide whatever the scale, which the painter strokes on its fast path.
+            QPen pen = CurvePen(colours[i % std::size(colours)], 1);
+            pen.setCosmetic(true);
+            painter->setPen(pen);
+            painter->drawPolyline(line);
+        }
+        painter->restore();
+    }
+
+protected:
+    void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override
+    {
+        const QPointF at = event->pos();
+        const double frequency =
+            x_->min() + (at.x() - area_.left()) / std::max<qreal>(area_.width(), 1) * (x_->max() - x_->min());
+        int nearest = -1;
+        double nearestLoss = 0;
+        qreal reach = kHoverReach;
+        for (size_t i = 0; i < curves_.size(); ++i) {
+            const auto loss = Interpolated(curves_[i], frequency);
+            const qreal distance = loss ? std::abs(ToPixels({frequency, *loss}).y() - at.y()) : reach + 1;
+            if (distance <= reach) {
+                reach = distance;
+                nearest = static_cast<int>(i);
+                nearestLoss = *loss;
+            }
+        }
+        hover_(nearest, QPointF(frequency, nearestLoss), nearest >= 0);
+    }
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent*) override { hover_(-1, {}, false); }
+
+private:
+    QPointF ToPixels(const QPointF& value) const
+    {
+        const double width = x_->max() - x_->min(), height = y_->max() - y_->min();
+        return {area_.left() + (width > 0 ? (value.x() - x_->min()) / width * area_.width() : 0),
+                area_.bottom() - (height > 0 ? (value.y() - y_->min()) / height * area_.height() : 0)};
+    }
+
+    const QValueAxis* x_;
+    const QValueAxis* y_;
+    const std::vector<QList<QPointF>>& curves_;
+    HoverFn hover_;
+    QRectF area_;
+};
 
 LossPlot::LossPlot(QWidget* parent) : QChartView(parent)
 {
@@ -66,6 +169,9 @@ LossPlot::LossPlot(QWidget* parent) : QChartView(parent)
     axisX_->setObjectName("axFrequency");
     axisX_->setTitleText("Frequency (MHz)");
     axisX_->setLabelFormat("%.0f");
+    // Ticks at round frequencies rather than at fifths of the span.
+    axisX_->setTickType(QValueAxis::TicksDynamic);
+    axisX_->setTickAnchor(0);
     axisY_ = new QValueAxis(chart_);
     axisY_->setObjectName("axLoss");
     axisY_->setLabelFormat("%.1f");
@@ -83,6 +189,11 @@ LossPlot::LossPlot(QWidget* parent) : QChartView(parent)
     chart_->addSeries(band_);
     band_->attachAxis(axisX_);
     band_->attachAxis(axisY_);
+
+    // Over the band and under the selected line.
+    curves_ = new CurvesItem(chart_, axisX_, axisY_, points_, [this](int row, const QPointF& point, bool hovering) {
+        ShowLossAt(row, point, hovering);
+    });
 
     selected_ = new QLineSeries(chart_);
     selected_->setObjectName("serSelected");
@@ -122,14 +233,6 @@ void LossPlot::SetCurrentRow(int row)
 QStringList LossPlot::CurveNames() const
 {
     return names_;
-}
-
-QList<QLineSeries*> LossPlot::Curves() const
-{
-    QList<QLineSeries*> curves;
-    for (int i = 0; i < shown_; ++i)
-        curves << pool_[static_cast<size_t>(i)];
-    return curves;
 }
 
 void LossPlot::showEvent(QShowEvent* event)
@@ -179,34 +282,8 @@ void LossPlot::Refresh()
     Draw();
 }
 
-QLineSeries* LossPlot::AddSeries()
-{
-    auto* series = new QLineSeries(chart_);
-    chart_->addSeries(series);
-    series->attachAxis(axisX_);
-    series->attachAxis(axisY_);
-    const int row = static_cast<int>(pool_.size());
-    connect(series, &QLineSeries::hovered, this,
-            [this, row](const QPointF& point, bool state) { ShowLossAt(row, point, state); });
-    QPen pen = series->pen();
-    pen.setWidthF(1);
-    series->setPen(pen);
-    pool_.push_back(series);
-    return series;
-}
-
 void LossPlot::Draw()
 {
-    const int rows = static_cast<int>(lines_.size());
-    if (rows > static_cast<int>(pool_.size())) {
-        while (static_cast<int>(pool_.size()) < rows)
-            AddSeries();
-        // Series are drawn in the order they were added: the selected line stays on top.
-        chart_->removeSeries(selected_);
-        chart_->addSeries(selected_);
-        selected_->attachAxis(axisX_);
-        selected_->attachAxis(axisY_);
-    }
     double worstAtEnding = 0;
     double highest = 0;
     for (const QList<QPointF>& points : points_)
@@ -216,10 +293,8 @@ void LossPlot::Draw()
                 worstAtEnding = std::max(worstAtEnding, p.y());
         }
 
-    // Every curve is emptied before the axes move, so each is laid out once, with its new
+    // The selected line is emptied before the axes move, so it is laid out once, with its new
     // points, rather than once for the new range and again for the points.
-    for (int i = 0; i < shown_; ++i)
-        pool_[static_cast<size_t>(i)]->clear();
     selected_->clear();
 
     const double top = worstAtEnding > 0 ? std::min(highest, kLossHeadroom * worstAtEnding) : highest;
@@ -231,7 +306,9 @@ void LossPlot::Draw()
     const QString unit = inputs_.meters ? " meters" : " feet";
     axisY_->setTitleText("Insertion Loss (dB) over " + DecimalText(inputs_.totalLength, kRunLengthDecimals) + unit);
     if (hasBand_) {
-        axisX_->setRange(inputs_.beginning / 2.0, std::max(inputs_.ending * 2.0, inputs_.beginning / 2.0 + 1));
+        const double low = inputs_.beginning / 2.0, high = std::max(inputs_.ending * 2.0, low + 1);
+        axisX_->setTickInterval(NiceStep((high - low) / 5));
+        axisX_->setRange(low, high);
         const double bandTop = axisY_->max();
         bandTop_->replace({QPointF(inputs_.beginning, bandTop), QPointF(inputs_.ending, bandTop)});
         bandBottom_->replace({QPointF(inputs_.beginning, 0), QPointF(inputs_.ending, 0)});
@@ -241,19 +318,11 @@ void LossPlot::Draw()
     }
     band_->setVisible(hasBand_);
 
-    // The part numbers are kept here rather than as series names: a name change costs a
-    // legend update per series, although the legend is never shown.
     names_.clear();
     for (const std::string& line : lines_)
         names_ << FromData(GetFieldView(line, 1));
-    for (int i = 0; i < rows; ++i) {
-        QLineSeries* series = pool_[static_cast<size_t>(i)];
-        series->replace(points_[static_cast<size_t>(i)]);
-        series->setVisible(true);
-    }
-    for (int i = rows; i < shown_; ++i)
-        pool_[static_cast<size_t>(i)]->setVisible(false);
-    shown_ = rows;
+    shown_ = static_cast<int>(lines_.size());
+    curves_->update();
     ShowSelected();
 }
 
@@ -263,12 +332,19 @@ void LossPlot::ShowSelected()
     if (!any) {
         selected_->clear();
         selected_->setVisible(false);
-        chart_->setTitle(QString());
+        SetTitle(QString());
         return;
     }
     selected_->replace(CurveOf(static_cast<size_t>(currentRow_), kSelectedSamples));
     selected_->setVisible(true);
-    chart_->setTitle(names_[currentRow_]);
+    SetTitle(names_[currentRow_]);
+}
+
+void LossPlot::SetTitle(const QString& title)
+{
+    // The title is laid out as rich text: only a new one is worth it.
+    if (chart_->title() != title)
+        chart_->setTitle(title);
 }
 
 void LossPlot::ShowLossAt(int row, const QPointF& point, bool hovering)

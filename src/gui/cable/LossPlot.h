@@ -15,6 +15,8 @@ class QValueAxis;
 
 namespace tav::gui {
 
+class CurvesItem;
+
 // Insertion loss against frequency for every row of the evaluation grid, the band shaded
 // and the grid's current row drawn on top. It only reads what it is given: nothing it
 // does reaches the grid. It redraws only while it can be seen.
@@ -32,9 +34,8 @@ public:
     // The grid's current row, or -1.
     void SetCurrentRow(int row);
 
-    // The curves drawn now, one per grid row (hidden spare series excluded), and the part
-    // numbers they belong to.
-    QList<QLineSeries*> Curves() const;
+    // The curves drawn now, one per grid row, and the part numbers they belong to.
+    const std::vector<QList<QPointF>>& Curves() const { return points_; }
     QStringList CurveNames() const;
     QLineSeries* SelectedCurve() const { return selected_; }
     QAreaSeries* BandArea() const { return band_; }
@@ -50,7 +51,7 @@ private:
     void Refresh();
     void Draw();
     void ShowSelected();
-    QLineSeries* AddSeries();
+    void SetTitle(const QString& title);
     void ShowLossAt(int row, const QPointF& point, bool hovering);
 
     QChart* chart_;
@@ -60,9 +61,7 @@ private:
     QLineSeries* bandBottom_;
     QAreaSeries* band_;
     QLineSeries* selected_;
-    // Series are kept and refilled rather than made anew: adding one to a chart costs far
-    // more than replacing its points.
-    std::vector<QLineSeries*> pool_;
+    CurvesItem* curves_;
     int shown_ = 0;
 
     std::vector<std::string> lines_;
