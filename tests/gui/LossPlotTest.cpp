@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QValueAxis>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -238,6 +239,14 @@ TEST_F(LossPlotPage, EveryCurveIsDrawnWhereTheAxesPutItAndTheSelectedOneOnTop)
     EXPECT_FALSE(selected.colour) << "the selected row's own curve stays under its line";
     for (size_t row : {1, 2})
         EXPECT_TRUE(seenAt(plot->Curves()[row]).colour) << row;
+
+    // Pointing at a curve tells its loss there, computed rather than read off the line drawn.
+    const QPointF onCurve =
+        plot->chart()->mapToPosition(QPointF(883, LossAt(plot->Curves()[2], 883)), plot->SelectedCurve());
+    QTest::mouseMove(plot->viewport(), plot->mapFromScene(plot->chart()->mapToScene(onCurve)));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000));
+    EXPECT_TRUE(QToolTip::text().startsWith("F12-C: 10.") && QToolTip::text().contains(" dB at 88"))
+        << QToolTip::text().toStdString();
 }
 
 TEST_F(LossPlotPage, MetersLengthenTheRunOnTheAxisAndInTheCurves)
