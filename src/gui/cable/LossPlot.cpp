@@ -151,15 +151,16 @@ private:
     QRectF area_;
 };
 
-LossPlot::LossPlot(QWidget* parent) : QChartView(parent)
+// The view is given its chart as it is made: one made without would build a default chart
+// that a later setChart() leaves behind, never deleted.
+LossPlot::LossPlot(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName("pltLoss");
     // It only shows what the grid holds: the keyboard passes it by.
     setFocusPolicy(Qt::NoFocus);
-    chart_ = new QChart;
+    chart_ = chart();
     chart_->legend()->hide();
     chart_->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart_);
     // Every curve moves at every change: an index of the items, or working out the exact
     // region to repaint, costs more than repainting the whole plot once.
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
