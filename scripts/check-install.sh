@@ -4,7 +4,8 @@
 # and the installed program, unpacked into a staging folder that its user may not write,
 # starts under a virtual display as an unprivileged user with a home of its own. It must
 # show its main window and no message box, make the user's own program folder and shared
-# folder, keep every file it writes there, and close on its own Ctrl+X.
+# folder, keep every file it writes there, and close on its own Ctrl+X. The installed
+# planner prices the sample project the same way before and after that first start.
 #
 #   scripts/check-install.sh [BUILD_DIR]      default build/test; prints the figures
 set -euo pipefail
@@ -63,6 +64,16 @@ run() {
 }
 before="$(cd "$stage" && find . -printf '%p %s %T@\n' | sort)"
 
+# The planner prices the sample project as the program lists it: first straight from the
+# installation, before the program ever ran, then from the user's own folder.
+planner() {
+    env -i PATH=/usr/bin:/bin HOME="$home" LANG=C.UTF-8 "${run_as[@]}" "$stage/usr/bin/tavrolin-cli" "$@"
+}
+planner price "$share/tavrolin/data/KF12-rooftop.tvr" >"$work/price.txt" 2>"$work/price.log" ||
+    { cat "$work/price.log"; fail "the installed planner could not price the sample project"; }
+cmp -s "$work/price.txt" "$root/tests/data/cli/price-KF12-rooftop.txt" ||
+    fail "the installed planner's prices differ from the program's list"
+
 # As from the desktop entry: no arguments, so the splash shows first.
 run -- "$stage/usr/bin/tavrolin" >"$work/first.log" 2>&1 || { cat "$work/first.log"; fail "the first start failed"; }
 personal="$home/.local/share/tavrolin"
@@ -79,6 +90,10 @@ run key:ctrl+n -- "$stage/usr/bin/tavrolin" KF12-50-V1 20 60 2 >"$work/launch.lo
     { cat "$work/launch.log"; fail "the four-argument start failed"; }
 [ -f "$personal/Accessories.lom" ] || fail "the list of materials did not write Accessories.lom in the user's folder"
 [ "$(stat -c %U "$personal/dat/settings.dat")" = "$(stat -c %U "$home")" ] || fail "the user does not own the copies"
+planner price "$personal/data/KF12-rooftop.tvr" >"$work/price.txt" 2>"$work/price.log" ||
+    { cat "$work/price.log"; fail "the installed planner could not read the user's own folder"; }
+cmp -s "$work/price.txt" "$root/tests/data/cli/price-KF12-rooftop.txt" ||
+    fail "the installed planner's prices from the user's folder differ from the program's list"
 after="$(cd "$stage" && find . -printf '%p %s %T@\n' | sort)"
 [ "$before" = "$after" ] || fail "the program changed its installation"
 echo "Started with four arguments: $(grep -h 'main window after\|peak resident' "$work/launch.log" | paste -sd ';')"

@@ -1,24 +1,61 @@
 // The planner without a window, for scripts: the program's rules over the same
 // installation, found the same way. `tavrolin-cli --help` lists the commands.
+#include "core/app/PersonalFolder.h"
 #include "core/cli/Cli.h"
+#include "core/common/Files.h"
+#include "core/materials/PriceList.h"
 #include "gui/app/Maker.h"
 #include "gui/platform/Registry.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The shared folder as the program reads it from the user registry.
-tav::cli::Environment::SharedFolder RegisteredSharedFolder()
+// Where the program would run for this user. An installed copy runs from the user's own
+// folder once the program has filled it; before that the planner reads the installation
+// itself, which it never writes.
+struct Place
+{
+    std::string program;
+    std::string installedShared; // empty for a laid-out folder
+};
+
+Place FindPlace(const QString& executableFolder)
+{
+    const std::string dataHome =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    const tav::ProgramPlace place = tav::ChooseProgramPlace(tav::ProbeInstallation(
+        executableFolder.toStdString(),
+        (QDir::cleanPath(executableFolder + TAVROLIN_INSTALLED_DATA) + "/").toStdString(), dataHome));
+    if (place.installation.empty())
+        return {place.program, {}};
+    std::error_code error;
+    const bool filled = std::filesystem::is_directory(place.program + "dat", error);
+    const std::string personalShared = tav::PersonalSharedFolder(dataHome);
+    const bool personalHoldsPrices =
+        !dataHome.empty() && tav::FileExists(personalShared + "/" + tav::kPriceListFileName);
+    return {filled ? place.program : place.installation,
+            personalHoldsPrices ? personalShared : place.installation + "shared"};
+}
+
+// The shared folder as the program reads it from the user registry; an installed copy the
+// program has not registered yet uses the shared folder it would register.
+tav::cli::Environment::SharedFolder RegisteredSharedFolder(const std::string& installedShared)
 {
     const tav::gui::SettingsRegistry registry;
+    const auto path = registry.ReadString(tav::gui::kCommonFilesKey, tav::gui::kCommonFilesValue);
+    if (path)
+        return {path->toStdString(), {}};
+    if (!installedShared.empty())
+        return {installedShared, {}};
     if (!registry.KeyExists(tav::gui::kCommonFilesKey))
         return {std::nullopt, "Unable to locate Registry Key"};
-    if (const auto path = registry.ReadString(tav::gui::kCommonFilesKey, tav::gui::kCommonFilesValue))
-        return {path->toStdString(), {}};
     return {std::nullopt, "Unable to create path from Registry"};
 }
 
@@ -35,9 +72,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
 
     tav::cli::Environment env;
-    env.programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+    const Place place = FindPlace(QCoreApplication::applicationDirPath() + "/");
+    env.programFolder = place.program;
     env.registryFile = tav::gui::SettingsRegistry::DefaultFile().toStdString();
-    env.registeredSharedFolder = RegisteredSharedFolder;
+    env.registeredSharedFolder = [installedShared = place.installedShared] {
+        return RegisteredSharedFolder(installedShared);
+    };
 
     // The arguments as the system passed them: file names stay the bytes they are.
     const std::vector<std::string> args(argv + 1, argv + argc);
