@@ -19,10 +19,13 @@ std::string AdvancedPath(const std::string& dataFolder)
 
 void ReadOverrides(const std::string& dataFolder, std::vector<QuantityOverride>& rows)
 {
-    const auto bytes = ReadFileBytes(AdvancedPath(dataFolder));
-    if (!bytes)
-        return;
-    for (std::string_view line : LineList::FromText(*bytes)) {
+    if (const auto bytes = ReadFileBytes(AdvancedPath(dataFolder)))
+        ParseOverrides(*bytes, rows);
+}
+
+void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows)
+{
+    for (std::string_view line : LineList::FromText(std::string(bytes))) {
         if (line.empty())
             continue;
         rows.push_back(QuantityOverride{GetField(line, 1), StrToInt(GetFieldView(line, 2))});

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tav {
@@ -20,6 +21,8 @@ struct QuantityOverride
 // blank lines carry none. A quantity that is not a whole number throws ConversionError
 // with the rows before it already appended; an unreadable file throws IoError.
 void ReadOverrides(const std::string& dataFolder, std::vector<QuantityOverride>& rows);
+// The same from the bytes of advanced.dat.
+void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows);
 
 // A part number with "|" or a line break would be written as another record (or two),
 // so the override would apply to some other part. The warning for the first such row,

@@ -115,12 +115,18 @@ int AdvancedQuantity(const std::string& dataFolder, std::string_view part)
     const auto bytes = ReadFileBytes(path);
     if (!bytes)
         throw IoError("Cannot open \"" + path + "\": No such file or directory");
+    return OverrideQuantity(*bytes, part);
+}
+
+int OverrideQuantity(std::string_view advancedBytes, std::string_view part)
+{
     // Field 1 holds no separator or line end, so such a part can never match.
     if (part.empty() || part.find_first_of("|\r\n") != std::string_view::npos)
         return 0;
     int result = 0;
     // Every matching line is taken in turn, so the last one counts.
-    ForEachLineStartingWith(*bytes, part, [&](std::string_view rest) { result = StrToInt(GetFieldView(rest, 1)); });
+    ForEachLineStartingWith(advancedBytes, part,
+                            [&](std::string_view rest) { result = StrToInt(GetFieldView(rest, 1)); });
     return result;
 }
 

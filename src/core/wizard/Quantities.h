@@ -27,6 +27,8 @@ inline constexpr const char* kAdapterPart = "KOVA";
 // The user's override for the part from advanced.dat (last matching line), 0 when there
 // is none. Throws IoError when the file is missing, ConversionError for a bad quantity.
 int AdvancedQuantity(const std::string& dataFolder, std::string_view part);
+// The same from the bytes of advanced.dat.
+int OverrideQuantity(std::string_view advancedBytes, std::string_view part);
 
 // Hangers, cable attachments and mounting hardware over the horizontal run (slots 0 to 5)
 // or the vertical run (6 to 11).
