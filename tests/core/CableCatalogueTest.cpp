@@ -79,6 +79,39 @@ TEST(LineEvaluation, BadLinesStopWithAClearError)
     const EvaluationInputs low{2800, 3200, 115, false, true};
     EXPECT_THROW(EvaluateLine("EW-6|E6|2800|3200|EW|E-6|3000|2000|30|40|||p.gif|", low), Error);
     EXPECT_THROW(Attenuation(3000, 2000, 2500, 3500, true), Error);
+    // Whatever would show a negative, infinite or undefined figure in the grid stops instead.
+    struct Case
+    {
+        const char* line;
+        EvaluationInputs in;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"LX-1|K1|806|960|FOAM|1/2\"|0.2|0.001|30|40|||p.gif|",
+         {824, 894, -15, false, false},
+         "Invalid floating point operation: a negative run length of -15.00 ft"},
+        {"LX-1|K1|806|960|FOAM|1/2\"|-0.2|0.001|30|40|||p.gif|", coax,
+         "Invalid floating point operation: the line's coefficients give -5.00 dB per 100 ft at the mean frequency "
+         "859.00 MHz, which is no loss a line can have"},
+        {"LX-1|K1|806|960|FOAM|1/2\"|1e308|1e308|30|40|||p.gif|", coax,
+         "Invalid floating point operation: the line's coefficients give no finite attenuation at the mean "
+         "frequency 859.00 MHz"},
+        {"EW-6|E6|-6000|-5000|EW|E-6|-3000|2000|30|40|||p.gif|",
+         {-6000, -5000, 115, false, true},
+         "Invalid floating point operation: a negative frequency of -5500.00 MHz"},
+        {"LX-1|K1|806|960|FOAM|1/2\"|0.2|0.001|30|40|||p.gif|",
+         {824, 894, 1e308, true, false},
+         "Floating point overflow: the insertion loss of the run is too large to compute"},
+        {"LX-1|K1|806|960|FOAM|1/2\"|1e-12|0|-1e308|40|||p.gif|", coax,
+         "Floating point overflow: the average power of the line is too large to compute"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ADD_FAILURE() << c.line << " -> " << EvaluateLine(c.line, c.in);
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.line;
+        }
+    }
     // A line without any loss has no average power; the peak rating must not stand in.
     for (const char* line :
          {"LX-0|K1|806|960|FOAM|1/2\"|0|0|30|40|||p.gif|", "EW-0|E6|5925|7125|EW|E-6|3000|0|30|40|||p.gif|"}) {

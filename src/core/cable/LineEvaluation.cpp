@@ -33,27 +33,46 @@ double RoundRunLength(double length)
 double Attenuation(double a, double b, double beginning, double ending, bool waveguide)
 {
     const double fm = (beginning + ending) / 2.0;
+    if (fm < 0.0)
+        throw Error("Invalid floating point operation: a negative frequency of " + FormatFixed2(fm) + " MHz");
+    double att = 0.0;
     if (waveguide) {
         const double ratio = fm / a - 1.0;
         if (!(ratio > 0.0) || !std::isfinite(ratio))
             throw Error("Invalid floating point operation: the mean frequency " + FormatFixed2(fm) +
                         " MHz is not above the cut-off frequency " + FormatFixed2(a) + " MHz of the waveguide");
         const double x = std::log(ratio);
-        return std::exp(0.09557 * x * x - 0.13127 * x) * b / 1000.0;
+        att = std::exp(0.09557 * x * x - 0.13127 * x) * b / 1000.0;
+    } else {
+        att = a * std::sqrt(fm) + b * fm;
     }
-    if (fm < 0.0)
-        throw Error("Invalid floating point operation: a negative frequency of " + FormatFixed2(fm) + " MHz");
-    return a * std::sqrt(fm) + b * fm;
+    // Negative coefficients would make the line add power, and huge ones overflow; neither
+    // may reach the grid as a number.
+    if (!std::isfinite(att))
+        throw Error("Invalid floating point operation: the line's coefficients give no finite attenuation at the "
+                    "mean frequency " +
+                    FormatFixed2(fm) + " MHz");
+    if (att < 0.0)
+        throw Error("Invalid floating point operation: the line's coefficients give " + FormatFixed2(att) +
+                    " dB per 100 ft at the mean frequency " + FormatFixed2(fm) +
+                    " MHz, which is no loss a line can have");
+    return att;
 }
 
 double LineLoss(double a, double b, double beginning, double ending, double length, bool meters, bool waveguide)
 {
+    if (!(length >= 0.0))
+        throw Error("Invalid floating point operation: a negative run length of " + FormatFixed2(length) +
+                    (meters ? " m" : " ft"));
     const double att = Attenuation(a, b, beginning, ending, waveguide);
     const double fm = (beginning + ending) / 2.0;
     const double linePart = meters ? length * att * kFeetPerMeter / 100.0 : length * att / 100.0;
     // Two connectors of 0.05 dB times the square root of the frequency in GHz.
     const double connectorPart = 2.0 * 0.05 * std::sqrt(fm / 1000.0);
-    return linePart + connectorPart;
+    const double loss = linePart + connectorPart;
+    if (!std::isfinite(loss))
+        throw Error("Floating point overflow: the insertion loss of the run is too large to compute");
+    return loss;
 }
 
 double AveragePower(double p, double peak, double beginning, double ending, double a, double b, bool waveguide)
@@ -65,7 +84,10 @@ double AveragePower(double p, double peak, double beginning, double ending, doub
         throw Error("Floating point division by zero: the line loses 0 dB per 100 ft at the mean frequency " +
                     FormatFixed2((beginning + ending) / 2.0) + " MHz, so its average power cannot be computed");
     const double average = p / att;
-    return peak >= average ? average : peak;
+    const double result = peak >= average ? average : peak;
+    if (!std::isfinite(result))
+        throw Error("Floating point overflow: the average power of the line is too large to compute");
+    return result;
 }
 
 std::string EvaluateLine(std::string_view line, const EvaluationInputs& in)

@@ -22,15 +22,17 @@ struct EvaluationInputs
 };
 
 // Attenuation in dB per 100 ft at the mean of the band. Coax: a = k1, b = k2;
-// elliptical waveguide: a = cut-off frequency, b = scale. Throws when a waveguide is
-// evaluated at or below its cut-off.
+// elliptical waveguide: a = cut-off frequency, b = scale. Throws Error when a waveguide is
+// evaluated at or below its cut-off, for a negative mean frequency, and when the result
+// is negative or no finite number.
 double Attenuation(double a, double b, double beginning, double ending, bool waveguide);
 
-// Insertion loss in dB of the whole run, including its two connectors.
+// Insertion loss in dB of the whole run, including its two connectors: always a finite
+// number of at least 0, else Error (a negative length included).
 double LineLoss(double a, double b, double beginning, double ending, double length, bool meters, bool waveguide);
 
 // Average power in kW, never more than the peak rating. Throws when the line has no
-// attenuation at all (coefficients or scale of 0).
+// attenuation at all (coefficients or scale of 0) or the result is no finite number.
 double AveragePower(double p, double peak, double beginning, double ending, double a, double b, bool waveguide);
 
 // The grid row of one catalogue line: part number, band, insertion loss, efficiency,
