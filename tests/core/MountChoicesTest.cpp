@@ -150,6 +150,14 @@ TEST_F(MountData, HardwareIsTheMountsAndAttachmentsOwn)
     EXPECT_EQ(CaptionHoldingPart(lists, MountItem::Attachment, {}, ""), std::nullopt)
         << "an empty part is not held by the empty column of \"Far Hanger\"";
 
+    // A caption on several lines orders the part of the first whose column holds one.
+    MountLists twice = lists;
+    twice.attachments.insert(twice.attachments.begin(), "Gone=Snap Hanger|8|");
+    twice.hardware.insert(twice.hardware.begin(), "HW0=Clamp Kit|Angle|Plain|0|");
+    EXPECT_EQ(ChosenColumn(twice, MountItem::Attachment, {"", "Snap Hanger", ""}), 2);
+    EXPECT_EQ(ChosenColumn(twice, MountItem::Hardware, {"Angle Member", "Plain Hanger", "Clamp Kit"}), 4);
+    EXPECT_EQ(ChosenColumn(twice, MountItem::Attachment, {"", "Far Hanger", ""}), 9) << "no line holds a part";
+
     MountLists bad = lists;
     bad.attachments.push_back("Odd=Odd Hanger|x1|");
     EXPECT_THROW(ChosenColumn(bad, MountItem::Attachment, {"", "Odd Hanger", ""}), ConversionError);

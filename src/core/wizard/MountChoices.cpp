@@ -88,8 +88,13 @@ void WriteSinglePart(std::vector<std::string>& selection, const QuantityInputs& 
 
 MountLists ReadMountLists(const std::string& dataFolder, std::string_view cableKey, int emptyColumns)
 {
-    MountLists lists;
     TBiggerIniFile ini(WithTrailingSlash(dataFolder) + kMountFileName);
+    return ReadMountLists(ini, cableKey, emptyColumns);
+}
+
+MountLists ReadMountLists(TBigIniFile& ini, std::string_view cableKey, int emptyColumns)
+{
+    MountLists lists;
     ini.ReadSectionValues(kVerticalStructuresSection, lists.verticalStructures);
     ini.ReadSectionValues(kHorizontalStructuresSection, lists.horizontalStructures);
     ini.ReadSectionValues(kMountTypesSection, lists.mountTypes);
@@ -139,10 +144,19 @@ std::vector<std::string> BuildHardwareChoices(const MountLists& lists, std::stri
 int ChosenColumn(const MountLists& lists, MountItem item, const MountPicks& picks)
 {
     const std::string_view caption = ChosenCaption(item, picks);
-    for (std::string_view value : CandidateLines(lists, item, picks))
-        if (GetFieldView(value, 1) == caption)
-            return ColumnOf(value, ColumnFieldOf(item));
-    return 0;
+    std::optional<int> first;
+    for (std::string_view value : CandidateLines(lists, item, picks)) {
+        if (GetFieldView(value, 1) != caption)
+            continue;
+        // A caption may stand on several lines: the list offered it for a line whose column
+        // holds a part, so an earlier line with an empty column must not order nothing.
+        const int column = ColumnOf(value, ColumnFieldOf(item));
+        if (column > 0 && !GetFieldView(lists.row, column).empty())
+            return column;
+        if (!first)
+            first = column;
+    }
+    return first.value_or(0);
 }
 
 std::optional<std::string> CaptionHoldingPart(const MountLists& lists, MountItem item, const MountPicks& picks,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/LineList.h"
+#include "core/settings/IniStore.h"
 #include "core/wizard/Obsolete.h"
 #include "core/wizard/Quantities.h"
 
@@ -26,6 +27,8 @@ struct MountLists
 // The sections are found without regard to case, the cable key's row by its exact name;
 // an absent row reads as emptyColumns separators.
 MountLists ReadMountLists(const std::string& dataFolder, std::string_view cableKey, int emptyColumns);
+// The same from mount.dat loaded into a store.
+MountLists ReadMountLists(TBigIniFile& mount, std::string_view cableKey, int emptyColumns);
 
 // A refilled list of a mounting page, and whether its parent has a line at all.
 struct MountChoices
@@ -63,9 +66,10 @@ struct MountPicks
     std::string_view hardware;
 };
 
-// The column of the chosen attachment or hardware; 0 when no line has its caption. A
-// hardware caption repeats for other mounts and attachments with other columns, so only
-// the lines that fit the chosen mount and attachment count.
+// The column of the chosen attachment or hardware: of the first line with its caption
+// whose column holds a part, else of the first line with its caption; 0 when no line has
+// it. A hardware caption repeats for other mounts and attachments with other columns, so
+// only the lines that fit the chosen mount and attachment count.
 int ChosenColumn(const MountLists& lists, MountItem item, const MountPicks& picks);
 
 // The caption of the first line the list can offer whose column of the row holds exactly
