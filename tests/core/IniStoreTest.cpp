@@ -49,7 +49,7 @@ TEST(IniStore, TypedReads)
     const std::string path = dir.Write("t.ini", "[S]\r\nhex=0x64\r\ndollar=$64\r\nHEXUP=0X1F\r\nblank=100 \r\nlead= 100\r\n"
                                                 "dec=1.5\r\nempty=\r\nneg=-3\r\ntwo=2\r\nzero=0\r\nword=true\r\n"
                                                 "spaced = 5\r\nleadhex= 0x64\r\nneghex=-0x10\r\n"
-                                                "negdollar=-$10\r\ninner=1x10\r\nhexneg=0x-10\r\n");
+                                                "negdollar=-$10\r\ninner=1x10\r\nhexneg=0x-10\r\nkey=a=b\r\n");
     TBigIniFile ini(path);
     struct IntCase
     {
@@ -78,6 +78,8 @@ TEST(IniStore, TypedReads)
         EXPECT_EQ(ini.ReadBool("S", c.key, c.fallback), c.expected) << c.key;
     EXPECT_EQ(ini.ReadString("S", "SPACED ", "?"), " 5") << "values are not trimmed, keys ignore case";
     EXPECT_EQ(ini.ReadString("s", "hex", "?"), "?") << "key operations compare section names exactly";
+    EXPECT_EQ(ini.ReadString("S", "KEY", "?"), "a=b") << "a name ends at the first \"=\"";
+    EXPECT_EQ(ini.ReadString("S", "key=a", "?"), "?");
 }
 
 TEST(IniStore, SectionCaseCreatesARepeatThatTheNextLoadDrops)

@@ -4,6 +4,8 @@
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 
+#include <unordered_set>
+
 namespace tav {
 
 namespace {
@@ -45,31 +47,26 @@ void TBigIniFile::Parse(std::string_view text)
     lastFound_ = 0;
     changed_ = false;
 
+    // The folded names met so far: a file of many sections must not cost a search of all
+    // of them per section.
+    std::unordered_set<std::string> seen;
+    // Null before the first section and while a repeated section is dropped with all its lines.
     Section* current = nullptr;
-    bool dropping = false;
-    for (std::string& line : SplitLines(text)) {
-        if (line.size() == 1 && line[0] == kCtrlZ)
+    for (std::string_view line : LineList::FromText(std::string(text))) {
+        if (line.empty() || (line.size() == 1 && line[0] == kCtrlZ))
             continue;
-        if (line.empty())
-            continue;
-        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            std::string name = line.substr(1, line.size() - 2);
-            if (FindNoCase(name)) {
-                // A repeated section is dropped with all its lines.
-                dropping = true;
-                current = nullptr;
-            } else {
-                dropping = false;
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            std::string name(line.substr(1, line.size() - 2));
+            current = nullptr;
+            if (seen.insert(ToLower(name)).second) {
                 sections_.push_back(Section{std::move(name), {}});
                 current = &sections_.back();
             }
             continue;
         }
-        if (current && !dropping)
-            current->lines.push_back(std::move(line));
+        if (current)
+            current->lines.emplace_back(line);
     }
-    lastFound_ = 0;
-    changed_ = false;
 }
 
 template <typename Match> TBigIniFile::Section* TBigIniFile::FindFrom(Match match)
@@ -101,9 +98,16 @@ TBigIniFile::Section* TBigIniFile::FindNoCase(std::string_view name)
 
 std::optional<size_t> TBigIniFile::FindKey(const Section& s, std::string_view key)
 {
-    for (size_t i = 0; i < s.lines.size(); ++i)
-        if (HasName(s.lines[i]) && EqualsNoCase(NameOf(s.lines[i]), key))
+    // A name ends at the first "=", so a key holding one names no line; otherwise a line
+    // is the key's when its first "=" stands right after the key, which most lines fail
+    // at a glance.
+    if (key.find('=') != std::string_view::npos)
+        return std::nullopt;
+    for (size_t i = 0; i < s.lines.size(); ++i) {
+        const std::string_view line = s.lines[i];
+        if (line.size() > key.size() && line[key.size()] == '=' && EqualsNoCase(line.substr(0, key.size()), key))
             return i;
+    }
     return std::nullopt;
 }
 
