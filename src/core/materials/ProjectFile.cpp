@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 namespace tav {
 
@@ -46,16 +47,23 @@ std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& 
     TBigIniFile ini(TBigIniFile::InMemory{}, {});
     for (const char* key : kHeaderKeys)
         ini.WriteString(kHeaderSection, key, "");
+    // The item keys are row numbers, distinct from each other and from the site keys, so
+    // the section is built line by line instead of key by key (a lookup per key would make
+    // a long list cost the square of its length).
+    std::vector<std::string> site;
+    site.reserve(std::size(kSiteKeys) + list.rows.size());
     for (const char* key : kSiteKeys)
-        ini.WriteString(kSiteSection, key, "");
+        site.push_back(std::string(key) + "=");
     for (size_t r = 0; r < list.rows.size(); ++r) {
         const MaterialsRow& row = list.rows[r];
         if (row.IsHeading())
             continue;
-        const std::string value =
-            row.quantity + "|Each|" + row.partNumber + "||" + row.description + "|" + StoredPrice(row.price) + "|";
-        ini.WriteString(kSiteSection, IntToStr(static_cast<long long>(r) + 1), value);
+        std::string line = IntToStr(static_cast<long long>(r) + 1);
+        line.append("=").append(row.quantity).append("|Each|").append(row.partNumber).append("||");
+        line.append(row.description).append("|").append(StoredPrice(row.price)).append("|");
+        site.push_back(std::move(line));
     }
+    ini.ReplaceSection(kSiteSection, site);
     ini.WriteString(kOtherSection, "Tline", inputs.tline);
     ini.WriteInteger(kOtherSection, "NumRuns", inputs.numRuns);
     ini.WriteString(kOtherSection, "BegF", inputs.beginning);
