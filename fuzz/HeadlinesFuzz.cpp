@@ -1,11 +1,9 @@
 // Any two pages give at most the spotlight and nine releases, each headline one line of
 // capped text and each link empty or an http or https address with a host.
+#include "Property.h"
 #include "core/services/Headlines.h"
 #include "core/services/WebAddress.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -13,8 +11,7 @@ namespace {
 
 void Fail(const char* what, const tav::Headline& h)
 {
-    std::fprintf(stderr, "%s: [%s] -> [%s]\n", what, h.text.c_str(), h.address.c_str());
-    std::abort();
+    tav::fuzz::Broken(std::string(what) + ": [" + h.text + "] -> [" + h.address + "]");
 }
 
 bool HasLineEnd(std::string_view s)
@@ -57,13 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     // The first byte says where the press-release page ends and the home page begins.
-    const std::string_view pages(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view pages = tav::fuzz::Bytes(data + 1, size - 1);
     const size_t split = pages.size() * data[0] / 255;
     const auto list =
         tav::BuildHeadlines(pages.substr(0, split), "http://site.example/whatsnew/pressreleases/default.asp",
                             pages.substr(split), "http://site.example/home/default.asp");
-    if (list.empty() || list.size() > 10)
-        std::abort();
+    tav::fuzz::Expect(!list.empty() && list.size() <= 10, "not the spotlight and at most nine releases");
     for (const tav::Headline& h : list) {
         if (HasLineEnd(h.text) || HasLineEnd(h.address))
             Fail("line end", h);

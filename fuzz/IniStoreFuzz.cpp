@@ -1,45 +1,18 @@
-// Any bytes loaded by the INI store, written back and loaded again give the same store.
+// Any bytes loaded by the INI store, rendered and loaded again give the same store: the
+// same sections with the same lines, rendered the same. A store rebuilt section by
+// section, as the program writes its files, renders the same text.
+#include "Property.h"
 #include "core/settings/IniStore.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// One folder per run, removed when the run ends.
-class Folder
-{
-public:
-    Folder() : path_(std::filesystem::temp_directory_path() / ("tavrolin-fuzz-" + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(path_);
-    }
-    ~Folder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string Path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-const std::string& WorkFolder()
-{
-    static const Folder folder;
-    static const std::string path = folder.Path();
-    return path;
-}
-
 using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-// The sections that hold lines, as a write keeps them.
+// The sections that hold lines: a section without lines is never written.
 Sections Contents(tav::TBigIniFile& ini)
 {
     Sections out;
@@ -56,24 +29,28 @@ Sections Contents(tav::TBigIniFile& ini)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string input = WorkFolder() + "/input.ini";
-    const std::string output = WorkFolder() + "/output.ini";
-    std::ofstream(input, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    std::filesystem::remove(output);
+    using tav::TBigIniFile;
+    using tav::fuzz::Expect;
 
-    tav::TBigIniFile first(input);
+    TBigIniFile first(TBigIniFile::InMemory{}, tav::fuzz::Bytes(data, size));
     const Sections loaded = Contents(first);
-    {
-        tav::TBigIniFile copy(output);
-        for (const auto& [name, lines] : loaded)
-            copy.ReplaceSection(name, lines);
-        copy.Close();
+    for (const auto& [name, lines] : loaded) {
+        Expect(name.find_first_of("\r\n") == std::string::npos, "a section name holds a line break");
+        for (const std::string& line : lines)
+            Expect(!line.empty() && line != "\x1a" && line.find_first_of("\r\n") == std::string::npos &&
+                       !(line.size() >= 2 && line.front() == '[' && line.back() == ']'),
+                   "a loaded line is empty, an end-of-file mark, a section heading or holds a line break");
     }
-    tav::TBigIniFile second(output);
-    if (Contents(second) != loaded || second.Render() != first.Render()) {
-        std::fprintf(stderr, "the second load differs from the first\n");
-        std::abort();
-    }
+    const std::string text = first.Render();
+
+    // With lines like these a rendering stands for exactly one store, so equal renderings
+    // mean equal stores.
+    TBigIniFile second(TBigIniFile::InMemory{}, text);
+    Expect(second.Render() == text, "the store loaded from its rendering is another store");
+
+    TBigIniFile rebuilt(TBigIniFile::InMemory{}, {});
+    for (const auto& [name, lines] : loaded)
+        rebuilt.ReplaceSection(name, lines);
+    Expect(rebuilt.Render() == text, "a store rebuilt section by section renders another text");
     return 0;
 }

@@ -1,12 +1,10 @@
 // Any bytes read as a project either are refused with the program's own error or give a
 // project that, written back and read again, is the same project.
+#include "Property.h"
 #include "core/common/Errors.h"
 #include "core/materials/ProjectFile.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string_view>
+#include <string>
 
 namespace {
 
@@ -37,15 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     tav::Project first;
     try {
-        first = tav::ParseProjectFile(std::string_view(reinterpret_cast<const char*>(data), size));
+        first = tav::ParseProjectFile(tav::fuzz::Bytes(data, size));
     } catch (const tav::Error&) {
         return 0;
     }
     const std::string written = tav::RenderProjectFile(ListOf(first), first.inputs);
     const tav::Project second = tav::ParseProjectFile(written);
-    if (!(second.inputs == first.inputs) || !SameItems(first, second)) {
-        std::fprintf(stderr, "the project read back differs from the one written\n");
-        std::abort();
-    }
+    tav::fuzz::Expect(second.inputs == first.inputs && SameItems(first, second),
+                      "the project read back differs from the one written");
     return 0;
 }
