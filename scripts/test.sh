@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core and GUI
 # tests, then the installed program from its Debian package (scripts/check-install.sh),
-# then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the core and GUI tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then every fuzz target, built with clang, for 10 seconds each.
 # Exits non-zero on any failure.
 set -euo pipefail
@@ -19,12 +19,13 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j"$jo
 echo "== The installed program: Debian package, desktop files, a start as an unprivileged user"
 scripts/check-install.sh build/test
 
-echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=ON -DTAVROLIN_BENCH=OFF \
+echo "== Core and GUI tests under AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=OFF -DTAVROLIN_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build/asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j"$jobs"
+QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 echo "== Fuzz targets, built with clang (build/fuzz)"
 scripts/fuzz.sh 10
