@@ -1,28 +1,40 @@
 // Any bytes loaded by the INI store, rendered and loaded again give the same store: the
 // same sections with the same lines, rendered the same. A store rebuilt section by
-// section, as the program writes its files, renders the same text.
+// section, as the program writes its files, renders the same text. The values of a
+// section's lines looked up all at once are those looked up name by name.
 #include "Property.h"
 #include "core/settings/IniStore.h"
+#include "core/settings/SectionLines.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;
+using tav::fuzz::Expect;
 
-// The sections that hold lines: a section without lines is never written.
-Sections Contents(tav::TBigIniFile& ini)
+// What a rendering cannot tell apart: line breaks, empty lines, end-of-file marks and
+// section headings never stand inside a loaded section.
+void CheckLoadedLines(const std::string& name, const std::vector<std::string>& lines)
 {
-    Sections out;
-    for (const std::string& name : ini.SectionNames()) {
-        std::vector<std::string> lines;
-        ini.ReadSectionValues(name, lines);
-        if (!lines.empty())
-            out.emplace_back(name, std::move(lines));
+    Expect(name.find_first_of("\r\n") == std::string::npos, "a section name holds a line break");
+    for (const std::string& line : lines)
+        Expect(!line.empty() && line != "\x1a" && line.find_first_of("\r\n") == std::string::npos &&
+                   !(line.size() >= 2 && line.front() == '[' && line.back() == ']'),
+               "a loaded line is empty, an end-of-file mark, a section heading or holds a line break");
+}
+
+// Lookups by name go line by line, so only the first lines of the first section are
+// compared.
+void CheckValuesByName(const std::vector<std::string>& lines)
+{
+    constexpr size_t kMaxLookups = 8;
+    const std::vector<std::string_view> values = tav::ValuesByName(lines);
+    for (size_t i = 0; i < lines.size() && i < kMaxLookups; ++i) {
+        const auto name = tav::LineName(lines[i]);
+        Expect(values[i] == (name ? tav::ValueOfName(lines, *name) : std::string_view()),
+               "the values of all lines at once differ from the value of each name");
     }
-    return out;
 }
 
 } // namespace
@@ -30,16 +42,20 @@ Sections Contents(tav::TBigIniFile& ini)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using tav::TBigIniFile;
-    using tav::fuzz::Expect;
 
     TBigIniFile first(TBigIniFile::InMemory{}, tav::fuzz::Bytes(data, size));
-    const Sections loaded = Contents(first);
-    for (const auto& [name, lines] : loaded) {
-        Expect(name.find_first_of("\r\n") == std::string::npos, "a section name holds a line break");
-        for (const std::string& line : lines)
-            Expect(!line.empty() && line != "\x1a" && line.find_first_of("\r\n") == std::string::npos &&
-                       !(line.size() >= 2 && line.front() == '[' && line.back() == ']'),
-                   "a loaded line is empty, an end-of-file mark, a section heading or holds a line break");
+    TBigIniFile rebuilt(TBigIniFile::InMemory{}, {});
+    bool valuesChecked = false;
+    for (const std::string& name : first.SectionNames()) {
+        const std::vector<std::string>& lines = first.SectionLines(name);
+        CheckLoadedLines(name, lines);
+        if (!valuesChecked && !lines.empty()) {
+            CheckValuesByName(lines);
+            valuesChecked = true;
+        }
+        // A section without lines is never written.
+        if (!lines.empty())
+            rebuilt.ReplaceSection(name, lines);
     }
     const std::string text = first.Render();
 
@@ -47,10 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // mean equal stores.
     TBigIniFile second(TBigIniFile::InMemory{}, text);
     Expect(second.Render() == text, "the store loaded from its rendering is another store");
-
-    TBigIniFile rebuilt(TBigIniFile::InMemory{}, {});
-    for (const auto& [name, lines] : loaded)
-        rebuilt.ReplaceSection(name, lines);
     Expect(rebuilt.Render() == text, "a store rebuilt section by section renders another text");
     return 0;
 }

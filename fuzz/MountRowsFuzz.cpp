@@ -26,7 +26,7 @@ using tav::fuzz::Broken;
 using tav::fuzz::Expect;
 
 // Enough entries of each list to meet every rule; more only repeat them and cost time.
-constexpr size_t kMaxEntries = 3;
+constexpr size_t kMaxEntries = 2;
 
 const tav::LineList kNoObsoleteParts;
 
@@ -69,12 +69,16 @@ void CheckRow(const std::string& row)
     }
 }
 
-void CheckChosen(const tav::MountLists& lists, tav::MountItem item, const tav::MountPicks& picks, const char* what)
+// The part an entry offered orders when it is chosen.
+std::string_view CheckChosen(const tav::MountLists& lists, tav::MountItem item, const tav::MountPicks& picks,
+                             const char* what)
 {
     const int column = tav::ChosenColumn(lists, item, picks);
-    if (column <= 0 || tav::GetFieldView(lists.row, column).empty())
+    const std::string_view part = column > 0 ? tav::GetFieldView(lists.row, column) : std::string_view();
+    if (part.empty())
         Broken(std::string(what) + " offered orders nothing: " + std::string(picks.mount) + " / " +
                std::string(picks.attachment) + " / " + std::string(picks.hardware));
+    return part;
 }
 
 void CheckHardware(const tav::MountLists& lists, std::string_view mount, std::string_view attachment)
@@ -83,8 +87,7 @@ void CheckHardware(const tav::MountLists& lists, std::string_view mount, std::st
         Offered(tav::BuildHardwareChoices(lists, mount, attachment, kNoObsoleteParts, true));
     for (const std::string& h : hardware) {
         const tav::MountPicks picks{mount, attachment, h};
-        CheckChosen(lists, tav::MountItem::Hardware, picks, "hardware");
-        const std::string part(tav::GetFieldView(lists.row, tav::ChosenColumn(lists, tav::MountItem::Hardware, picks)));
+        const std::string_view part = CheckChosen(lists, tav::MountItem::Hardware, picks, "hardware");
         const auto back = tav::CaptionHoldingPart(lists, tav::MountItem::Hardware, picks, part);
         Expect(back && std::find(hardware.begin(), hardware.end(), *back) != hardware.end(),
                "the part of offered hardware leads to no offered entry");

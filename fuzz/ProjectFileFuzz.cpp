@@ -12,6 +12,7 @@ namespace {
 tav::ListOfMaterials ListOf(const tav::Project& project)
 {
     tav::ListOfMaterials list;
+    list.rows.reserve(project.items.size() + 1);
     list.rows.push_back({tav::MaterialsRowKind::Heading, "Section", {}, {}, {}, {}});
     for (const tav::ProjectItem& item : project.items)
         list.rows.push_back(

@@ -1,5 +1,6 @@
 #include "core/common/Errors.h"
 #include "core/settings/IniStore.h"
+#include "core/settings/SectionLines.h"
 #include "core/settings/SettingsFile.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
@@ -273,6 +274,12 @@ TEST(IniStore, UnreadableFileIsAnErrorNotAnEmptyStore)
         std::filesystem::permissions(path, std::filesystem::perms::none);
         EXPECT_THROW(TBigIniFile ini(path), IoError);
     });
+}
+
+TEST(SectionLines, EachLineShowsTheValueOfTheFirstLineOfItsName)
+{
+    const std::vector<std::string> lines{"A=1", "b=2", "a=3", "no name", "B=4", "=5", "=6", "c=7=8"};
+    EXPECT_EQ(ValuesByName(lines), (std::vector<std::string_view>{"1", "2", "1", "", "2", "5", "5", "7=8"}));
 }
 
 TEST(SettingsFile, EachKeyHasItsOwnDefault)

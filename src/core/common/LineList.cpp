@@ -15,6 +15,8 @@ LineList LineList::FromText(std::string text)
 {
     LineList list;
     list.buffer_ = std::move(text);
+    // One span per line end and one for a last line without: a lone CR may still add some.
+    list.spans_.reserve(static_cast<size_t>(std::count(list.buffer_.begin(), list.buffer_.end(), '\n')) + 1);
     const char* const base = list.buffer_.data();
     const char* p = base;
     const char* const end = base + list.buffer_.size();

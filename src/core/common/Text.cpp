@@ -44,7 +44,22 @@ int CompareNoCase(std::string_view a, std::string_view b)
 
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+size_t HashNoCase(std::string_view s)
+{
+    size_t h = 14695981039346656037ull;
+    for (char c : s) {
+        h ^= static_cast<unsigned char>(LowerAscii(c));
+        h *= 1099511628211ull;
+    }
+    return h;
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)

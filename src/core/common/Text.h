@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // <0, 0, >0 like strcmp, ignoring ASCII case.
 int CompareNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+// A hash that folds ASCII case, so texts equal without regard to case hash alike.
+size_t HashNoCase(std::string_view s);
 
 struct LessNoCase
 {

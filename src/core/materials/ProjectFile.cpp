@@ -33,6 +33,14 @@ std::string StoredPrice(std::string_view priceCell)
     return std::string(rest);
 }
 
+std::string KeyLine(std::string_view key, std::string_view value)
+{
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append("=").append(value);
+    return line;
+}
+
 std::string CheckedLength(const std::string& text)
 {
     StrToFloat(text);
@@ -44,16 +52,19 @@ std::string CheckedLength(const std::string& text)
 std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& inputs)
 {
     // Built whole in an empty store, so nothing of an earlier file can survive into it.
+    // Every key of a section is distinct (the item keys are row numbers), so each section
+    // is built line by line instead of key by key: a lookup per key would make a long list
+    // cost the square of its length.
     TBigIniFile ini(TBigIniFile::InMemory{}, {});
+    std::vector<std::string> header;
     for (const char* key : kHeaderKeys)
-        ini.WriteString(kHeaderSection, key, "");
-    // The item keys are row numbers, distinct from each other and from the site keys, so
-    // the section is built line by line instead of key by key (a lookup per key would make
-    // a long list cost the square of its length).
+        header.push_back(KeyLine(key, ""));
+    ini.ReplaceSection(kHeaderSection, std::move(header));
+
     std::vector<std::string> site;
     site.reserve(std::size(kSiteKeys) + list.rows.size());
     for (const char* key : kSiteKeys)
-        site.push_back(std::string(key) + "=");
+        site.push_back(KeyLine(key, ""));
     for (size_t r = 0; r < list.rows.size(); ++r) {
         const MaterialsRow& row = list.rows[r];
         if (row.IsHeading())
@@ -63,16 +74,14 @@ std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& 
         line.append(row.description).append("|").append(StoredPrice(row.price)).append("|");
         site.push_back(std::move(line));
     }
-    ini.ReplaceSection(kSiteSection, site);
-    ini.WriteString(kOtherSection, "Tline", inputs.tline);
-    ini.WriteInteger(kOtherSection, "NumRuns", inputs.numRuns);
-    ini.WriteString(kOtherSection, "BegF", inputs.beginning);
-    ini.WriteString(kOtherSection, "EndF", inputs.ending);
-    ini.WriteString(kOtherSection, "Hlength", inputs.horizontalLength);
-    ini.WriteString(kOtherSection, "Vlength", inputs.verticalLength);
-    ini.WriteString(kOtherSection, "Size", inputs.size);
-    ini.WriteInteger(kOtherSection, "Ctype", inputs.cableType);
-    ini.WriteString(kOtherSection, "Units", inputs.feet ? "F" : "M");
+    ini.ReplaceSection(kSiteSection, std::move(site));
+
+    ini.ReplaceSection(kOtherSection,
+                       {KeyLine("Tline", inputs.tline), KeyLine("NumRuns", IntToStr(inputs.numRuns)),
+                        KeyLine("BegF", inputs.beginning), KeyLine("EndF", inputs.ending),
+                        KeyLine("Hlength", inputs.horizontalLength), KeyLine("Vlength", inputs.verticalLength),
+                        KeyLine("Size", inputs.size), KeyLine("Ctype", IntToStr(inputs.cableType)),
+                        KeyLine("Units", inputs.feet ? "F" : "M")});
     return ini.Render();
 }
 
@@ -98,9 +107,7 @@ Project ParseProjectFile(std::string_view bytes)
         in.cableType = 0;
     in.feet = ini.ReadString(kOtherSection, "Units", "F") == "F";
 
-    std::vector<std::string> lines;
-    ini.ReadSectionValues(kSiteSection, lines);
-    for (const std::string& line : lines) {
+    for (const std::string& line : ini.SectionLines(kSiteSection)) {
         // Item lines are named by their row number; the site keys never are.
         const size_t eq = line.find('=');
         if (eq == std::string::npos || !IsNumeric(std::string_view(line).substr(0, eq)))

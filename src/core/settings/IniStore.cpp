@@ -4,7 +4,7 @@
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 namespace tav {
 
@@ -21,6 +21,11 @@ std::string_view NameOf(std::string_view line)
 bool HasName(std::string_view line)
 {
     return line.find('=') != std::string_view::npos;
+}
+
+bool IsSectionHeading(std::string_view line)
+{
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
 } // namespace
@@ -47,20 +52,36 @@ void TBigIniFile::Parse(std::string_view text)
     lastFound_ = 0;
     changed_ = false;
 
-    // The folded names met so far: a file of many sections must not cost a search of all
-    // of them per section.
-    std::unordered_set<std::string> seen;
+    // The folded hash of each section's name: a file of many sections must not cost a
+    // comparison of names with all of them per section.
+    std::vector<size_t> hashes;
+    // Most files have a handful of sections.
+    hashes.reserve(8);
+    sections_.reserve(8);
     // Null before the first section and while a repeated section is dropped with all its lines.
     Section* current = nullptr;
-    for (std::string_view line : LineList::FromText(std::string(text))) {
+    const LineList lines = LineList::FromText(std::string(text));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
         if (line.empty() || (line.size() == 1 && line[0] == kCtrlZ))
             continue;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            std::string name(line.substr(1, line.size() - 2));
+        if (IsSectionHeading(line)) {
+            const std::string_view name = line.substr(1, line.size() - 2);
+            const size_t hash = HashNoCase(name);
             current = nullptr;
-            if (seen.insert(ToLower(name)).second) {
-                sections_.push_back(Section{std::move(name), {}});
+            auto it = std::find(hashes.begin(), hashes.end(), hash);
+            while (it != hashes.end() && !EqualsNoCase(sections_[static_cast<size_t>(it - hashes.begin())].name, name))
+                it = std::find(it + 1, hashes.end(), hash);
+            if (it == hashes.end()) {
+                hashes.push_back(hash);
+                sections_.push_back(Section{std::string(name), {}});
                 current = &sections_.back();
+                // Room for the lines up to the next heading, so a long section is not moved
+                // again and again while it fills.
+                size_t next = i + 1;
+                while (next < lines.size() && !IsSectionHeading(lines[next]))
+                    ++next;
+                current->lines.reserve(next - i - 1);
             }
             continue;
         }
@@ -196,8 +217,15 @@ void TBigIniFile::ReadSection(std::string_view section, std::vector<std::string>
 
 void TBigIniFile::ReadSectionValues(std::string_view section, std::vector<std::string>& lines)
 {
-    if (const Section* s = FindNoCase(section))
-        lines.insert(lines.end(), s->lines.begin(), s->lines.end());
+    const std::vector<std::string>& found = SectionLines(section);
+    lines.insert(lines.end(), found.begin(), found.end());
+}
+
+const std::vector<std::string>& TBigIniFile::SectionLines(std::string_view section)
+{
+    static const std::vector<std::string> none;
+    const Section* s = FindNoCase(section);
+    return s ? s->lines : none;
 }
 
 std::vector<std::string> TBigIniFile::SectionNames() const
@@ -214,24 +242,24 @@ bool TBigIniFile::SectionExists(std::string_view section)
     return FindNoCase(section) != nullptr;
 }
 
-void TBigIniFile::ReplaceSection(std::string_view section, const std::vector<std::string>& lines)
+void TBigIniFile::ReplaceSection(std::string_view section, std::vector<std::string> lines)
 {
     Section* s = FindNoCase(section);
     if (!s) {
-        sections_.push_back(Section{std::string(section), lines});
+        sections_.push_back(Section{std::string(section), std::move(lines)});
         changed_ = true;
         return;
     }
     if (s->lines.size() == lines.size()) {
         for (size_t i = 0; i < lines.size(); ++i) {
             if (s->lines[i] != lines[i]) {
-                s->lines[i] = lines[i];
+                s->lines[i] = std::move(lines[i]);
                 changed_ = true;
             }
         }
         return;
     }
-    s->lines = lines;
+    s->lines = std::move(lines);
     changed_ = true;
 }
 
@@ -246,7 +274,14 @@ void TBigIniFile::EraseSection(std::string_view section)
 
 std::string TBigIniFile::Render() const
 {
+    size_t size = 0;
+    for (const auto& s : sections_) {
+        size += s.name.size() + 6;
+        for (const auto& line : s.lines)
+            size += line.size() + 2;
+    }
     std::string out;
+    out.reserve(size);
     for (const auto& s : sections_) {
         if (s.lines.empty())
             continue;

@@ -44,11 +44,14 @@ public:
     // Append to the list; nothing when the section is absent.
     void ReadSection(std::string_view section, std::vector<std::string>& names);
     void ReadSectionValues(std::string_view section, std::vector<std::string>& lines);
+    // The same lines without a copy, valid until the store changes; empty when the section
+    // is absent.
+    const std::vector<std::string>& SectionLines(std::string_view section);
     // Names of all sections, in file order.
     std::vector<std::string> SectionNames() const;
     bool SectionExists(std::string_view section);
 
-    void ReplaceSection(std::string_view section, const std::vector<std::string>& lines);
+    void ReplaceSection(std::string_view section, std::vector<std::string> lines);
     // Empties the section; a section without lines is not written.
     void EraseSection(std::string_view section);
 

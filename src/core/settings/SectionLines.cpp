@@ -2,29 +2,11 @@
 
 #include "core/common/Text.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace tav {
 
 namespace {
-
-struct HashNoCase
-{
-    size_t operator()(std::string_view s) const
-    {
-        size_t h = 14695981039346656037ull;
-        for (char c : s) {
-            h ^= static_cast<unsigned char>(LowerAscii(c));
-            h *= 1099511628211ull;
-        }
-        return h;
-    }
-};
-
-struct EqualNoCase
-{
-    bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
-};
 
 std::string_view ValueOf(std::string_view line)
 {
@@ -55,16 +37,27 @@ std::vector<std::string_view> ValuesByName(const std::vector<std::string>& lines
 {
     std::vector<std::string_view> values;
     values.reserve(lines.size());
-    std::unordered_map<std::string_view, std::string_view, HashNoCase, EqualNoCase> first;
-    first.reserve(lines.size());
-    for (const auto& line : lines) {
-        const auto name = LineName(line);
+    // The folded hash of each line's name: the first line of a name is found by a fast scan
+    // of numbers, and only lines of an equal hash compare their names.
+    std::vector<size_t> hashes;
+    hashes.reserve(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto name = LineName(lines[i]);
+        hashes.push_back(name ? HashNoCase(*name) : 0);
         if (!name) {
             values.emplace_back();
             continue;
         }
-        const auto [it, added] = first.emplace(*name, ValueOf(line));
-        values.push_back(it->second);
+        size_t first = i;
+        for (auto it = std::find(hashes.begin(), hashes.end() - 1, hashes.back()); it != hashes.end() - 1;
+             it = std::find(it + 1, hashes.end() - 1, hashes.back())) {
+            const auto other = LineName(lines[static_cast<size_t>(it - hashes.begin())]);
+            if (other && EqualsNoCase(*other, *name)) {
+                first = static_cast<size_t>(it - hashes.begin());
+                break;
+            }
+        }
+        values.push_back(ValueOf(lines[first]));
     }
     return values;
 }
