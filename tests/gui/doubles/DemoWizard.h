@@ -1,6 +1,7 @@
 #pragma once
 
 #include "doubles/DemoInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/ParamsPage.h"
@@ -50,7 +51,7 @@ protected:
     void Next(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            w->btnNext->click();
+            Click(*w, "btnNext");
     }
 
     const std::string& Slot(int slot) const { return w->State().selection[static_cast<size_t>(slot)]; }
