@@ -55,6 +55,22 @@ protected:
     std::string Shared() const { return dir.Path() + "shared"; }
 };
 
+TEST(PriceListCheck, CountsOnlyRecordsThatPriceAPart)
+{
+    const struct
+    {
+        const char* text;
+        size_t priced;
+    } cases[] = {
+        {"", 0},
+        {"Type|Group|Part Number|Unit|Description|Price|\n", 0},
+        {"P|HDW|AAD-3|PK|Angle Adapter||\nP|HDW|AAD-4|PK|Angle Adapter|ask|\n", 0},
+        {"P|HDW||PK|No part|1.00|\nP|HDW|AAD-3|PK|Angle Adapter|47.25|\nP|HDW|AAD-4|PK|x|1e3|\n", 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CountPricedRecords(LineList::FromText(c.text)), c.priced) << c.text;
+}
+
 TEST_F(PriceInstallTest, TheOldListIsKeptBesideTheNewOne)
 {
     dir.Write("shared/m_LOM.dat", oldList);

@@ -43,6 +43,17 @@ std::vector<PriceListProblem> CheckPriceList(const LineList& lines, size_t maxPr
     return problems;
 }
 
+size_t CountPricedRecords(const LineList& lines)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (!GetFieldView(line, kPricePartField).empty() && TryStrToFloat(GetFieldView(line, kPriceUnitPriceField)))
+            ++count;
+    }
+    return count;
+}
+
 std::vector<PriceListProblem> CheckPriceListBytes(std::string_view bytes, size_t maxProblems)
 {
     return CheckPriceList(LineList::FromText(std::string(bytes)), maxProblems);
