@@ -1,5 +1,6 @@
 #include "core/app/Installation.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
@@ -265,6 +266,38 @@ TEST_F(CustomizeDialog, OkAndSaveWriteTheirStepsInTheirOwnOrder)
     const std::string written = Read("settings.dat");
     EXPECT_NE(written.find("ObsoleteList=1"), std::string::npos);
     EXPECT_NE(written.find("SelectCable=0"), std::string::npos) << "the selection options came after the failure";
+}
+
+// The keys of the line on the list are new: only what the user changes is written, so an
+// installation that never had them goes on without them.
+TEST_F(CustomizeDialog, LineOptionsAreWrittenOnlyWhenTheUserChangesThem)
+{
+    Write("accessorylist.dat", "[Sections]\n1=Mounting\n6=Connectors and Flanges\n");
+    Open();
+    auto& waste = Named<QSpinBox>(*dlg, "seLineWaste");
+    auto& section = Named<QComboBox>(*dlg, "cboLineSection");
+    EXPECT_FALSE(Named<QCheckBox>(*dlg, "chkLineOnList").isChecked());
+    EXPECT_FALSE(Named<QCheckBox>(*dlg, "chkLineCost").isChecked());
+    EXPECT_EQ(waste.value(), 0);
+    EXPECT_EQ(section.currentText(), "Mounting") << "absent: the first section";
+    Click(*dlg, "btnSave");
+    EXPECT_EQ(Read("settings.dat"), kSettings);
+    EXPECT_FALSE(dlg->WroteSettings());
+
+    Open();
+    auto& typedWaste = Named<QSpinBox>(*dlg, "seLineWaste");
+    typedWaste.findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(typedWaste.findChild<QLineEdit*>(), "15");
+    QTest::keyClick(&Named<QComboBox>(*dlg, "cboLineSection"), Qt::Key_Down);
+    Click(*dlg, "btnSave");
+    const std::string written = Read("settings.dat");
+    EXPECT_NE(written.find("LineWaste=15\r\nLineSection=6\r\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find("LineOnList"), std::string::npos) << written;
+    EXPECT_EQ(written.find("LineCost"), std::string::npos) << written;
+
+    Open();
+    EXPECT_EQ(Named<QSpinBox>(*dlg, "seLineWaste").value(), 15);
+    EXPECT_EQ(Named<QComboBox>(*dlg, "cboLineSection").currentText(), "Connectors and Flanges");
 }
 
 TEST_F(CustomizeDialog, ARestoreThatDoesNotHappenChangesNothing)

@@ -740,7 +740,9 @@ def add_old_tool(lines):
 # ---------------------------------------------------------------------------
 
 def settings_dat():
-    out = ["[General]", "SelectCable=0", "SelectCableType=1", "SelectCableName=KF12-50-C9", "",
+    # The line itself goes on the list with 10 % for waste, and the cable page shows its cost.
+    out = ["[General]", "SelectCable=0", "SelectCableType=1", "SelectCableName=KF12-50-C9",
+           "LineOnList=1", "LineWaste=10", "LineCost=1", "",
            "[OldParts]", "ObsoleteWarning=1", "ObsoleteWizard=0", "ObsoleteList=0", "",
            "[Grounding]", "Spacing=200", "",
            "[Hoist]", "Spacing=150", "",

@@ -3,6 +3,7 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
+#include "core/materials/LineOrder.h"
 #include "core/settings/IniStore.h"
 #include "core/settings/QuantityOverrides.h"
 #include "core/settings/SectionLines.h"
@@ -169,6 +170,29 @@ bool SaveSelectionOptions(const std::string& dataFolder, const SelectionOptions&
     settings.Set(keys::SelectCableType, options.cableType);
     settings.Set(keys::SelectCable, options.selectCable);
     settings.Set(keys::SelectCableName, options.cableName);
+    return CloseStore(settings);
+}
+
+LineOptions LoadLineOptions(const std::string& dataFolder)
+{
+    SettingsFile settings(dataFolder);
+    return LineOptions{settings.Get(keys::LineOnList), ClampWastePercent(settings.Get(keys::LineWaste)),
+                       settings.Get(keys::LineSection), settings.Get(keys::LineCost)};
+}
+
+bool SaveLineOptions(const std::string& dataFolder, const LineOptions& loaded, const LineOptions& shown)
+{
+    if (loaded == shown)
+        return false;
+    SettingsFile settings(dataFolder);
+    if (shown.onList != loaded.onList)
+        settings.Set(keys::LineOnList, shown.onList);
+    if (shown.wastePercent != loaded.wastePercent)
+        settings.Set(keys::LineWaste, shown.wastePercent);
+    if (shown.section != loaded.section)
+        settings.Set(keys::LineSection, shown.section);
+    if (shown.showCost != loaded.showCost)
+        settings.Set(keys::LineCost, shown.showCost);
     return CloseStore(settings);
 }
 

@@ -94,6 +94,22 @@ struct SelectionOptions
 SelectionOptions LoadSelectionOptions(const std::string& dataFolder, std::string_view defaultName);
 bool SaveSelectionOptions(const std::string& dataFolder, const SelectionOptions& options);
 
+// The transmission line on the list of materials and its cost on the cable page.
+struct LineOptions
+{
+    bool onList = false;
+    int wastePercent = 0; // 0 to 100
+    std::string section;  // a section number; empty for the first section
+    bool showCost = false;
+
+    friend bool operator==(const LineOptions&, const LineOptions&) = default;
+};
+LineOptions LoadLineOptions(const std::string& dataFolder);
+// Writes only the keys whose value the user changed from what was loaded, so an
+// installation that never had them keeps going without them, and a key left alone keeps
+// its stored text.
+bool SaveLineOptions(const std::string& dataFolder, const LineOptions& loaded, const LineOptions& shown);
+
 // Copies defaults.dat over settings.dat and, only once that has succeeded, empties
 // advanced.dat, so a missing defaults.dat loses no override. Says how far it got, so
 // the caller can show what was restored even when the second step failed.

@@ -29,6 +29,13 @@ inline constexpr SettingKey<bool> ObsoleteList{"OldParts", "ObsoleteList", false
 inline constexpr SettingKey<int> GroundingSpacing{"Grounding", "Spacing", 200};
 inline constexpr SettingKey<int> HoistSpacing{"Hoist", "Spacing", 150};
 inline constexpr SettingKey<int> UnitPackAll{"UnitPack", "All", 10};
+// The transmission line on the list of materials: whether it is offered, its waste
+// allowance in percent, the section number it goes under (empty: the first section), and
+// whether the cable page shows each line's installed cost.
+inline constexpr SettingKey<bool> LineOnList{"General", "LineOnList", false};
+inline constexpr SettingKey<int> LineWaste{"General", "LineWaste", 0};
+inline constexpr SettingKey<std::string_view> LineSection{"General", "LineSection", ""};
+inline constexpr SettingKey<bool> LineCost{"General", "LineCost", false};
 // The section of the per-part unit-pack records ("part|count|").
 inline constexpr const char* kUnitPackSection = "UnitPack";
 } // namespace keys

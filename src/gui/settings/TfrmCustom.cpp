@@ -2,6 +2,7 @@
 
 #include "core/cable/CableCatalogue.h"
 #include "core/common/Errors.h"
+#include "core/materials/AccessoryItems.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
@@ -252,8 +253,35 @@ QWidget* TfrmCustom::BuildOldPartsPage()
     cl->addWidget(cboDefaultCable, 0, Qt::AlignTop);
     sl->addWidget(cable);
     layout->addWidget(selection);
+    layout->addWidget(BuildLineOptions(page));
     layout->addStretch();
     return page;
+}
+
+QWidget* TfrmCustom::BuildLineOptions(QWidget* page)
+{
+    auto* box = new QGroupBox("Transmission Line", page);
+    auto* grid = new QGridLayout(box);
+    chkLineOnList = new QCheckBox("Add the transmission line to the list of materials", box);
+    chkLineOnList->setObjectName("chkLineOnList");
+    grid->addWidget(chkLineOnList, 0, 0, 1, 2);
+    seLineWaste = new QSpinBox(box);
+    seLineWaste->setObjectName("seLineWaste");
+    seLineWaste->setRange(0, 100);
+    auto* wasteLabel = new QLabel("Waste allowance (%):", box);
+    wasteLabel->setBuddy(seLineWaste);
+    grid->addWidget(wasteLabel, 1, 0);
+    grid->addWidget(seLineWaste, 1, 1, Qt::AlignLeft);
+    cboLineSection = new QComboBox(box);
+    cboLineSection->setObjectName("cboLineSection");
+    auto* sectionLabel = new QLabel("Under the section:", box);
+    sectionLabel->setBuddy(cboLineSection);
+    grid->addWidget(sectionLabel, 2, 0);
+    grid->addWidget(cboLineSection, 2, 1, Qt::AlignLeft);
+    chkLineCost = new QCheckBox("Show each line's installed cost", box);
+    chkLineCost->setObjectName("chkLineCost");
+    grid->addWidget(chkLineCost, 3, 0, 1, 2);
+    return box;
 }
 
 QWidget* TfrmCustom::BuildOverridesPage()
@@ -302,6 +330,7 @@ void TfrmCustom::FormShow()
     LoadPart(kObsoletePart, [this] { LoadObsoleteBoxes(); });
     LoadPart(kOverridesPart, [this] { LoadOverrides(); });
     LoadPart(kSelectionPart, [this] { LoadSelectionOptions(); });
+    LoadPart(kLinePart, [this] { LoadLineOptions(); });
 }
 
 void TfrmCustom::LoadPictures()
@@ -333,6 +362,7 @@ QList<QWidget*> TfrmCustom::PagesOf(Part part) const
         return {tsHangers[0], tsHangers[1], tsHangers[2], tsHangers[3], tsHangers[4], tsGroundingKits, tsHoistingGrips};
     case kObsoletePart:
     case kSelectionPart:
+    case kLinePart:
         return {tsOldParts};
     case kOverridesPart:
         return {tsOtherDefaults};
@@ -460,6 +490,45 @@ void TfrmCustom::LoadSelectionOptions()
     EnableCablePreset();
 }
 
+void TfrmCustom::LoadLineOptions()
+{
+    const LineOptions options = tav::LoadLineOptions(dataFolder_);
+    const std::vector<ListSection> sections = ReadListSections(dataFolder_);
+    cboLineSection->clear();
+    int index = sections.empty() ? -1 : 0;
+    for (const ListSection& section : sections) {
+        if (section.number == options.section)
+            index = cboLineSection->count();
+        cboLineSection->addItem(FromData(section.caption), QByteArray::fromStdString(section.number));
+    }
+    cboLineSection->setCurrentIndex(index);
+    chkLineOnList->setChecked(options.onList);
+    seLineWaste->setValue(options.wastePercent);
+    chkLineCost->setChecked(options.showCost);
+    loadedLine_ = options;
+    loadedSectionIndex_ = index;
+}
+
+LineOptions TfrmCustom::CollectLineOptions() const
+{
+    LineOptions options = loadedLine_;
+    options.onList = chkLineOnList->isChecked();
+    options.wastePercent = seLineWaste->value();
+    options.showCost = chkLineCost->isChecked();
+    // A section left as it was loaded keeps the stored text, an absent key included.
+    if (cboLineSection->currentIndex() != loadedSectionIndex_)
+        options.section = cboLineSection->currentData().toByteArray().toStdString();
+    return options;
+}
+
+void TfrmCustom::SaveLineOptions()
+{
+    const LineOptions options = CollectLineOptions();
+    WriteStep([&] { return tav::SaveLineOptions(dataFolder_, loadedLine_, options); });
+    loadedLine_ = options;
+    loadedSectionIndex_ = cboLineSection->currentIndex();
+}
+
 void TfrmCustom::FillDefaultCables(const QString& wanted)
 {
     const int type = rbAir->isChecked() ? 0 : rbFoam->isChecked() ? 1 : 2;
@@ -576,6 +645,7 @@ void TfrmCustom::btnRestoreClick()
         LoadPart(kObsoletePart, [this] { LoadObsoleteBoxes(); });
         LoadPart(kSpacingsPart, [this] { LoadSpacings(cboTlines->currentText()); });
         LoadPart(kSelectionPart, [this] { LoadSelectionOptions(); });
+        LoadPart(kLinePart, [this] { LoadLineOptions(); });
     }
     if (!outcome.error.empty()) {
         platform_.boxes.Error(this, QString::fromUtf8(outcome.error.c_str()));
@@ -699,6 +769,7 @@ void TfrmCustom::btnSaveClick()
         SaveOverrides();
         SaveSelection();
         SaveSpacings();
+        SaveLineOptions();
         accept();
     });
 }
@@ -712,6 +783,7 @@ void TfrmCustom::btnSaveSettingsClick()
         SaveOverrides();
         SaveSpacings();
         SaveSelection();
+        SaveLineOptions();
         platform_.sounds.Beep();
         platform_.boxes.Information(this, "Settings have been saved");
     });

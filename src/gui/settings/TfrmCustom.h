@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTableWidget;
 class QTabWidget;
 
@@ -64,6 +65,10 @@ public:
     QRadioButton* rbFoam;
     QRadioButton* rbWaveguide;
     QComboBox* cboDefaultCable;
+    QCheckBox* chkLineOnList;
+    QSpinBox* seLineWaste;
+    QComboBox* cboLineSection;
+    QCheckBox* chkLineCost;
     QWidget* tsOtherDefaults;
     QTableWidget* grdDefaultQuantities;
     QPushButton* btnAddOther;
@@ -101,6 +106,7 @@ private:
         kObsoletePart,
         kOverridesPart,
         kSelectionPart,
+        kLinePart,
         kPartCount,
     };
 
@@ -109,6 +115,7 @@ private:
     QWidget* BuildSpacingPage(const char* name, const QString& text, TDecimalSpinEdit*& spin, TImage*& image,
                               int initial, const char* spinName);
     QWidget* BuildOldPartsPage();
+    QWidget* BuildLineOptions(QWidget* page);
     QWidget* BuildOverridesPage();
     void FormShow();
     void LoadPictures();
@@ -125,6 +132,9 @@ private:
     void LoadObsoleteBoxes();
     void LoadOverrides();
     void LoadSelectionOptions();
+    void LoadLineOptions();
+    LineOptions CollectLineOptions() const;
+    void SaveLineOptions();
     void FillDefaultCables(const QString& wanted);
     void EnableCablePreset();
 
@@ -156,6 +166,9 @@ private:
     LoadedSpacing hoistLoaded_;
     std::string loadedCableKey_; // the section the hanger pages show
     std::string loadedCableName_;
+    // The line options as settings.dat held them, so only what the user changes is written.
+    LineOptions loadedLine_;
+    int loadedSectionIndex_ = -1;
     std::array<bool, kPartCount> loaded_{};
     std::array<QString, kPartCount> errors_;
     bool wrote_ = false;
