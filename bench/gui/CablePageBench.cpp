@@ -1,5 +1,5 @@
-// One frequency change on the real first page, grid and loss plot included, over 20,000
-// catalogue lines.
+// One frequency change on the real first page, grid, loss plot and the cost column included,
+// over 20,000 catalogue lines, each with a price record.
 #include "../GeneratedCatalogue.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/Placement.h"
@@ -20,7 +20,14 @@ namespace {
 void FrequencyChanges(benchmark::State& state, QSize windowSize)
 {
     tav::test::TestInstallation inst;
-    inst.Data("tlines.dat", tav::bench::GeneratedCatalogue(20000));
+    const std::string catalogue = tav::bench::GeneratedCatalogue(20000);
+    inst.Data("tlines.dat", catalogue);
+    inst.Data("settings.dat", "[General]\r\nSelectCable=0\r\nLineWaste=10\r\nLineCost=1\r\n");
+    // Every line sold by the foot, so every row's cost is worked out.
+    std::string prices;
+    for (size_t at = catalogue.find('\n') + 1; at < catalogue.size(); at = catalogue.find('\n', at) + 1)
+        prices += "P|CBL|" + catalogue.substr(at, catalogue.find('|', at) - at) + "|FT|line|4.25|\n";
+    inst.dir.Write("shared/M_lom.dat", prices);
     for (int d = 0; d < 8; ++d)
         inst.Image("k" + std::to_string(d) + ".gif", tav::test::DotGif());
     tav::test::FakePlatform fake;

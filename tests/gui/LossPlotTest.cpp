@@ -16,6 +16,7 @@
 #include <QLineSeries>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
@@ -204,18 +205,28 @@ TEST_F(LossPlotPage, ShowsAtTheDefaultSizeOfCommonScreens)
     };
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.screen.width());
-        EXPECT_EQ(gui::DefaultWindowSize(c.screen), c.window);
-        w->resize(c.window);
-        QApplication::processEvents();
-        EXPECT_EQ(plot->isVisible(), c.plot);
-        EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length());
+    // The same with the cost column, brought in by a change of the runs.
+    for (const char* settings : {"", "[General]\r\nLineCost=1\r\n"}) {
+        inst.Data("settings.dat", settings);
+        page->seNumRuns->stepUp();
+        ASSERT_EQ(page->grdTlines->columnCount(), *settings ? 7 : 6);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::to_string(c.screen.width()) + settings);
+            EXPECT_EQ(gui::DefaultWindowSize(c.screen), c.window);
+            w->resize(c.window);
+            QApplication::processEvents();
+            EXPECT_EQ(plot->isVisible(), c.plot);
+            EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length());
+        }
     }
 }
 
 TEST_F(LossPlotPage, EveryCurveIsDrawnWhereTheAxesPutItAndTheSelectedOneOnTop)
 {
+    // With the cost column on, the hover text tells the cost as well; a change of the runs
+    // brings the setting in.
+    inst.Data("settings.dat", "[General]\r\nSelectCable=0\r\nLineCost=1\r\n");
+    page->seNumRuns->stepUp();
     ShowLarge();
     const QImage image = plot->grab().toImage();
     // The pixels around a curve's point at 883 MHz, the band's mean: black ones, and ones in colour.
@@ -247,6 +258,7 @@ TEST_F(LossPlotPage, EveryCurveIsDrawnWhereTheAxesPutItAndTheSelectedOneOnTop)
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000));
     EXPECT_TRUE(QToolTip::text().startsWith("F12-C: 10.") && QToolTip::text().contains(" dB at 88"))
         << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().endsWith(" MHz, Line Cost N/A")) << QToolTip::text().toStdString();
 }
 
 TEST_F(LossPlotPage, MetersLengthenTheRunOnTheAxisAndInTheCurves)

@@ -2,9 +2,12 @@
 
 #include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
+#include "core/common/Files.h"
 #include "core/common/Json.h"
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
+#include "core/materials/LineOrder.h"
+#include "core/wizard/Quantities.h"
 
 #include <cmath>
 #include <iterator>
@@ -16,8 +19,9 @@ namespace {
 // The type names of the command line, in the order of the page's radio group.
 constexpr const char* kTypeWords[kCableTypeCount] = {"air", "foam", "ew"};
 // The keys of a row in JSON, one per grid column.
-constexpr const char* kRowKeys[] = {"partNumber", "band", "insertionLoss", "efficiency", "peakPower", "averagePower"};
-static_assert(std::size(kRowKeys) == kGridColumns.size());
+constexpr const char* kRowKeys[] = {"partNumber", "band",         "insertionLoss", "efficiency",
+                                    "peakPower",  "averagePower", "lineCost"};
+static_assert(std::size(kRowKeys) == kGridColumns.size() + 1);
 
 double Number(const CommandArguments& args, const std::string& option)
 {
@@ -43,6 +47,20 @@ double Length(const CommandArguments& args, const std::string& option)
     if (length < 0 || length > kMaxRunLength)
         throw UsageError("--" + option + " " + *args.Value(option) + " is outside 0 to " + IntToStr(kMaxRunLength));
     return RoundRunLength(length);
+}
+
+// The runs box's highest count, doubled for a microsite mount.
+constexpr int kMaxRunsCount = 2 * 9999;
+
+// A whole number in a range, as the page's boxes allow it.
+int WholeNumber(const CommandArguments& args, const std::string& option, int low, int high)
+{
+    const std::string text = *args.Value(option);
+    const auto value = TryDecimalToInt(text);
+    if (!value || *value < low || *value > high)
+        throw UsageError("--" + option + " '" + text + "' is no whole number from " + IntToStr(low) + " to " +
+                         IntToStr(high));
+    return *value;
 }
 
 int TypeItem(const std::string& word)
@@ -78,14 +96,17 @@ std::string NoRowsNote(const LineList& tlines, const Band& band, const std::stri
            "; its diameters there: " + Joined(Diameters(tlines, band, CableTypeCode(type)));
 }
 
+// Every row is the grid's fields with the cost field after them.
+constexpr size_t kColumns = kGridColumns.size() + 1;
+
 std::string TextRows(const std::vector<std::string>& rows)
 {
     std::string text;
     for (const char* heading : kGridColumns)
         text += (text.empty() ? "" : "\t") + std::string(heading);
-    text += "\n";
+    text += std::string("\t") + kLineCostHeading + "\n";
     for (const std::string& row : rows) {
-        for (size_t c = 0; c < kGridColumns.size(); ++c)
+        for (size_t c = 0; c < kColumns; ++c)
             text.append(c ? "\t" : "").append(GetFieldView(row, static_cast<int>(c) + 1));
         text += "\n";
     }
@@ -99,6 +120,8 @@ struct Request
     std::string diameter;
     double horizontal, vertical;
     bool meters;
+    int runs;
+    int waste;
 };
 
 std::string JsonRows(const Request& r, const std::vector<std::string>& rows)
@@ -111,10 +134,12 @@ std::string JsonRows(const Request& r, const std::vector<std::string>& rows)
     json += "  \"horizontal\": " + JsonNumber(r.horizontal) + ",\n";
     json += "  \"vertical\": " + JsonNumber(r.vertical) + ",\n";
     json += "  \"unit\": " + JsonString(r.meters ? "meters" : "feet") + ",\n";
+    json += "  \"runs\": " + IntToStr(r.runs) + ",\n";
+    json += "  \"waste\": " + IntToStr(r.waste) + ",\n";
     json += "  \"rows\": [";
     for (size_t i = 0; i < rows.size(); ++i) {
         json += i ? ",\n    {" : "\n    {";
-        for (size_t c = 0; c < kGridColumns.size(); ++c) {
+        for (size_t c = 0; c < kColumns; ++c) {
             json += c ? ", " : "";
             json += JsonString(kRowKeys[c]) + ": " + JsonString(GetFieldView(rows[i], static_cast<int>(c) + 1));
         }
@@ -127,15 +152,29 @@ std::string JsonRows(const Request& r, const std::vector<std::string>& rows)
 void RunEvaluate(Context& context)
 {
     const CommandArguments& args = context.args;
-    Request r{Frequency(args, "from"), Frequency(args, "to"),      TypeItem(*args.Value("type")),
-              *args.Value("diameter"), Length(args, "horizontal"), Length(args, "vertical"),
-              args.Flag("meters")};
+    Request r{Frequency(args, "from"),
+              Frequency(args, "to"),
+              TypeItem(*args.Value("type")),
+              *args.Value("diameter"),
+              Length(args, "horizontal"),
+              Length(args, "vertical"),
+              args.Flag("meters"),
+              WholeNumber(args, "runs", 0, kMaxRunsCount),
+              WholeNumber(args, "waste", 0, 100)};
     if (r.from > r.to)
         throw UsageError("--from " + *args.Value("from") + " is above --to " + *args.Value("to"));
 
-    const LineList& tlines = context.LoadInstallation().lists.tlines;
+    const Installation& inst = context.LoadInstallation();
+    const LineList& tlines = inst.lists.tlines;
     const EvaluationInputs inputs{r.from, r.to, r.horizontal + r.vertical, r.meters, r.type == kWaveguideItem};
-    const std::vector<std::string> rows = EvaluateCandidates(tlines, inputs, CableTypeCode(r.type), r.diameter);
+    std::vector<std::string> rows = EvaluateCandidates(tlines, inputs, CableTypeCode(r.type), r.diameter);
+    // What each line would cost on the list, as the page's cost column shows it.
+    const std::string overrides = ReadFileBytes(inst.folders.data + kAdvancedFileName).value_or(std::string());
+    const LineRun run{r.horizontal, r.vertical, r.meters, r.runs, r.waste};
+    for (std::string& row : rows) {
+        const std::string part = GetField(row, 1);
+        row += OrderLine(run, part, inst.lists.priceIndex.Record(inst.lists.price, part), overrides).costText + "|";
+    }
     if (rows.empty())
         context.notes = NoRowsNote(tlines, {r.from, r.to}, *args.Value("from") + " - " + *args.Value("to") + " MHz",
                                    r.type, r.diameter) +
@@ -151,9 +190,10 @@ CommandSpec EvaluateCommand()
     c.name = "evaluate";
     c.summary = "The first page's evaluation grid for one band, cable type, diameter and run.";
     c.details = "Every catalogue line of the type and diameter whose band covers --from to --to, evaluated\n"
-                "for the run: the grid's rows in its order, with its texts. Prints a heading line and one\n"
-                "tab-separated line per row, or with --json one object. When no line fits, standard error\n"
-                "says what the band offers instead.\n";
+                "for the run: the grid's rows in its order, with its texts, and what each line would cost\n"
+                "on the list of materials for --runs runs with --waste percent allowed for waste (N/A\n"
+                "without a price). Prints a heading line and one tab-separated line per row, or with\n"
+                "--json one object. When no line fits, standard error says what the band offers instead.\n";
     c.options = {
         {"from", "MHZ", "beginning frequency of the band", true, ""},
         {"to", "MHZ", "ending frequency of the band", true, ""},
@@ -162,6 +202,8 @@ CommandSpec EvaluateCommand()
         {"horizontal", "LENGTH", "horizontal run length", false, "15"},
         {"vertical", "LENGTH", "vertical run length", false, "100"},
         {"meters", "", "lengths are in meters rather than feet", false, ""},
+        {"runs", "N", "number of runs the line is ordered for (doubled for a microsite mount)", false, "1"},
+        {"waste", "PERCENT", "waste allowance on the line's length, 0 to 100", false, "0"},
         {"json", "", "print JSON: the inputs and the rows, every cell as the grid's text", false, ""},
     };
     c.run = RunEvaluate;

@@ -429,6 +429,8 @@ void TfrmMain::tsParamsShow()
     chkMiscOnly->setChecked(false);
     chkMiscOnly->setVisible(true);
     ShowAccessoryTabs(tsVertical);
+    // The antenna page may have doubled the runs since the costs were shown.
+    RunGuarded(platform_.boxes, this, [this] { tsParams->ShowLineCosts(); });
 }
 
 void TfrmMain::chkMiscOnlyClick()
@@ -534,6 +536,9 @@ void TfrmMain::AfterCustomize(bool wroteSettings)
     const CustomizeFollowUp next = FollowUpAfterCustomize(wroteSettings, shown, chkMiscOnly->isChecked());
     if (next.applyCablePreset)
         RunGuarded(platform_.boxes, this, [&] { ApplyStartupSettings(); });
+    // The cost column follows its setting, the waste allowance and the overrides.
+    if (wroteSettings && shown == FramePage::Cable)
+        RunGuarded(platform_.boxes, this, [&] { tsParams->ShowLineCosts(); });
     if (!next.reloadWizardLists && !next.refreshAccessoryList)
         return;
     HourglassCursor wait;
@@ -630,6 +635,7 @@ void TfrmMain::PriceListInstalled(const std::string& sharedFolder)
     state_.lists.price = std::move(prices);
     // The install itself is done; a list that cannot be priced again says so on its own.
     RunGuarded(platform_.boxes, this, [&] { RepriceListOfMaterials(); });
+    RunGuarded(platform_.boxes, this, [&] { tsParams->ShowLineCosts(); });
 }
 
 QString TfrmMain::GetSharedFolder()

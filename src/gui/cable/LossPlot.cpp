@@ -4,6 +4,7 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Errors.h"
 #include "core/common/Numbers.h"
+#include "core/materials/LineOrder.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TextCodec.h"
 
@@ -210,6 +211,7 @@ LossPlot::LossPlot(QWidget* parent) : QChartView(new QChart, parent)
 void LossPlot::Plot(std::vector<std::string> lines, const EvaluationInputs& inputs)
 {
     lines_ = std::move(lines);
+    costs_.clear();
     inputs_ = inputs;
     hasBand_ = true;
     dirty_ = true;
@@ -219,6 +221,7 @@ void LossPlot::Plot(std::vector<std::string> lines, const EvaluationInputs& inpu
 void LossPlot::Clear()
 {
     lines_.clear();
+    costs_.clear();
     hasBand_ = false;
     dirty_ = true;
     QueueRefresh();
@@ -360,10 +363,11 @@ void LossPlot::ShowLossAt(int row, const QPointF& point, bool hovering)
         loss = LossAt(lines_[static_cast<size_t>(row)], inputs_, point.x());
     } catch (const Error&) {
     }
-    QToolTip::showText(QCursor::pos(),
-                       names_[row] + ": " + FromData(FormatFixed2(loss)) + " dB at " +
-                           QString::number(point.x(), 'f', 0) + " MHz",
-                       this);
+    QString text =
+        names_[row] + ": " + FromData(FormatFixed2(loss)) + " dB at " + QString::number(point.x(), 'f', 0) + " MHz";
+    if (row < costs_.size())
+        text += ", " + QString(kLineCostHeading) + " " + costs_[row];
+    QToolTip::showText(QCursor::pos(), text, this);
 }
 
 } // namespace tav::gui

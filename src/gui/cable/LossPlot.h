@@ -29,6 +29,9 @@ public:
     // The catalogue lines behind the grid's rows, in row order, and what they were
     // evaluated for.
     void Plot(std::vector<std::string> lines, const EvaluationInputs& inputs);
+    // The installed cost of each row, in row order, for the hover text; none when the grid
+    // does not show it.
+    void SetLineCosts(QStringList costs) { costs_ = std::move(costs); }
     // The grid is empty.
     void Clear();
     // The grid's current row, or -1.
@@ -69,6 +72,7 @@ private:
     bool hasBand_ = false;
     std::vector<QList<QPointF>> points_;
     QStringList names_;
+    QStringList costs_;
     int currentRow_ = -1;
     bool dirty_ = false;
     bool queued_ = false;

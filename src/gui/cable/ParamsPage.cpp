@@ -2,8 +2,12 @@
 
 #include "core/cable/CableCatalogue.h"
 #include "core/catalog/RecordLine.h"
+#include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/materials/LineOrder.h"
+#include "core/materials/PlanSummary.h"
 #include "core/materials/ProjectFile.h"
+#include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
@@ -43,6 +47,8 @@ namespace {
 
 // Insertion loss, efficiency, peak and average power are numbers, aligned to the right.
 constexpr int kFirstNumberColumn = 2;
+// The installed cost, shown after the evaluation's columns when the settings ask for it.
+constexpr int kLineCostColumn = static_cast<int>(kGridColumns.size());
 
 QComboBox* MakeCombo(QWidget* parent, const char* name)
 {
@@ -56,6 +62,8 @@ QComboBox* MakeCombo(QWidget* parent, const char* name)
     return box;
 }
 
+} // namespace
+
 // The grid with the loss plot beside it. The plot gets only width the grid does not need to
 // show every heading, at most two fifths of the row, and hides when that or the height is
 // too little to read it.
@@ -64,6 +72,12 @@ class GridRow : public QWidget
 public:
     GridRow(QWidget* parent, std::function<int()> gridNeeds) : QWidget(parent), gridNeeds_(std::move(gridNeeds)) {}
 
+    // The grid needs another width: share the row again.
+    void Relayout()
+    {
+        if (grid_)
+            Lay();
+    }
     void Hold(QWidget* grid, QWidget* plot)
     {
         grid_ = grid;
@@ -78,7 +92,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QWidget::resizeEvent(event);
-        constexpr int kMinPlotWidth = 400, kMinPlotHeight = 200, kSpacing = 6;
+        Lay();
+    }
+
+private:
+    void Lay()
+    {
+        constexpr int kMinPlotWidth = 340, kMinPlotHeight = 200, kSpacing = 6;
         const int w = width(), h = height();
         const int plotWidth = std::min(w - gridNeeds_() - kSpacing, w * 2 / 5);
         const bool fits = plotWidth >= kMinPlotWidth && h >= kMinPlotHeight;
@@ -91,13 +111,10 @@ protected:
         plot_->setVisible(fits);
     }
 
-private:
     std::function<int()> gridNeeds_;
     QWidget* grid_ = nullptr;
     QWidget* plot_ = nullptr;
 };
-
-} // namespace
 
 ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform), images_(images)
@@ -129,7 +146,7 @@ ParamsPage::ParamsPage(WizardState& state, Platform& platform, ImageLoader& imag
     connect(seVerticalLength, &QDoubleSpinBox::valueChanged, this, &ParamsPage::lengthChanged);
     connect(rbFeet, &QRadioButton::clicked, this, [this] { emit unitClicked(false); });
     connect(rbMeters, &QRadioButton::clicked, this, [this] { emit unitClicked(true); });
-    connect(seNumRuns, &QSpinBox::valueChanged, this, &ParamsPage::seNumRunsChange);
+    connect(seNumRuns, &QSpinBox::valueChanged, this, [this] { Guarded([this] { seNumRunsChange(); }); });
     connect(btnListNow, &QPushButton::clicked, this, &ParamsPage::listNowClicked);
 }
 
@@ -230,10 +247,13 @@ void ParamsPage::BuildLayout()
     top->addLayout(right);
 
     auto* gridRow = new GridRow(this, [this] {
-        return std::accumulate(headingWidths_.begin(), headingWidths_.end(), 0) + 2 * grdTlines->frameWidth() +
-               grdTlines->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int columns = grdTlines->columnCount();
+        return std::accumulate(headingWidths_.begin(), headingWidths_.begin() + columns, 0) +
+               2 * grdTlines->frameWidth() + grdTlines->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     });
-    grdTlines = new QTableWidget(0, 6, gridRow);
+    gridRow_ = gridRow;
+    // The cost column is added only while the settings show it.
+    grdTlines = new QTableWidget(0, kLineCostColumn, gridRow);
     grdTlines->setObjectName("grdTlines");
     QStringList headings;
     for (const char* heading : kGridColumns)
@@ -254,6 +274,7 @@ void ParamsPage::BuildLayout()
         headingWidths_.push_back(metrics.horizontalAdvance(grdTlines->horizontalHeaderItem(c)->text()) + 24);
         header->resizeSection(c, headingWidths_.back());
     }
+    headingWidths_.push_back(metrics.horizontalAdvance(kLineCostHeading) + 24);
     header->setStretchLastSection(false);
     pltLoss = new LossPlot(gridRow);
     gridRow->Hold(grdTlines, pltLoss);
@@ -287,10 +308,8 @@ void ParamsPage::ConnectFrequencyBox(QComboBox* box, void (ParamsPage::*handler)
 
 void ParamsPage::ShareGridWidth()
 {
-    const int columns = static_cast<int>(headingWidths_.size());
-    int natural = 0;
-    for (int w : headingWidths_)
-        natural += w;
+    const int columns = grdTlines->columnCount();
+    const int natural = std::accumulate(headingWidths_.begin(), headingWidths_.begin() + columns, 0);
     const int extra = std::max(0, grdTlines->viewport()->width() - natural);
     QHeaderView* header = grdTlines->horizontalHeader();
     for (int c = 0; c < columns; ++c)
@@ -447,6 +466,7 @@ void ParamsPage::EvaluateLines()
     }
     SelectCable(CurrentRowPart());
     ShowSelectedCable();
+    ShowLineCosts();
 }
 
 QString ParamsPage::NoLinesText() const
@@ -469,11 +489,13 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
     grdTlines->setUpdatesEnabled(false);
     grdTlines->clearContents();
     grdTlines->setRowCount(static_cast<int>(rows.size()));
+    rowParts_.clear();
     QFont bold = grdTlines->font();
     bold.setBold(true);
     const QColor rowColour = palette().color(QPalette::Base);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        for (int c = 0; c < 6; ++c) {
+        rowParts_.push_back(GetField(rows[r], 1));
+        for (int c = 0; c < kLineCostColumn; ++c) {
             auto* item = new QTableWidgetItem(FromData(GetFieldView(rows[r], c + 1)));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setBackground(rowColour);
@@ -496,6 +518,40 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
     }
     ShowNoLines(QString());
     grdTlines->setUpdatesEnabled(true);
+}
+
+void ParamsPage::ShowLineCosts()
+{
+    SettingsFile settings(state_.folders.data);
+    const bool shown = settings.Get(keys::LineCost);
+    if ((grdTlines->columnCount() > kLineCostColumn) != shown) {
+        grdTlines->setColumnCount(shown ? kLineCostColumn + 1 : kLineCostColumn);
+        if (shown)
+            grdTlines->setHorizontalHeaderItem(kLineCostColumn, new QTableWidgetItem(kLineCostHeading));
+        ShareGridWidth();
+        gridRow_->Relayout();
+    }
+    QStringList costs;
+    if (shown && !rowParts_.empty()) {
+        // advanced.dat is read once for the whole grid; a missing one overrides nothing.
+        const std::string overrides =
+            ReadFileBytes(WithTrailingSlash(state_.folders.data) + kAdvancedFileName).value_or(std::string());
+        const LineRun run{seHorizontalLength->value(), seVerticalLength->value(), state_.meters, state_.runsCount,
+                          settings.Get(keys::LineWaste)};
+        const QColor rowColour = palette().color(QPalette::Base);
+        for (int r = 0; r < static_cast<int>(rowParts_.size()); ++r) {
+            const std::string& part = rowParts_[static_cast<size_t>(r)];
+            const LineOrderItem order =
+                OrderLine(run, part, state_.lists.priceIndex.Record(state_.lists.price, part), overrides);
+            costs << FromData(order.costText);
+            auto* item = new QTableWidgetItem(costs.back());
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setBackground(rowColour);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdTlines->setItem(r, kLineCostColumn, item);
+        }
+    }
+    pltLoss->SetLineCosts(costs);
 }
 
 void ParamsPage::KeepCableRowSelected()
@@ -659,6 +715,7 @@ void ParamsPage::cboCableListChange()
     }
     SelectCable(CurrentRowPart());
     ShowSelectedCable();
+    ShowLineCosts();
 }
 
 void ParamsPage::ApplyCablePreset(int typeIndex, const QString& partNumber)
@@ -679,6 +736,29 @@ void ParamsPage::ApplyCablePreset(int typeIndex, const QString& partNumber)
 void ParamsPage::seNumRunsChange()
 {
     state_.runsCount = seNumRuns->value();
+    // The runs do not change the loss, only what the lines would cost.
+    ShowLineCosts();
+}
+
+PlanSummary ParamsPage::PlanShown() const
+{
+    const ProjectInputs in = SavedInputs();
+    PlanSummary plan;
+    plan.cableKey = in.tline;
+    plan.partNumber = state_.cablePart;
+    plan.beginning = in.beginning;
+    plan.ending = in.ending;
+    plan.horizontalLength = in.horizontalLength;
+    plan.verticalLength = in.verticalLength;
+    plan.meters = !in.feet;
+    plan.runs = in.numRuns;
+    const int row = grdTlines->currentRow();
+    if (!state_.cablePart.empty() && row >= 0 && grdTlines->item(row, 0)) {
+        plan.insertionLoss = ToData(grdTlines->item(row, 2)->text());
+        plan.efficiency = ToData(grdTlines->item(row, 3)->text());
+        plan.averagePower = ToData(grdTlines->item(row, 5)->text());
+    }
+    return plan;
 }
 
 tav::QuantityInputs ParamsPage::QuantityInputs() const

@@ -19,6 +19,7 @@ class QTableWidget;
 
 namespace tav {
 struct Band;
+struct PlanSummary;
 struct ProjectInputs;
 struct QuantityInputs;
 } // namespace tav
@@ -26,6 +27,7 @@ struct QuantityInputs;
 namespace tav::gui {
 
 class TDecimalSpinEdit;
+class GridRow;
 class LossPlot;
 class TImage;
 class TRadioGroup;
@@ -77,6 +79,12 @@ public:
     void ApplyCablePreset(int typeIndex, const QString& partNumber);
     // Shows the unit on the page's radio buttons.
     void ShowUnit(bool meters);
+
+    // The installed cost of every row, when the settings show it: read afresh, since the
+    // runs, the settings, the overrides or the prices may have changed since the rows came.
+    void ShowLineCosts();
+    // The page's inputs and the selected line's figures, as an export states them.
+    PlanSummary PlanShown() const;
 
     // What the quantity rules need to know about the run shown.
     tav::QuantityInputs QuantityInputs() const;
@@ -134,6 +142,9 @@ private:
     // Frequency boxes typed in since their text was last applied.
     QSet<QComboBox*> typing_;
     std::vector<int> headingWidths_;
+    GridRow* gridRow_ = nullptr;
+    // The part number of each grid row, as the catalogue spells it.
+    std::vector<std::string> rowParts_;
 };
 
 } // namespace tav::gui
