@@ -5,13 +5,16 @@
 #include "core/common/Files.h"
 #include "core/materials/PriceList.h"
 #include "gui/app/Maker.h"
+#include "gui/materials/PrintedPdf.h"
 #include "gui/platform/Registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,8 +31,7 @@ struct Place
 
 Place FindPlace(const QString& executableFolder)
 {
-    const std::string dataHome =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    const std::string dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
     const tav::ProgramPlace place = tav::ChooseProgramPlace(tav::ProbeInstallation(
         executableFolder.toStdString(),
         (QDir::cleanPath(executableFolder + TAVROLIN_INSTALLED_DATA) + "/").toStdString(), dataHome));
@@ -68,10 +70,32 @@ bool WriteAll(std::FILE* stream, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
-    // Qt Core only: the executable's folder and the registry file; no display is needed.
-    QCoreApplication app(argc, argv);
+    // The arguments as the system passed them: file names stay the bytes they are.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+
+    // Qt Core finds the executable's folder and reads the registry file. Pages painted as on
+    // paper need Qt's GUI classes too, on the offscreen platform, so no display is needed.
+    const bool paints = tav::cli::PaintsPages(args);
+    std::unique_ptr<QCoreApplication> app;
+    if (paints) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the planner's own messages, not the platform's remarks on
+        // the session it paints without.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
 
     tav::cli::Environment env;
+    if (paints)
+        env.printedPdf = [](const tav::ListOfMaterials& list) {
+            return tav::gui::PrintedListPdf(list, tav::gui::LocalePaper());
+        };
     const Place place = FindPlace(QCoreApplication::applicationDirPath() + "/");
     env.programFolder = place.program;
     env.registryFile = tav::gui::SettingsRegistry::DefaultFile().toStdString();
@@ -79,8 +103,6 @@ int main(int argc, char** argv)
         return RegisteredSharedFolder(installedShared);
     };
 
-    // The arguments as the system passed them: file names stay the bytes they are.
-    const std::vector<std::string> args(argv + 1, argv + argc);
     std::string out, err;
     int code = tav::cli::Run(args, env, out, err);
     if (!WriteAll(stdout, out)) {

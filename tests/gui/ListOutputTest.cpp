@@ -2,6 +2,7 @@
 #include "core/materials/PrintLayout.h"
 #include "doubles/QtPrinters.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/Maker.h"
 #include "gui/app/TextCodec.h"
 #include "gui/app/TfrmMain.h"
@@ -125,6 +126,12 @@ TEST_F(ListOutput, FileExportsWriteTheListAndHandTheFileToTheDesktop)
 TEST_F(ListOutput, ACancelledOrFailedExportOpensNothing)
 {
     Start();
+    // Without a spreadsheet program the spreadsheet export stays off, and says why.
+    const auto& spreadsheet = Named<QAction>(*w, "ToanMSExcelSpreadsheet1");
+    EXPECT_FALSE(spreadsheet.isEnabled());
+    EXPECT_TRUE(spreadsheet.toolTip().startsWith("No spreadsheet program is registered"))
+        << spreadsheet.toolTip().toStdString();
+    EXPECT_TRUE(Named<QMenu>(*w, "Export1").toolTipsVisible());
     const std::string old = inst.dir.Write("old.txt", "kept");
     w->ToaTextFile1->trigger(); // cancelled
     fake.fileDialogs.answers = {Path("no such folder/list.txt"), Path("old.txt/")};

@@ -2,6 +2,7 @@
 
 #include "core/cli/EvaluateCommand.h"
 #include "core/cli/MaterialsCommands.h"
+#include "core/materials/ExportFormats.h"
 
 #include <algorithm>
 #include <new>
@@ -244,6 +245,22 @@ std::string Help(const Environment& env)
         text += "\n" + CommandHelp(c);
     text += "\n" + CommonHelp(env);
     return text;
+}
+
+bool PaintsPages(const std::vector<std::string>& args)
+{
+    try {
+        const Invocation inv = Parse(args);
+        if (inv.help || !inv.command)
+            return false;
+        const auto format = inv.arguments.values.find("format");
+        if (format == inv.arguments.values.end())
+            return false;
+        const ExportFormat* f = FindExportFormat(format->second);
+        return f && f->painted;
+    } catch (const Error&) {
+        return false;
+    }
 }
 
 int Run(const std::vector<std::string>& args, const Environment& env, std::string& out, std::string& err)

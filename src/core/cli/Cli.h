@@ -15,6 +15,10 @@ const std::vector<CommandSpec>& Commands();
 // result, `err` every message.
 int Run(const std::vector<std::string>& args, const Environment& env, std::string& out, std::string& err);
 
+// Whether the command line asks for pages painted as on paper (a PDF export), for which
+// the planner needs Qt's GUI classes; false for a line that cannot be followed.
+bool PaintsPages(const std::vector<std::string>& args);
+
 // The full help: every command with its options, and the options they share.
 std::string Help(const Environment& env);
 

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace tav {
+struct ListOfMaterials;
+}
+
 namespace tav::cli {
 
 // The name the planner goes by in its messages and help.
@@ -29,7 +33,7 @@ struct OptionSpec
     std::string valueName; // empty for a flag
     std::string help;
     bool required = false;
-    std::string fallback; // the value when the option is not given, if any
+    std::string fallback;  // the value when the option is not given, if any
     char shortName = '\0'; // "-o FILE" besides "--output FILE", when set
 };
 
@@ -72,6 +76,8 @@ struct Environment
         std::string problem;
     };
     std::function<SharedFolder()> registeredSharedFolder;
+    // The printed list as a PDF document; empty where the planner cannot paint.
+    std::function<std::string(const ListOfMaterials&)> printedPdf;
 };
 
 // The options every command takes.
@@ -98,6 +104,7 @@ public:
     // Throws UsageError for a named folder that is not one, Error when the shared folder
     // is not registered or a required file is missing.
     const Installation& LoadInstallation();
+    const std::function<std::string(const ListOfMaterials&)>& PrintedPdf() const { return env_.printedPdf; }
 
 private:
     const CommonOptions& common_;

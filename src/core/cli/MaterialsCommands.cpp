@@ -2,7 +2,8 @@
 
 #include "core/common/Files.h"
 #include "core/common/Json.h"
-#include "core/materials/Exports.h"
+#include "core/materials/ExportFormats.h"
+#include "core/materials/PlanSummary.h"
 #include "core/materials/ReopenedProject.h"
 
 #include <algorithm>
@@ -17,9 +18,16 @@ constexpr const char* kProjectArgument = "PROJECT.tvr";
 constexpr const char* kItemKeys[] = {"partNumber", "description", "price", "quantity", "extended"};
 static_assert(std::size(kItemKeys) == kMaterialsColumns);
 
-// The list the program shows after opening the project named on the command line. The
-// file is read whole first, so a damaged project is refused before the installation loads.
-ListOfMaterials ProjectList(Context& context)
+// What the program shows after opening the project named on the command line: the list
+// and the plan beside it. The file is read whole first, so a damaged project is refused
+// before the installation loads.
+struct OpenedProject
+{
+    ListOfMaterials list;
+    PlanSummary plan;
+};
+
+OpenedProject OpenProject(Context& context)
 {
     const std::string& path = context.args.positionals.front();
     const Project project = ReadProjectFile(path);
@@ -30,7 +38,7 @@ ListOfMaterials ProjectList(Context& context)
         context.notes += path + ": its beginning frequency '" + project.inputs.beginning +
                          "' is no number; the list is that of the band " + page.beginning + " - " + page.ending +
                          " MHz, which the program shows instead\n";
-    return ReopenedMaterials(project, page, inst.folders, inst.lists);
+    return {ReopenedMaterials(project, page, inst.folders, inst.lists), ReopenedPlan(project, page, inst.lists.tlines)};
 }
 
 // Cells keep their bytes; a tab in one becomes a blank, so the columns stay in place.
@@ -108,35 +116,22 @@ std::string JsonList(const ListOfMaterials& list)
 
 void RunPrice(Context& context)
 {
-    const ListOfMaterials list = ProjectList(context);
+    const ListOfMaterials list = OpenProject(context).list;
     context.out = context.args.Flag("json") ? JsonList(list) : TextList(list);
 }
 
-struct ExportFormat
-{
-    const char* name;
-    std::string (*build)(const ListOfMaterials&);
-};
-// The spreadsheet export writes the text export's bytes, as the program does.
-constexpr ExportFormat kFormats[] = {
-    {"txt", &DelimitedExportText},
-    {"xls", &DelimitedExportText},
-    {"html", &HtmlExportText},
-    {"clipboard", &ClipboardText},
-};
-
 void RunExport(Context& context)
 {
-    const std::string format = *context.args.Value("format");
-    const auto it = std::find_if(std::begin(kFormats), std::end(kFormats),
-                                 [&](const ExportFormat& f) { return format == f.name; });
-    if (it == std::end(kFormats))
-        throw UsageError("--format '" + format + "' is none of txt, xls, html, clipboard");
+    const std::string name = *context.args.Value("format");
+    const ExportFormat* format = FindExportFormat(name);
+    if (!format)
+        throw UsageError("--format '" + name + "' is none of " + ExportFormatNames(", "));
     const std::string output = *context.args.Value("output");
     if (output.empty())
         throw UsageError("--output names no file");
 
-    const std::string bytes = it->build(ProjectList(context));
+    const OpenedProject opened = OpenProject(context);
+    const std::string bytes = format->build({opened.list, opened.plan, context.PrintedPdf()});
     if (output == "-")
         context.out = bytes;
     else
@@ -173,9 +168,12 @@ CommandSpec ExportCommand()
     c.name = "export";
     c.summary = "A project file's list of materials in one of the program's export formats.";
     c.details = "The very bytes the program's Export and Copy To Clipboard commands give for the list it\n"
-                "shows after opening the file. The file is written whole or not at all.\n";
+                "shows after opening the file. The file is written whole or not at all. The workbook's\n"
+                "plan sheet has no antenna or structure, which a project file does not keep; the PDF has\n"
+                "the printout's pages on the paper of the locale (Letter or A4).\n";
     c.options = {
-        {"format", "txt|xls|html|clipboard", "text, spreadsheet, web page, or the clipboard's text", true, ""},
+        {"format", ExportFormatNames("|"),
+         "text, spreadsheet text, web page, Excel workbook, the printout as PDF, or the clipboard's text", true, ""},
         {"output", "FILE", "the file to write, replaced if it exists; - for standard output", true, "", 'o'},
     };
     c.positionals = ProjectArgument();

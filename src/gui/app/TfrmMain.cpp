@@ -130,6 +130,10 @@ void TfrmMain::CreateMenu()
     ToaTextFile1 = MakeAction(this, Export1, "ToaTextFile1", "To a text file");
     ToanMSExcelSpreadsheet1 = MakeAction(this, Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
     ToanHTMLDocument1 = MakeAction(this, Export1, "ToanHTMLDocument1", "To an HTML document");
+    ToanExcelWorkbook1 = MakeAction(this, Export1, "ToanExcelWorkbook1", "To an Excel Workbook (.xlsx)...");
+    ToaPDFDocument1 = MakeAction(this, Export1, "ToaPDFDocument1", "To a PDF document...");
+    // A disabled entry says why it is.
+    Export1->setToolTipsVisible(true);
     CopyToClipboard1 = MakeAction(this, file, "CopyToClipboard1", "Copy To Clipboard", QKeySequence("Ctrl+C"));
     N2 = file->addSeparator();
     N2->setObjectName("N2");
@@ -181,6 +185,8 @@ void TfrmMain::CreateMenu()
     connect(ToaTextFile1, &QAction::triggered, this, &TfrmMain::ToaTextFile1Click);
     connect(ToanMSExcelSpreadsheet1, &QAction::triggered, this, &TfrmMain::ToanMSExcelSpreadsheet1Click);
     connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);
+    connect(ToanExcelWorkbook1, &QAction::triggered, this, &TfrmMain::ToanExcelWorkbook1Click);
+    connect(ToaPDFDocument1, &QAction::triggered, this, &TfrmMain::ToaPDFDocument1Click);
     connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
     new MenuKeys(this);
 }
@@ -244,7 +250,8 @@ void TfrmMain::CreatePages()
     tsLocation = new LocationPage(context, *tsVertical, *tsHorizontal);
     tsAntenna = new AntennaPage(context, *tsLocation);
     tsLom = new MaterialsPage;
-    output_ = std::make_unique<MaterialsOutput>(platform_, this, FromData(state_.folders.program), *tsLom);
+    output_ = std::make_unique<MaterialsOutput>(platform_, this, FromData(state_.folders.program), *tsLom,
+                                                [this] { return PlanShown(); });
     for (QWidget* page : std::initializer_list<QWidget*>{tsParams, tsAntenna, tsLocation, tsAccessories, tsLom})
         pcMain->addWidget(page);
 
@@ -397,6 +404,7 @@ void TfrmMain::btnNextClick()
             HourglassCursor wait;
             if (chkMiscOnly->isChecked())
                 ResetSelection(state_.selection);
+            siteChosen_ = !chkMiscOnly->isChecked();
             BuildListOfMaterials();
         }
     });
@@ -666,7 +674,11 @@ void TfrmMain::LoadLocationPictures()
 void TfrmMain::FormCreate()
 {
     state_.keepRow = false;
-    ToanMSExcelSpreadsheet1->setEnabled(platform_.registry.ClassExists("Excel.Application"));
+    const bool spreadsheet = platform_.registry.ClassExists("Excel.Application");
+    ToanMSExcelSpreadsheet1->setEnabled(spreadsheet);
+    ToanMSExcelSpreadsheet1->setToolTip(spreadsheet ? QString()
+                                                    : "No spreadsheet program is registered to open it. "
+                                                      "To an Excel Workbook (.xlsx)... needs none.");
     ShowPage(kParams);
     state_.runsCount = 3;
     UpdatePageCommands();
@@ -803,6 +815,7 @@ bool TfrmMain::OpenProject(const QString& fileName, bool back)
 {
     return RunGuarded(platform_.boxes, this, [&] {
         const Project project = ReadProjectFile(ToData(fileName));
+        siteChosen_ = false;
         ShowPage(kLom);
         UpdatePageCommands();
         SetNavigation(false, back, true);
@@ -866,6 +879,7 @@ void TfrmMain::ViewLastOrder1Click()
         return;
     }
     // No list was ever built here: an empty list, and the first page as it is.
+    siteChosen_ = false;
     ShowPage(kLom);
     UpdatePageCommands();
     SetNavigation(false, false, true);
@@ -892,17 +906,46 @@ void TfrmMain::PrintPreview1Click()
 
 void TfrmMain::ToaTextFile1Click()
 {
-    RunListCommand([this] { output_->ExportDelimited("txt", "Text Files (*.txt)", "txt"); });
+    RunListCommand([this] { output_->Export("txt"); });
 }
 
 void TfrmMain::ToanMSExcelSpreadsheet1Click()
 {
-    RunListCommand([this] { output_->ExportDelimited("xls", "MS Excel Files (*.xls)", "xls"); });
+    RunListCommand([this] { output_->Export("xls"); });
 }
 
 void TfrmMain::ToanHTMLDocument1Click()
 {
-    RunListCommand([this] { output_->ExportHtml(); });
+    RunListCommand([this] { output_->Export("html"); });
+}
+
+void TfrmMain::ToanExcelWorkbook1Click()
+{
+    RunListCommand([this] { output_->Export("xlsx"); });
+}
+
+void TfrmMain::ToaPDFDocument1Click()
+{
+    RunListCommand([this] { output_->Export("pdf"); });
+}
+
+PlanSummary TfrmMain::PlanShown() const
+{
+    PlanSummary plan = tsParams->PlanShown();
+    if (!siteChosen_)
+        return plan;
+    // The captions of the choices made, without their mnemonics.
+    const auto chosen = [](const QWidget* page) {
+        for (const QRadioButton* b : page->findChildren<QRadioButton*>())
+            if (b->isChecked())
+                return ToData(QString(b->text()).remove('&'));
+        return std::string();
+    };
+    plan.antenna = chosen(tsAntenna);
+    if (const auto* microsite = tsAntenna->findChild<QCheckBox*>("chkMicrosite"); microsite && microsite->isChecked())
+        plan.antenna += ", " + ToData(QString(microsite->text()).remove('&'));
+    plan.structure = chosen(tsLocation);
+    return plan;
 }
 
 void TfrmMain::CopyToClipboard1Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/materials/PlanSummary.h"
 #include "gui/app/ImageLoader.h"
 #include "gui/app/WizardState.h"
 #include "gui/platform/Platform.h"
@@ -121,6 +122,8 @@ public:
     QAction* ToaTextFile1;
     QAction* ToanMSExcelSpreadsheet1;
     QAction* ToanHTMLDocument1;
+    QAction* ToanExcelWorkbook1;
+    QAction* ToaPDFDocument1;
     QAction* CopyToClipboard1;
     QAction* N2;
     QMenu* Go1;
@@ -161,6 +164,8 @@ public slots:
     void ToaTextFile1Click();
     void ToanMSExcelSpreadsheet1Click();
     void ToanHTMLDocument1Click();
+    void ToanExcelWorkbook1Click();
+    void ToaPDFDocument1Click();
     void CopyToClipboard1Click();
 
 public:
@@ -216,6 +221,9 @@ private:
     // A built list is shown, so it may be saved, printed or exported.
     bool ListShown() const;
     template <typename F> void RunListCommand(F&& command);
+    // The plan the exports state beside the list: the cable page, and the antenna and
+    // structure when the list was built through the wizard's pages.
+    PlanSummary PlanShown() const;
     // The antenna page doubles the runs for a microsite mount; a project's count already is.
     void ClearMicrosite();
     // Prices the list of materials on show again from the price list.
@@ -227,6 +235,7 @@ private:
     std::unique_ptr<MaterialsOutput> output_;
     QStringList arguments_;
     bool lastOrderFailed_ = false; // reported once for the whole run
+    bool siteChosen_ = false;      // the list shown was built through the antenna and site pages
     // What the list of materials on show was built from, to price it again.
     std::vector<std::string> shownRecords_;
     std::unique_ptr<TNewsDlg> NewsDlg1;

@@ -2,13 +2,14 @@
 
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
+#include "core/materials/ExportFormats.h"
 #include "core/materials/Exports.h"
 #include "core/materials/PrintLayout.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
 #include "gui/app/TextCodec.h"
 #include "gui/materials/MaterialsPage.h"
-#include "gui/materials/PainterCanvas.h"
+#include "gui/materials/PrintedPdf.h"
 
 #include <QFile>
 #include <QPainter>
@@ -19,35 +20,31 @@
 namespace tav::gui {
 
 MaterialsOutput::MaterialsOutput(Platform& platform, QWidget* parent, const QString& programFolder,
-                                 const MaterialsPage& page)
-    : platform_(platform), parent_(parent), programFolder_(programFolder), page_(page)
+                                 const MaterialsPage& page, PlanFn plan)
+    : platform_(platform), parent_(parent), programFolder_(programFolder), page_(page), plan_(std::move(plan))
 {}
 
-void MaterialsOutput::ExportDelimited(const QString& subfolder, const QString& filter, const QString& defaultExtension)
+void MaterialsOutput::Export(std::string_view name)
 {
-    Export(subfolder, filter, defaultExtension, &DelimitedExportText);
-}
-
-void MaterialsOutput::ExportHtml()
-{
-    Export("html", "html files (*.html)", "html", &HtmlExportText);
-}
-
-void MaterialsOutput::Export(const QString& subfolder, const QString& filter, const QString& defaultExtension,
-                             ExportBuilder build)
-{
+    const ExportFormat* format = FindExportFormat(name);
+    if (!format || format->folder.empty())
+        throw Error("No file export is called " + std::string(name) + ".");
+    const QString suffix = FromData(format->suffix);
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.caption = "Save As";
-    request.folder = MadeFolderOrHome(programFolder_ + subfolder);
-    request.filter = filter;
-    request.defaultSuffix = defaultExtension;
+    request.folder = MadeFolderOrHome(programFolder_ + FromData(format->folder));
+    request.filter = FromData(format->filter);
+    request.defaultSuffix = suffix;
     const QString chosen = platform_.fileDialogs.Choose(parent_, request);
     if (chosen.isEmpty())
         return;
     // Some dialogs leave a typed name without the suffix they were given.
-    const QString file = WithDefaultSuffix(chosen, defaultExtension);
-    WriteFileAtomic(ToData(file), build(page_.List()));
+    const QString file = WithDefaultSuffix(chosen, suffix);
+    const PlanSummary plan = plan_ ? plan_() : PlanSummary{};
+    const ExportSource source{page_.List(), plan,
+                              [](const ListOfMaterials& list) { return PrintedListPdf(list, LocalePaper()); }};
+    WriteFileAtomic(ToData(file), format->build(source));
     // Without an application for the type the desktop opens nothing; the file stays written.
     platform_.desktop.Open(QUrl::fromLocalFile(file));
 }
@@ -110,11 +107,7 @@ void MaterialsOutput::Draw(QPrinter& printer)
     if (!painter.begin(&printer))
         throw Error("The print job could not be started.");
     try {
-        PainterCanvas canvas(painter, &printer);
-        const double scale = PrintScale(printer.width(), printer.height());
-        PageLayout layout(canvas, scale, scale);
-        const ListOfMaterials& list = page_.List();
-        LayoutMaterials(layout, list, CountPrintedPages(list), kPrintTitle, kMakerSiteLabel);
+        DrawPrintedList(painter, printer, page_.List());
     } catch (...) {
         printer.abort();
         painter.end();

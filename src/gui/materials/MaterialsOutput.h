@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/materials/ListOfMaterials.h"
+#include "core/materials/PlanSummary.h"
 #include "gui/platform/Platform.h"
 
 #include <QString>
+#include <functional>
 #include <string>
+#include <string_view>
 
 class QPrinter;
 class QWidget;
@@ -18,19 +21,18 @@ class MaterialsPage;
 class MaterialsOutput
 {
 public:
-    MaterialsOutput(Platform& platform, QWidget* parent, const QString& programFolder, const MaterialsPage& page);
+    using PlanFn = std::function<PlanSummary()>;
+    MaterialsOutput(Platform& platform, QWidget* parent, const QString& programFolder, const MaterialsPage& page,
+                    PlanFn plan);
 
-    // The text and the spreadsheet exports: the same tab-separated text, offered in its own
-    // subfolder of the program folder, under its own filter and default suffix.
-    void ExportDelimited(const QString& subfolder, const QString& filter, const QString& defaultExtension);
-    void ExportHtml();
+    // A file export of the formats table, by name: offered in its own subfolder of the
+    // program folder, under its filter and default suffix, then handed to the desktop.
+    void Export(std::string_view format);
     void CopyListToClipboard();
     void PrintMaterials();
     void PreviewMaterials();
 
 private:
-    using ExportBuilder = std::string (*)(const ListOfMaterials&);
-    void Export(const QString& subfolder, const QString& filter, const QString& defaultExtension, ExportBuilder build);
     // Draws the list on the printer. A file target is only replaced by a finished job.
     void PrintOn(QPrinter& printer);
     void Draw(QPrinter& printer);
@@ -39,6 +41,7 @@ private:
     QWidget* parent_;
     QString programFolder_;
     const MaterialsPage& page_;
+    PlanFn plan_;
 };
 
 } // namespace tav::gui

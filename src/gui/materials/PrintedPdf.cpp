@@ -1,0 +1,74 @@
+#include "gui/materials/PrintedPdf.h"
+
+#include "core/common/Errors.h"
+#include "core/materials/PrintLayout.h"
+#include "gui/app/Maker.h"
+#include "gui/materials/PainterCanvas.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cstdint>
+#include <langinfo.h>
+#include <locale.h>
+
+namespace tav::gui {
+
+namespace {
+
+// The resolution the printer's high-resolution mode gives a PDF, so the pages come out alike.
+constexpr int kPdfResolution = 1200;
+constexpr int kLetterHeightMm = 279;
+
+} // namespace
+
+Paper LocalePaper()
+{
+    // A locale of its own, so the program's locale stays as it is.
+    const locale_t paper = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
+    if (!paper)
+        return Paper::A4;
+    const auto height = static_cast<int>(reinterpret_cast<intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, paper)));
+    freelocale(paper);
+    return height == kLetterHeightMm ? Paper::Letter : Paper::A4;
+}
+
+void DrawPrintedList(QPainter& painter, QPagedPaintDevice& device, const ListOfMaterials& list)
+{
+    PainterCanvas canvas(painter, &device);
+    const double scale = PrintScale(device.width(), device.height());
+    PageLayout layout(canvas, scale, scale);
+    LayoutMaterials(layout, list, CountPrintedPages(list), kPrintTitle, kMakerSiteLabel);
+}
+
+std::string PrintedListPdf(const ListOfMaterials& list, Paper paper)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(kPrintJobName);
+        writer.setCreator("Tavrolin");
+        // The page layout leaves its own margins, as on paper.
+        writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw Error("The PDF document could not be started.");
+        try {
+            DrawPrintedList(painter, writer, list);
+        } catch (...) {
+            painter.end();
+            throw;
+        }
+        if (!painter.end())
+            throw Error("The PDF document could not be finished.");
+    }
+    const QByteArray& bytes = buffer.data();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+} // namespace tav::gui
