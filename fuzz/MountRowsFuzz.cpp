@@ -46,12 +46,17 @@ template <typename T> std::vector<T> First(std::vector<T> values)
     return values;
 }
 
-// The entries a pick list offers, without the closing "N/A".
-std::vector<std::string> Offered(std::vector<std::string> entries)
+// A pick list's entries with their columns, without the closing "N/A".
+tav::MountChoices Offered(tav::MountChoices choices)
 {
-    Expect(!entries.empty() && entries.back() == tav::kNotApplicableChoice, "a pick list does not end with N/A");
-    entries.pop_back();
-    return First(std::move(entries));
+    Expect(!choices.entries.empty() && choices.entries.back() == tav::kNotApplicableChoice &&
+               choices.columns.size() == choices.entries.size() && choices.columns.back() == 0,
+           "a pick list does not end with N/A");
+    choices.entries.pop_back();
+    choices.columns.pop_back();
+    choices.entries = First(std::move(choices.entries));
+    choices.columns.resize(choices.entries.size());
+    return choices;
 }
 
 void CheckRow(const std::string& row)
@@ -69,27 +74,23 @@ void CheckRow(const std::string& row)
     }
 }
 
-// The part an entry offered orders when it is chosen.
-std::string_view CheckChosen(const tav::MountLists& lists, tav::MountItem item, const tav::MountPicks& picks,
-                             const char* what)
+// The part each entry offered orders when it is chosen.
+void CheckChosen(const tav::MountLists& lists, const tav::MountChoices& offered, const char* what)
 {
-    const int column = tav::ChosenColumn(lists, item, picks);
-    const std::string_view part = column > 0 ? tav::GetFieldView(lists.row, column) : std::string_view();
-    if (part.empty())
-        Broken(std::string(what) + " offered orders nothing: " + std::string(picks.mount) + " / " +
-               std::string(picks.attachment) + " / " + std::string(picks.hardware));
-    return part;
+    for (size_t i = 0; i < offered.entries.size(); ++i)
+        if (tav::GetFieldView(lists.row, offered.columns[i]).empty())
+            Broken(std::string(what) + " offered orders nothing: " + offered.entries[i]);
 }
 
 void CheckHardware(const tav::MountLists& lists, std::string_view mount, std::string_view attachment)
 {
-    const std::vector<std::string> hardware =
+    const tav::MountChoices hardware =
         Offered(tav::BuildHardwareChoices(lists, mount, attachment, kNoObsoleteParts, true));
-    for (const std::string& h : hardware) {
-        const tav::MountPicks picks{mount, attachment, h};
-        const std::string_view part = CheckChosen(lists, tav::MountItem::Hardware, picks, "hardware");
-        const auto back = tav::CaptionHoldingPart(lists, tav::MountItem::Hardware, picks, part);
-        Expect(back && std::find(hardware.begin(), hardware.end(), *back) != hardware.end(),
+    CheckChosen(lists, hardware, "hardware");
+    for (int column : hardware.columns) {
+        const std::string_view part = tav::GetFieldView(lists.row, column);
+        const int back = tav::EntryHoldingPart(hardware.columns, lists.row, part);
+        Expect(back >= 0 && tav::GetFieldView(lists.row, hardware.columns[static_cast<size_t>(back)]) == part,
                "the part of offered hardware leads to no offered entry");
     }
 }
@@ -106,20 +107,17 @@ void CheckKey(tav::TBigIniFile& ini, std::string_view key)
         if (side->empty())
             continue;
         const std::string word(tav::GetFieldView(tav::ValuesByName(*side).front(), 1));
-        Offered(
-            tav::BuildMountChoices(*side, lists.mountTypes, word, false, lists.row, kNoObsoleteParts, true).entries);
+        Offered(tav::BuildMountChoices(*side, lists.mountTypes, word, false, lists.row, kNoObsoleteParts, true));
     }
     // The attachments of the first mount types, and the hardware of the first attachment.
     bool hardwareChecked = false;
     for (std::string_view type : First(tav::ValuesByName(lists.mountTypes))) {
         const std::string mount(tav::GetFieldView(type, 1));
-        const std::vector<std::string> attachments = Offered(
-            tav::BuildMountChoices(lists.mountTypes, lists.attachments, mount, true, lists.row, kNoObsoleteParts, true)
-                .entries);
-        for (const std::string& attachment : attachments)
-            CheckChosen(lists, tav::MountItem::Attachment, {mount, attachment, {}}, "an attachment");
-        if (!attachments.empty() && !hardwareChecked) {
-            CheckHardware(lists, mount, attachments.front());
+        const tav::MountChoices attachments = Offered(tav::BuildMountChoices(lists.mountTypes, lists.attachments, mount,
+                                                                             true, lists.row, kNoObsoleteParts, true));
+        CheckChosen(lists, attachments, "an attachment");
+        if (!attachments.entries.empty() && !hardwareChecked) {
+            CheckHardware(lists, mount, attachments.entries.front());
             hardwareChecked = true;
         }
     }

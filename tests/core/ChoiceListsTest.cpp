@@ -109,7 +109,9 @@ TEST(CatalogueChoices, DemoInstallation)
         Entries expected;
     };
     const Case cases[] = {
-        {kHoistFile, "KF12", {"Lace-Up Hoisting Grip", "Standard Hoisting Grip", "None"}},
+        {kHoistFile, "KF78", {"Lace-Up Hoisting Grip", "Standard Hoisting Grip", "None"}},
+        // The pre-laced category again with a current part behind the obsolete one.
+        {kHoistFile, "KF12", {"Lace-Up Hoisting Grip", "Pre-Laced Hoisting Grip", "Standard Hoisting Grip", "None"}},
         {kHoistFile, "KE107", {"None"}},
         {kGpsFile,
          "KE107",

@@ -122,45 +122,49 @@ TEST_F(MountData, HardwareIsTheMountsAndAttachmentsOwn)
         const char* attachment;
         bool keepObsolete;
         Entries entries;
-        const char* hardware;
-        int column; // of the chosen hardware
+        std::vector<int> columns; // of the line each entry came from
         const char* part;
-        std::optional<std::string> holding; // the caption whose column holds the part
+        int holding; // the entry whose column holds the part
     };
     const Case cases[] = {
-        {"Angle Member", "Plain Hanger", false, {"Clamp Kit", "N/A"}, "Clamp Kit", 4, "C1", "Clamp Kit"},
+        {"Angle Member", "Plain Hanger", false, {"Clamp Kit", "N/A"}, {4, 0}, "C1", 0},
         // The same caption for another attachment: another column.
-        {"Angle Member", "Galv Hanger", false, {"Clamp Kit", "N/A"}, "Clamp Kit", 5, "C1", std::nullopt},
-        {"Round Member", "Snap Hanger", false, {"Clamp Kit", "N/A"}, "Clamp Kit", 7, "A1", "Adapter"},
-        {"Round Member", "Snap Hanger", true, {"Adapter", "Clamp Kit", "N/A"}, "Adapter", 6, "C3", "Clamp Kit"},
-        {"Round Member", "Plain Hanger", true, {"N/A"}, "Clamp Kit", 0, "C3", std::nullopt},
-        {"Round Member", "Snap Hanger", true, {"Adapter", "Clamp Kit", "N/A"}, "N/A", 0, "", std::nullopt},
+        {"Angle Member", "Galv Hanger", false, {"Clamp Kit", "N/A"}, {5, 0}, "C1", -1},
+        {"Round Member", "Snap Hanger", false, {"Clamp Kit", "N/A"}, {7, 0}, "A1", -1},
+        {"Round Member", "Snap Hanger", true, {"Adapter", "Clamp Kit", "N/A"}, {6, 7, 0}, "C3", 1},
+        {"Round Member", "Plain Hanger", true, {"N/A"}, {0}, "C3", -1},
+        {"Round Member", "Snap Hanger", true, {"Adapter", "Clamp Kit", "N/A"}, {6, 7, 0}, "", -1},
     };
     const MountLists lists = Lists();
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.mount) + " / " + c.attachment + " / " + c.hardware);
-        const MountPicks picks{c.mount, c.attachment, c.hardware};
-        EXPECT_EQ(BuildHardwareChoices(lists, c.mount, c.attachment, kObsolete, c.keepObsolete), c.entries);
-        EXPECT_EQ(ChosenColumn(lists, MountItem::Hardware, picks), c.column);
-        EXPECT_EQ(CaptionHoldingPart(lists, MountItem::Hardware, picks, c.part), c.holding);
+        SCOPED_TRACE(std::string(c.mount) + " / " + c.attachment + " / " + c.part);
+        const MountChoices choices = BuildHardwareChoices(lists, c.mount, c.attachment, kObsolete, c.keepObsolete);
+        EXPECT_EQ(choices.entries, c.entries);
+        EXPECT_EQ(choices.columns, c.columns);
+        EXPECT_EQ(EntryHoldingPart(choices.columns, lists.row, c.part), c.holding);
     }
-    EXPECT_EQ(ChosenColumn(lists, MountItem::Attachment, {"", "Galv Hanger", ""}), 3);
-    EXPECT_EQ(ChosenColumn(lists, MountItem::Attachment, {"", "N/A", ""}), 0);
-    EXPECT_EQ(CaptionHoldingPart(lists, MountItem::Attachment, {}, "S1"), "Snap Hanger");
-    EXPECT_EQ(CaptionHoldingPart(lists, MountItem::Attachment, {}, ""), std::nullopt)
-        << "an empty part is not held by the empty column of \"Far Hanger\"";
+}
 
-    // A caption on several lines orders the part of the first whose column holds one.
-    MountLists twice = lists;
-    twice.attachments.insert(twice.attachments.begin(), "Gone=Snap Hanger|8|");
-    twice.hardware.insert(twice.hardware.begin(), "HW0=Clamp Kit|Angle|Plain|0|");
-    EXPECT_EQ(ChosenColumn(twice, MountItem::Attachment, {"", "Snap Hanger", ""}), 2);
-    EXPECT_EQ(ChosenColumn(twice, MountItem::Hardware, {"Angle Member", "Plain Hanger", "Clamp Kit"}), 4);
-    EXPECT_EQ(ChosenColumn(twice, MountItem::Attachment, {"", "Far Hanger", ""}), 9) << "no line holds a part";
+TEST_F(MountData, EachEntryKeepsTheColumnOfItsOwnLine)
+{
+    // A caption on two lines, and the one the mount does not carry comes first.
+    MountLists lists = Lists();
+    lists.attachments.insert(lists.attachments.begin(), "Gone=Snap Hanger|1|");
+    lists.mountTypes = {"Angle=Angle Member||x|x|x|"};
+    const MountChoices choices =
+        BuildMountChoices(lists.mountTypes, lists.attachments, "Angle Member", true, lists.row, kObsolete, true);
+    EXPECT_EQ(choices.entries, (Entries{"Plain Hanger", "Snap Hanger", "Galv Hanger", "N/A"}));
+    EXPECT_EQ(choices.columns, (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_EQ(BuildMountChoices(lists.verticalStructures, lists.mountTypes, "Tower", false, lists.row, kObsolete, true)
+                  .columns,
+              (std::vector<int>{0, 0}))
+        << "mount types order nothing themselves";
 
-    MountLists bad = lists;
-    bad.attachments.push_back("Odd=Odd Hanger|x1|");
-    EXPECT_THROW(ChosenColumn(bad, MountItem::Attachment, {"", "Odd Hanger", ""}), ConversionError);
+    lists.attachments.push_back("Odd=Odd Hanger|x1|");
+    lists.mountTypes = {"Angle=Angle Member||||||x|"};
+    EXPECT_THROW(
+        BuildMountChoices(lists.mountTypes, lists.attachments, "Angle Member", true, lists.row, kObsolete, true),
+        ConversionError);
 }
 
 // A blank line in obsolete.dat matches an empty part number.
@@ -213,11 +217,14 @@ TEST_F(ResolvedParts, CategoryParts)
 {
     WorkingLists lists;
     lists.categories = {"1=Standard Grip", "2=Laced Grip", "3=Old Grip", "4=Orphan Grip"};
-    lists.parts = {"a=2|HGL|", "b=1|HGS|", "c=1|HGS-B|", "d=3|HGP|", "e=9|X-1|", "f=|NO-KEY|"};
-    EXPECT_EQ(CategoryPart(lists, "Standard Grip"), "HGS") << "the first record of the category";
-    EXPECT_EQ(CategoryPart(lists, "standard grip"), "") << "captions compare exactly";
-    EXPECT_EQ(CategoryPart(lists, "Orphan Grip"), "");
-    EXPECT_EQ(CategoryPart(lists, "None"), "") << "a caption without a category names no record";
+    lists.parts = {"a=2|HGL|", "b=1|HGS|", "c=1|HGS-B|", "d=3|HGP|", "g=3|HGS-C|", "e=9|X-1|", "f=|NO-KEY|"};
+    const LineList& old = kObsoleteWithBlank;
+    EXPECT_EQ(CategoryPart(lists, "Standard Grip", old, false), "HGS") << "the first record of the category";
+    EXPECT_EQ(CategoryPart(lists, "Old Grip", old, false), "HGS-C") << "the record that made the entry offered";
+    EXPECT_EQ(CategoryPart(lists, "Old Grip", old, true), "HGP");
+    EXPECT_EQ(CategoryPart(lists, "standard grip", old, true), "") << "captions compare exactly";
+    EXPECT_EQ(CategoryPart(lists, "Orphan Grip", old, true), "");
+    EXPECT_EQ(CategoryPart(lists, "None", old, true), "") << "a caption without a category names no record";
     EXPECT_EQ(CategoryOfPart(lists, "HGS-B"), "Standard Grip");
     EXPECT_EQ(CategoryOfPart(lists, "X-1"), std::nullopt) << "category 9 has no caption line";
     EXPECT_EQ(CategoryOfPart(lists, ""), std::nullopt);
@@ -227,6 +234,7 @@ TEST_F(ResolvedParts, CategoryParts)
         const char* caption;
         int slot;
         bool meters;
+        bool showObsolete;
         const char* answer;
         const char* expected;
         std::optional<std::string> moveTo;
@@ -234,16 +242,19 @@ TEST_F(ResolvedParts, CategoryParts)
     };
     const Case cases[] = {
         // 115 ft and 3 runs at the default spacing of 150 ft: 3 grips.
-        {"Standard Grip", slot::HoistingGrip, false, "X", "HGS|3|2|", std::nullopt, 0},
-        {"Standard Grip", slot::HoistingGrip, true, "X", "HGS-M|9|2|", std::nullopt, 0},
-        {"Standard Grip", slot::Gps, false, "X", "HGS|1|7|", std::nullopt, 0},
-        {"Orphan Grip", slot::HoistingGrip, false, "X", "|||", std::nullopt, 0},
-        {"None", slot::HoistingGrip, false, "X", "|||", std::nullopt, 0},
-        {"Old Grip", slot::HoistingGrip, false, nullptr, "HGP|3|2|", "HGP", 1},
-        {"Old Grip", slot::HoistingGrip, true, "HGS", "HGS-M|9|2|", "HGS", 1},
+        {"Standard Grip", slot::HoistingGrip, false, false, "X", "HGS|3|2|", std::nullopt, 0},
+        {"Standard Grip", slot::HoistingGrip, true, false, "X", "HGS-M|9|2|", std::nullopt, 0},
+        {"Standard Grip", slot::Gps, false, false, "X", "HGS|1|7|", std::nullopt, 0},
+        {"Orphan Grip", slot::HoistingGrip, false, false, "X", "|||", std::nullopt, 0},
+        {"None", slot::HoistingGrip, false, false, "X", "|||", std::nullopt, 0},
+        {"Old Grip", slot::HoistingGrip, false, false, "X", "HGS-C|3|2|", std::nullopt, 0},
+        {"Old Grip", slot::HoistingGrip, false, true, nullptr, "HGP|3|2|", "HGP", 1},
+        {"Old Grip", slot::HoistingGrip, true, true, "HGS", "HGS-M|9|2|", "HGS", 1},
     };
     for (const Case& c : cases) {
         offers.clear();
+        dir.Write("settings.dat", std::string("[UnitPack]\r\nAll=10\r\n[OldParts]\r\nObsoleteWizard=") +
+                                      (c.showObsolete ? "1" : "0") + "\r\n");
         std::vector<std::string> selection;
         ResetSelection(selection);
         selection[static_cast<size_t>(c.slot)] = "OLD|1|1|";

@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <utility>
 
 namespace tav::test {
 namespace {
@@ -40,7 +42,9 @@ TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
               (QStringList{"Plainhold Hanger", "Latchor Snap-In Hanger", "Stackor Stacking Kit", "N/A"}))
         << "the obsolete galvanized hanger is left out";
     EXPECT_EQ(Items(V().cboMountingHardware), (QStringList{"Angle Clip Kit", "N/A"}));
-    EXPECT_EQ(Items(V().cboHoistingGrip), (QStringList{"Lace-Up Hoisting Grip", "Standard Hoisting Grip", "None"}));
+    EXPECT_EQ(Items(V().cboHoistingGrip),
+              (QStringList{"Lace-Up Hoisting Grip", "Pre-Laced Hoisting Grip", "Standard Hoisting Grip", "None"}))
+        << "the pre-laced grip is offered for its current record";
     EXPECT_EQ(H().cboHoistingGrip, nullptr);
 
     EXPECT_EQ(Range(0, 13), (Slots{"KCC-12|2|1|", kNone, kNone, "TRK-38|13|1|", kNone, kNone, "PHK-12|10|1|", kNone,
@@ -135,6 +139,66 @@ TEST_F(MountingPages, HardwareOfTheChosenPairAndOneNoticePerObsoletePart)
         EXPECT_EQ(V().cboCableAttachment->currentText(), c.attachmentAfter);
         EXPECT_EQ(V().cboMountingHardware->currentText(), "Hose Clamp Strap Kit");
     }
+}
+
+// A caption on two lines: the entry orders the part of the line it was offered for.
+TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> edits; // mount.dat
+        QRadioButton* gui::LocationPage::*site;                 // null: the tower
+        const char* attachment;
+        const char* ordered; // slot 6
+    };
+    const Case cases[] = {
+        // The first "Plainhold Hanger" line holds the obsolete PHG-12 and is not offered.
+        {"captions swapped",
+         {{"Plainhold=Plainhold Hanger|1|", "Plainhold=Plainhold Hanger|14|"},
+          {"PlainholdGalv=Plainhold Hanger, Galvanized|14|", "PlainholdGalv=Plainhold Hanger|1|"}},
+         nullptr,
+         "Plainhold Hanger",
+         "PHK-12|10|1|"},
+        // A wall carries no Latchor hanger, whatever its caption.
+        {"a line the mount does not carry",
+         {{"Latchor=Latchor Snap-In Hanger|2|", "Latchor=Klemmit Cushion Clamp|2|"}},
+         &gui::LocationPage::rbRoofTop,
+         "Klemmit Cushion Clamp",
+         "KCC-12|9|1|"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DemoInstallation copy;
+        copy.Register(fake.registry);
+        for (const auto& [from, to] : c.edits)
+            copy.Edit("mount.dat", from, to);
+        fake.boxes.Clear();
+        w = std::make_unique<TfrmMain>(fake.platform, copy.ProgramFolder(), QStringList());
+        Pick(w->tsParams->cboBeginning, "806");
+        Pick(w->tsParams->cboEnding, "960");
+        w->tsParams->rgCableType->Button(1)->click();
+        Pick(w->tsParams->cboDiameter, "1/2");
+        Next(2);
+        if (c.site)
+            (w->tsLocation->*c.site)->click();
+        Next();
+        Pick(V().cboCableAttachment, c.attachment);
+        EXPECT_EQ(Slot(6), c.ordered);
+        EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+        w.reset();
+    }
+}
+
+// Pre-Laced is offered for KF12's current record (HGS-12) behind the obsolete HGP-12.
+TEST_F(MountingPages, AHoistingGripOrdersTheRecordItWasOfferedFor)
+{
+    Start();
+    Next(3);
+    Pick(V().cboHoistingGrip, "Pre-Laced Hoisting Grip");
+    EXPECT_EQ(Slot(12), "HGS-12|3|2|");
+    EXPECT_EQ(V().cboHoistingGrip->currentText(), "Pre-Laced Hoisting Grip");
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
 TEST_F(MountingPages, AcceptedReplacementsInMetersCarryTheirMetricNumber)

@@ -351,6 +351,9 @@ def mount_dat():
 # ---------------------------------------------------------------------------
 
 HOIST_OLD_KEYS = ("KF12", "KF78", "KA158")
+# KF12 lists its pre-laced grip category again with the current standard grip behind the
+# obsolete one: with obsolete parts hidden the category is still offered, for that record.
+HOIST_RELISTED_KEYS = ("KF12",)
 
 
 def hoist_dat():
@@ -364,6 +367,8 @@ def hoist_dat():
             old = price("HGP-%s" % s, "HST", "EA", "Hoisting Grip, pre-laced, %s cable" % w, 27 * f(c) + 10)
             out.append("3=3|%s|" % old)
             OBSOLETE.append((old, "HGS-%s" % s, "hoist.dat"))
+        if c.key in HOIST_RELISTED_KEYS:
+            out.append("4=3|HGS-%s|" % s)
         out.append("")
     return out
 

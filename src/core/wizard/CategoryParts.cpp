@@ -26,7 +26,8 @@ void WritePart(std::vector<std::string>& selection, const QuantityInputs& in, in
 
 } // namespace
 
-std::string CategoryPart(const WorkingLists& lists, std::string_view caption)
+std::string CategoryPart(const WorkingLists& lists, std::string_view caption, const LineList& obsolete,
+                         bool keepObsolete)
 {
     const std::vector<std::string_view> captions = ValuesByName(lists.categories);
     for (size_t i = 0; i < captions.size(); ++i) {
@@ -37,7 +38,8 @@ std::string CategoryPart(const WorkingLists& lists, std::string_view caption)
         if (!key)
             return {};
         for (std::string_view record : ValuesByName(lists.parts))
-            if (GetFieldView(record, kRecordCategoryField) == *key)
+            if (GetFieldView(record, kRecordCategoryField) == *key &&
+                RecordOffered(record, obsolete, true, keepObsolete))
                 return std::string(GetFieldView(record, kRecordPartField));
         return {};
     }
@@ -65,7 +67,8 @@ std::optional<std::string> SelectCategoryPart(std::vector<std::string>& selectio
                                               const LineList& obsolete, const WorkingLists& lists,
                                               std::string_view caption, int slot, const PartOffer& offer)
 {
-    OrderedChoice chosen = OrderChosenPart(in.dataFolder, in.meters, obsolete, CategoryPart(lists, caption), offer);
+    const std::string listed = CategoryPart(lists, caption, obsolete, KeepObsoleteInWizard(in.dataFolder));
+    OrderedChoice chosen = OrderChosenPart(in.dataFolder, in.meters, obsolete, listed, offer);
     WritePart(selection, in, slot, chosen.ordered);
     return std::move(chosen.moveTo);
 }

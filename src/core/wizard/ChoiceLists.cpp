@@ -37,15 +37,18 @@ WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fi
     return lists;
 }
 
+bool RecordOffered(std::string_view record, const LineList& obsolete, bool checkObsolete, bool keepObsolete)
+{
+    return !checkObsolete || keepObsolete || !IsObsolete(obsolete, GetFieldView(record, kRecordPartField));
+}
+
 std::vector<std::string> CategoryChoices(const WorkingLists& lists, const LineList& obsolete, bool checkObsolete,
                                          bool keepObsolete, int categoryField)
 {
     ValueList captions;
-    for (std::string_view record : ValuesByName(lists.parts)) {
-        const bool hidden = checkObsolete && !keepObsolete && IsObsolete(obsolete, GetFieldView(record, 2));
-        if (!hidden)
+    for (std::string_view record : ValuesByName(lists.parts))
+        if (RecordOffered(record, obsolete, checkObsolete, keepObsolete))
             captions.Add(std::string(CaptionOf(lists.categories, GetFieldView(record, categoryField))));
-    }
     std::vector<std::string> entries = captions.Take();
     entries.emplace_back(kNoneChoice);
     return entries;

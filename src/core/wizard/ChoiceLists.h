@@ -53,6 +53,10 @@ std::string SectionKeyFor(const CatalogueSource& source, std::string_view cableK
 // records of the section key (found without regard to case). A missing file reads as empty.
 WorkingLists ReadWorkingLists(const std::string& dataFolder, std::string_view fileName, std::string_view sectionKey);
 
+// Whether a record's category is offered for it: unless its part (field 2, when
+// checkObsolete) is obsolete and obsolete parts are hidden.
+bool RecordOffered(std::string_view record, const LineList& obsolete, bool checkObsolete, bool keepObsolete);
+
 // The first-level entries for the records of the lists: the captions of their categories,
 // sorted without regard to case, each once, then "None". With keepObsolete false, a record
 // whose part (field 2, when checkObsolete) is obsolete is left out.

@@ -39,13 +39,12 @@ bool Contains(const std::vector<std::string_view>& names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The values of the lines a list of the item can have offered for the chosen captions.
-std::vector<std::string_view> CandidateLines(const MountLists& lists, MountItem item, const MountPicks& picks)
+// The values of the hardware lines that fit the chosen mount and attachment captions.
+std::vector<std::string_view> FittingHardware(const MountLists& lists, std::string_view mountCaption,
+                                              std::string_view attachmentCaption)
 {
-    if (item == MountItem::Attachment)
-        return ValuesByName(lists.attachments);
-    const std::vector<std::string_view> mounts = NamesWithCaption(lists.mountTypes, picks.mount);
-    const std::vector<std::string_view> attachments = NamesWithCaption(lists.attachments, picks.attachment);
+    const std::vector<std::string_view> mounts = NamesWithCaption(lists.mountTypes, mountCaption);
+    const std::vector<std::string_view> attachments = NamesWithCaption(lists.attachments, attachmentCaption);
     std::vector<std::string_view> fitting;
     for (std::string_view value : ValuesByName(lists.hardware))
         if (Contains(mounts, GetFieldView(value, kHardwareMountField)) &&
@@ -54,14 +53,10 @@ std::vector<std::string_view> CandidateLines(const MountLists& lists, MountItem 
     return fitting;
 }
 
-int ColumnFieldOf(MountItem item)
+void AddNotApplicable(MountChoices& choices)
 {
-    return item == MountItem::Attachment ? kAttachmentColumnField : kHardwareColumnField;
-}
-
-std::string_view ChosenCaption(MountItem item, const MountPicks& picks)
-{
-    return item == MountItem::Attachment ? picks.attachment : picks.hardware;
+    choices.entries.emplace_back(kNotApplicableChoice);
+    choices.columns.push_back(0);
 }
 
 void ClearGroup(std::vector<std::string>& selection, const MountGroup& group)
@@ -118,56 +113,41 @@ MountChoices BuildMountChoices(const std::vector<std::string>& parentLines, cons
         for (size_t j = 0; j < children.size(); ++j) {
             if (GetFieldView(*parent, static_cast<int>(j) + 2).empty())
                 continue;
-            if (checkParts &&
-                !PartOffered(GetFieldView(row, ColumnOf(children[j], kAttachmentColumnField)), obsolete, keepObsolete))
+            const int column = checkParts ? ColumnOf(children[j], kAttachmentColumnField) : 0;
+            if (checkParts && !PartOffered(GetFieldView(row, column), obsolete, keepObsolete))
                 continue;
             result.entries.emplace_back(GetFieldView(children[j], 1));
+            result.columns.push_back(column);
         }
     }
-    result.entries.emplace_back(kNotApplicableChoice);
+    AddNotApplicable(result);
     return result;
 }
 
-std::vector<std::string> BuildHardwareChoices(const MountLists& lists, std::string_view mountCaption,
-                                              std::string_view attachmentCaption, const LineList& obsolete,
-                                              bool keepObsolete)
+MountChoices BuildHardwareChoices(const MountLists& lists, std::string_view mountCaption,
+                                  std::string_view attachmentCaption, const LineList& obsolete, bool keepObsolete)
 {
-    std::vector<std::string> entries;
-    const MountPicks picks{mountCaption, attachmentCaption, {}};
-    for (std::string_view value : CandidateLines(lists, MountItem::Hardware, picks))
-        if (PartOffered(GetFieldView(lists.row, ColumnOf(value, kHardwareColumnField)), obsolete, keepObsolete))
-            entries.emplace_back(GetFieldView(value, 1));
-    entries.emplace_back(kNotApplicableChoice);
-    return entries;
-}
-
-int ChosenColumn(const MountLists& lists, MountItem item, const MountPicks& picks)
-{
-    const std::string_view caption = ChosenCaption(item, picks);
-    std::optional<int> first;
-    for (std::string_view value : CandidateLines(lists, item, picks)) {
-        if (GetFieldView(value, 1) != caption)
-            continue;
-        // A caption may stand on several lines: the list offered it for a line whose column
-        // holds a part, so an earlier line with an empty column must not order nothing.
-        const int column = ColumnOf(value, ColumnFieldOf(item));
-        if (column > 0 && !GetFieldView(lists.row, column).empty())
-            return column;
-        if (!first)
-            first = column;
+    MountChoices result;
+    for (std::string_view value : FittingHardware(lists, mountCaption, attachmentCaption)) {
+        const int column = ColumnOf(value, kHardwareColumnField);
+        if (PartOffered(GetFieldView(lists.row, column), obsolete, keepObsolete)) {
+            result.entries.emplace_back(GetFieldView(value, 1));
+            result.columns.push_back(column);
+        }
     }
-    return first.value_or(0);
+    result.found = !result.entries.empty();
+    AddNotApplicable(result);
+    return result;
 }
 
-std::optional<std::string> CaptionHoldingPart(const MountLists& lists, MountItem item, const MountPicks& picks,
-                                              std::string_view part)
+int EntryHoldingPart(const std::vector<int>& columns, std::string_view row, std::string_view part)
 {
     if (part.empty())
-        return std::nullopt;
-    for (std::string_view value : CandidateLines(lists, item, picks))
-        if (GetFieldView(lists.row, ColumnOf(value, ColumnFieldOf(item))) == part)
-            return std::string(GetFieldView(value, 1));
-    return std::nullopt;
+        return -1;
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i] > 0 && GetFieldView(row, columns[i]) == part)
+            return static_cast<int>(i);
+    return -1;
 }
 
 std::optional<std::string> SelectMountPart(std::vector<std::string>& selection, const QuantityInputs& in,

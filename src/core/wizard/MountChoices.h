@@ -30,11 +30,13 @@ MountLists ReadMountLists(const std::string& dataFolder, std::string_view cableK
 // The same from mount.dat loaded into a store.
 MountLists ReadMountLists(TBigIniFile& mount, std::string_view cableKey, int emptyColumns);
 
-// A refilled list of a mounting page, and whether its parent has a line at all.
+// A refilled list of a mounting page. Captions may repeat on several lines, so each entry
+// keeps the column of the line it came from: choosing it orders that line's part.
 struct MountChoices
 {
     std::vector<std::string> entries; // always ends with "N/A"
-    bool found = false;
+    std::vector<int> columns;         // one per entry; 0 for "N/A" and for mount types
+    bool found = false;               // the parent has a line
 };
 
 // The captions of the children that the first parent line whose field 1 is the parent word
@@ -47,35 +49,12 @@ MountChoices BuildMountChoices(const std::vector<std::string>& parentLines, cons
 
 // The hardware lines that fit the chosen mount and attachment (through their line names)
 // and whose column holds a usable part, in file order, then "N/A".
-std::vector<std::string> BuildHardwareChoices(const MountLists& lists, std::string_view mountCaption,
-                                              std::string_view attachmentCaption, const LineList& obsolete,
-                                              bool keepObsolete);
+MountChoices BuildHardwareChoices(const MountLists& lists, std::string_view mountCaption,
+                                  std::string_view attachmentCaption, const LineList& obsolete, bool keepObsolete);
 
-// The list of a mounting page that a part is resolved for.
-enum class MountItem
-{
-    Attachment,
-    Hardware,
-};
-
-// The captions chosen on one side.
-struct MountPicks
-{
-    std::string_view mount;
-    std::string_view attachment;
-    std::string_view hardware;
-};
-
-// The column of the chosen attachment or hardware: of the first line with its caption
-// whose column holds a part, else of the first line with its caption; 0 when no line has
-// it. A hardware caption repeats for other mounts and attachments with other columns, so
-// only the lines that fit the chosen mount and attachment count.
-int ChosenColumn(const MountLists& lists, MountItem item, const MountPicks& picks);
-
-// The caption of the first line the list can offer whose column of the row holds exactly
-// the part; none for an empty part.
-std::optional<std::string> CaptionHoldingPart(const MountLists& lists, MountItem item, const MountPicks& picks,
-                                              std::string_view part);
+// The first entry whose column of the row holds exactly the part; -1 for an empty part or
+// when no entry does.
+int EntryHoldingPart(const std::vector<int>& columns, std::string_view row, std::string_view part);
 
 // The three slots an attachment or hardware list writes.
 struct MountGroup

@@ -1,5 +1,6 @@
 #include "gui/wizard/ChoiceBox.h"
 
+#include "core/common/Text.h"
 #include "core/wizard/ChoiceLists.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/TextCodec.h"
@@ -42,18 +43,64 @@ void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool
     FillChoiceBox(box, entries, box.currentText(), preferLast, changeHandler);
 }
 
+namespace {
+
+// The entries as the box shows them, and as the catalogue compares them: in the encoding
+// the box shows, so a Latin-1 catalogue finds its entries again.
+struct ShownEntries
+{
+    QStringList shown;
+    std::vector<std::string> comparable;
+
+    explicit ShownEntries(const std::vector<std::string>& entries) : shown(FromDataLines(entries))
+    {
+        comparable.reserve(entries.size());
+        for (const QString& entry : shown)
+            comparable.push_back(ToData(entry));
+    }
+};
+
+} // namespace
+
 void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const QString& previous, bool preferLast,
                    const std::function<void()>& changeHandler)
 {
-    const QStringList shown = FromDataLines(entries);
-    // Compare in the encoding the box shows, so a Latin-1 catalogue finds its entries again.
-    std::vector<std::string> comparable;
-    comparable.reserve(entries.size());
-    for (const QString& entry : shown)
-        comparable.push_back(ToData(entry));
-    FillComboSilently(&box, shown, RestoreChoice(comparable, ToData(previous), preferLast));
+    const ShownEntries e(entries);
+    FillComboSilently(&box, e.shown, RestoreChoice(e.comparable, ToData(previous), preferLast));
     if (changeHandler)
         changeHandler();
+}
+
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const std::vector<int>& numbers,
+                   const QString& previous, const std::function<void()>& changeHandler)
+{
+    const QVariant previousNumber = box.currentData();
+    const ShownEntries e(entries);
+    const std::string text = ToData(previous);
+    int selected = RestoreChoice(e.comparable, text, false);
+    for (size_t i = 0; previousNumber.isValid() && i < e.comparable.size() && i < numbers.size(); ++i) {
+        if (numbers[i] == previousNumber.toInt() && EqualsNoCase(e.comparable[i], text)) {
+            selected = static_cast<int>(i);
+            break;
+        }
+    }
+    FillComboSilently(&box, e.shown, selected);
+    {
+        const QSignalBlocker block(&box);
+        for (size_t i = 0; i < numbers.size() && i < e.comparable.size(); ++i)
+            box.setItemData(static_cast<int>(i), numbers[i]);
+    }
+    if (changeHandler)
+        changeHandler();
+}
+
+std::vector<int> EntryNumbers(const QComboBox& box)
+{
+    std::vector<int> numbers;
+    numbers.reserve(static_cast<size_t>(box.count()));
+    for (int i = 0; i < box.count(); ++i)
+        numbers.push_back(box.itemData(i).toInt());
+    return numbers;
 }
 
 void EnsureNoneChoice(QComboBox& box)

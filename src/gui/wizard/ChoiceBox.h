@@ -21,6 +21,14 @@ void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool
 void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const QString& previousText,
                    bool preferLast, const std::function<void()>& changeHandler);
 
+// The same for a list whose entries each carry a number (the catalogue column an entry
+// orders): of several entries with the previous text, the one with the previous entry's
+// number is chosen again.
+void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, const std::vector<int>& numbers,
+                   const QString& previousText, const std::function<void()>& changeHandler);
+// The numbers of a list filled so.
+std::vector<int> EntryNumbers(const QComboBox& box);
+
 // Appends "None" unless an entry already reads so (ignoring case); raises no change signal.
 void EnsureNoneChoice(QComboBox& box);
 

@@ -69,12 +69,6 @@ void MountingTab::BuildLayout()
     grid->setColumnStretch(3, 1);
 }
 
-MountingTab::ChosenCaptions MountingTab::Chosen() const
-{
-    return {ToData(cboMount->currentText()), ToData(cboCableAttachment->currentText()),
-            ToData(cboMountingHardware->currentText())};
-}
-
 bool MountingTab::FillSiteMounts(std::string_view locationWord)
 {
     return FillMountChoices(*cboMount, locationWord, true);
@@ -109,7 +103,7 @@ bool MountingTab::FillMountChoices(QComboBox& box, std::string_view parentWord, 
     const bool keepObsolete = checkParts && KeepObsoleteInWizard(state_.folders.data);
     const MountChoices choices =
         BuildMountChoices(parents, children, parentWord, checkParts, lists.row, state_.lists.obsolete, keepObsolete);
-    FillChoiceBox(box, choices.entries, previous, false, {});
+    FillChoiceBox(box, choices.entries, choices.columns, previous, {});
     return choices.found;
 }
 
@@ -120,10 +114,11 @@ void MountingTab::FillHardwareChoices()
                                  : cboMountingHardware->currentText();
     const bool keepObsolete = KeepObsoleteInWizard(state_.folders.data);
     const MountLists lists = ReadMountLists(state_.folders.data, state_.cableKey, kEmptyRowColumnsForLists);
-    const ChosenCaptions chosen = Chosen();
-    const std::vector<std::string> entries =
-        BuildHardwareChoices(lists, chosen.mount, chosen.attachment, state_.lists.obsolete, keepObsolete);
-    FillChoiceBox(*cboMountingHardware, entries, previous, false, [this] { cboMountingHardwareChange(); });
+    const MountChoices choices =
+        BuildHardwareChoices(lists, ToData(cboMount->currentText()), ToData(cboCableAttachment->currentText()),
+                             state_.lists.obsolete, keepObsolete);
+    FillChoiceBox(*cboMountingHardware, choices.entries, choices.columns, previous,
+                  [this] { cboMountingHardwareChange(); });
 }
 
 void MountingTab::cboMountChange()
@@ -157,15 +152,18 @@ void MountingTab::cboHoistingGripChange()
                            [this] { cboHoistingGripChange(); });
 }
 
-void MountingTab::SelectMountPart(MountItem item)
+bool MountingTab::SelectMountPart(MountItem item)
 {
+    const QComboBox& box = item == MountItem::Attachment ? *cboCableAttachment : *cboMountingHardware;
+    const int column = box.currentIndex() >= 0 ? box.currentData().toInt() : 0;
     const MountLists lists = ReadMountLists(state_.folders.data, state_.cableKey, kEmptyRowColumnsForParts);
-    const int column = ChosenColumn(lists, item, Chosen().View());
     const MountGroup& group = item == MountItem::Attachment ? attachmentGroup_ : hardwareGroup_;
     const auto moveTo = tav::SelectMountPart(state_.selection, Inputs(), state_.lists.obsolete, lists.row, column,
                                              group, [this](std::string_view part) { return OfferReplacement(part); });
-    if (moveTo)
-        ReselectMountType(item, *moveTo);
+    if (!moveTo)
+        return false;
+    ReselectMountType(item, *moveTo);
+    return true;
 }
 
 void MountingTab::ReselectMountType(MountItem item, const std::string& part)
@@ -174,12 +172,10 @@ void MountingTab::ReselectMountType(MountItem item, const std::string& part)
     QComboBox& box = attachment ? *cboCableAttachment : *cboMountingHardware;
     const GuardScope guarded(attachment ? state_.guards.attachments : state_.guards.hardware);
     const MountLists lists = ReadMountLists(state_.folders.data, state_.cableKey, kEmptyRowColumnsForParts);
-    if (const auto caption = CaptionHoldingPart(lists, item, Chosen().View(), part)) {
-        const int index = box.findText(FromData(*caption), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (index >= 0) {
-            const QSignalBlocker block(&box);
-            box.setCurrentIndex(index);
-        }
+    const int index = EntryHoldingPart(EntryNumbers(box), lists.row, part);
+    if (index >= 0) {
+        const QSignalBlocker block(&box);
+        box.setCurrentIndex(index);
     }
     // With the guard raised the handler only updates the picture and the lists below.
     if (attachment)

@@ -57,21 +57,21 @@ public slots:
     void cboHoistingGripChange();
 
 private:
-    struct ChosenCaptions
+    // The lists whose entries order a part of the cable's row.
+    enum class MountItem
     {
-        std::string mount;
-        std::string attachment;
-        std::string hardware;
-        MountPicks View() const { return {mount, attachment, hardware}; }
+        Attachment,
+        Hardware,
     };
 
     void BuildLayout();
-    ChosenCaptions Chosen() const;
     // Refills a list under its parent (a site, or a mount type) and says whether the parent
     // has a line.
     bool FillMountChoices(QComboBox& box, std::string_view parentWord, bool site);
     void FillHardwareChoices();
-    void SelectMountPart(MountItem item);
+    // Orders the part of the line the chosen entry came from; true when an obsolete part was
+    // put to the user and the list has been moved (its handler has run again, guarded).
+    bool SelectMountPart(MountItem item);
     // After an obsolete part was put to the user: the list moves to the entry whose column
     // holds the part ordered, or keeps its entry when none does.
     void ReselectMountType(MountItem item, const std::string& part);
