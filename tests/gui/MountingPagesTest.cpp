@@ -108,19 +108,28 @@ TEST_F(MountingPages, EachChoiceCascadesDownToItsSlots)
 // Round Member with the galvanized hanger on KF12: both the hanger (PHG-12) and its hose
 // clamp (HCG-6, whose replacement no column of KF12's row holds) are obsolete, and the
 // hardware caption "Hose Clamp Strap Kit" stands for another column under the plain hanger.
-TEST_F(MountingPages, HardwareOfTheChosenPairAndOneNoticePerObsoletePart)
+// The hanger is settled first; the clamp is asked about only while the galvanized hanger
+// stays.
+TEST_F(MountingPages, HardwareOfTheFinalAttachmentAndOneNoticePerObsoletePart)
 {
+    const QString hanger = "PHK-12 - Plainhold Hanger Kit, 1/2 in. cable, pack of 10";
+    const QString clamp = "HCG-8 - Hose Clamp Strap Kit, galvanized, members up to 8 in., pack of 10";
     struct Case
     {
         const char* what;
-        BoxAnswer clamp, hanger; // in the order they are asked
+        std::vector<BoxAnswer> answers; // in the order they are asked
+        QStringList notices;
         const char* attachmentAfter;
         Slots attachmentAndHardware; // slots 6 and 9
     };
     const Case cases[] = {
-        {"keep both", kKeep, kKeep, "Plainhold Hanger, Galvanized", {"PHG-12|10|1|", "HCG-6|10|1|"}},
-        {"change both", kChange, kChange, "Plainhold Hanger", {"PHK-12|10|1|", "HCS-6|10|1|"}},
-        {"new clamp, old hanger", kChange, kKeep, "Plainhold Hanger, Galvanized", {"PHG-12|10|1|", "HCG-8|10|1|"}},
+        {"keep both", {kKeep, kKeep}, {hanger, clamp}, "Plainhold Hanger, Galvanized", {"PHG-12|10|1|", "HCG-6|10|1|"}},
+        {"new hanger: its own clamp", {kChange}, {hanger}, "Plainhold Hanger", {"PHK-12|10|1|", "HCS-6|10|1|"}},
+        {"old hanger, new clamp",
+         {kKeep, kChange},
+         {hanger, clamp},
+         "Plainhold Hanger, Galvanized",
+         {"PHG-12|10|1|", "HCG-8|10|1|"}},
     };
     ShowObsoleteParts();
     for (const Case& c : cases) {
@@ -130,12 +139,11 @@ TEST_F(MountingPages, HardwareOfTheChosenPairAndOneNoticePerObsoletePart)
         Next(3);
         Pick(V().cboMount, "Round Member");
         ASSERT_TRUE(fake.boxes.shown.empty());
-        Answer(c.clamp);
-        Answer(c.hanger);
+        for (const BoxAnswer& a : c.answers)
+            Answer(a);
         Pick(V().cboCableAttachment, "Plainhold Hanger, Galvanized");
-        EXPECT_EQ(Notices(), (QStringList{"HCG-8 - Hose Clamp Strap Kit, galvanized, members up to 8 in., pack of 10",
-                                          "PHK-12 - Plainhold Hanger Kit, 1/2 in. cable, pack of 10"}));
-        EXPECT_EQ((Slots{Range(6, 1)[0], Range(9, 1)[0]}), c.attachmentAndHardware);
+        EXPECT_EQ(Notices(), c.notices);
+        EXPECT_EQ((Slots{Slot(6), Slot(9)}), c.attachmentAndHardware);
         EXPECT_EQ(V().cboCableAttachment->currentText(), c.attachmentAfter);
         EXPECT_EQ(V().cboMountingHardware->currentText(), "Hose Clamp Strap Kit");
     }

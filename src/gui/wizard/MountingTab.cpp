@@ -131,10 +131,13 @@ void MountingTab::cboMountChange()
 void MountingTab::cboCableAttachmentChange()
 {
     ShowChoicePicture(*cboCableAttachment, imgCableAttachment, kMountPictures);
+    // The attachment is settled first: a replacement taken for it moves the list, and the
+    // run that follows fills the hardware of the attachment that stays. Hardware asked about
+    // before would be thrown away with its answer.
+    if (!state_.guards.attachments && SelectMountPart(MountItem::Attachment))
+        return;
     // The hardware list follows the attachment and writes the hardware slots itself.
     FillHardwareChoices();
-    if (!state_.guards.attachments)
-        SelectMountPart(MountItem::Attachment);
 }
 
 void MountingTab::cboMountingHardwareChange()
