@@ -9,9 +9,13 @@
 #include "gui/wizard/SurgeTab.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTest>
+#include <filesystem>
 #include <utility>
 
 namespace tav::test {
@@ -164,17 +168,49 @@ TEST_F(WizardTabs, QuantityBoxesAndTheArrestor)
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
+// Typing "12" passes through 1: the missing part is said once per committed value, and
+// nothing interrupts the typing.
 TEST_F(WizardTabs, ArrestorWithoutAPartNumber)
 {
     inst.Edit("cblEntry.dat", "PN=IEG-200", "PN=");
     Enter();
-    E().seArrestorQty->setValue(1);
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->pcAccessories->setCurrentWidget(w->tsCableEntry);
+    auto& quantity = Named<QSpinBox>(*w, "seArrestorQty");
+    quantity.setFocus();
+    quantity.selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    EXPECT_EQ(quantity.value(), 12);
     EXPECT_EQ(Slot(19), kNone) << "no record without a part";
-    EXPECT_EQ(ErrorTexts().size(), 1);
-    w->ReloadWizardLists();
-    w->btnRestart->click();
+    EXPECT_TRUE(ErrorTexts().isEmpty()) << "told when the typing is done";
+    const std::pair<Qt::Key, qsizetype> commits[] = {
+        {Qt::Key_Return, 1}, {Qt::Key_Tab, 1}, {Qt::Key_Up, 2}, {Qt::Key_Return, 2}};
+    for (const auto& [key, told] : commits) {
+        if (key != Qt::Key_Tab)
+            quantity.setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(ErrorTexts().size(), told) << QKeySequence(key).toString().toStdString();
+    }
+    EXPECT_EQ(quantity.value(), 13);
+    Trigger(*w, "Meters1");
+    Click(*w, "btnRestart");
     EXPECT_EQ(Slot(19), kNone);
-    EXPECT_EQ(ErrorTexts().size(), 1) << "told when the box changes, not at every reload";
+    EXPECT_EQ(ErrorTexts().size(), 2) << "told when the box changes, not at every reload";
+}
+
+// Each reload resolves the protector once: with its picture missing, one box per reload.
+TEST_F(WizardTabs, OneProtectorResolutionPerReload)
+{
+    for (const char* name : {"srg_gas_4310.gif", "srg_gas_4310@2x.gif"})
+        std::filesystem::remove(inst.dir.Path() + "prog/images/" + name);
+    const QStringList once{"Unable to load srg_gas_4310.gif"};
+    Enter();
+    EXPECT_EQ(ErrorTexts(), once);
+    fake.boxes.Clear();
+    Trigger(*w, "Meters1");
+    EXPECT_EQ(ErrorTexts(), once);
 }
 
 // Each obsolete part is taken for its replacement; the lists then show the replacement's

@@ -16,14 +16,31 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace tav::gui {
 
 namespace {
 
+// A quantity box that says when a step (an arrow, a page key, the wheel) commits its value.
+class QuantityBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+    std::function<void()> stepped;
+
+protected:
+    void stepBy(int steps) override
+    {
+        QSpinBox::stepBy(steps);
+        if (stepped)
+            stepped();
+    }
+};
+
 QSpinBox* MakeQuantityBox(const QString& name, QWidget* parent)
 {
-    auto* box = new QSpinBox(parent);
+    auto* box = new QuantityBox(parent);
     box->setObjectName(name);
     // The down arrow stops at 0.
     box->setRange(0, 99999);
@@ -59,6 +76,10 @@ CableEntryTab::CableEntryTab(const WizardContext& context, QWidget* parent)
     connect(seEoepQty, &QSpinBox::valueChanged, this, [this] { Handle([this] { seEoepQtyChange(); }); });
     connect(seEntryBootQty, &QSpinBox::valueChanged, this, [this] { Handle([this] { seEntryBootQtyChange(); }); });
     connect(seArrestorQty, &QSpinBox::valueChanged, this, [this] { Handle([this] { seArrestorQtyChange(); }); });
+    // Typing "12" passes through 1: the slot follows every keystroke, but the user is told
+    // about the value once it is committed.
+    connect(seArrestorQty, &QSpinBox::editingFinished, this, [this] { Handle([this] { ArrestorQtyCommitted(); }); });
+    static_cast<QuantityBox*>(seArrestorQty)->stepped = [this] { Handle([this] { ArrestorQtyCommitted(); }); };
 }
 
 void CableEntryTab::BuildLayout()
@@ -214,6 +235,15 @@ void CableEntryTab::QuantityChange(const EntryList& list)
 
 void CableEntryTab::seArrestorQtyChange()
 {
+    images_.LoadImage(imgArrestor, seArrestorQty->value() > 0 ? kArrestorPicture : kArrestorPlaceholderPicture, false);
+    WriteArrestorSlot();
+}
+
+void CableEntryTab::ArrestorQtyCommitted()
+{
+    if (seArrestorQty->value() == arrestorCommitted_)
+        return;
+    arrestorCommitted_ = seArrestorQty->value();
     ShowArrestorPicture(false);
     if (!WriteArrestorSlot())
         platform_.boxes.Error(window(), "No arrestor is ordered: cblEntry.dat names no arrestor part number "

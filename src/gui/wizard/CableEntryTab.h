@@ -51,6 +51,8 @@ public slots:
     void seArrestorQtyChange();
 
 private:
+    // Says once what is wrong with the arrestor's quantity, when the value is committed.
+    void ArrestorQtyCommitted();
     // The plate list or the boot list, with what belongs to it.
     struct EntryList
     {
@@ -77,6 +79,8 @@ private:
 
     EntryList plates_;
     EntryList boots_;
+    // The arrestor's quantity when it was last committed: Enter alone commits it again.
+    int arrestorCommitted_ = 0;
 };
 
 } // namespace tav::gui
