@@ -142,28 +142,30 @@ TEST_F(SettingsFolder, RestoreEmptiesOverridesOnlyAfterTheCopySucceeded)
     EXPECT_EQ(dir.Read("advanced.dat"), "");
 }
 
-TEST(CustomizeFollowUp, RefreshesOnlyWhatTheCurrentPageShowsAfterAWrite)
+TEST(CustomizeFollowUp, RefreshesWhatTheCurrentPageShowsAfterAWriteAndTheAccessoriesLater)
 {
     struct Case
     {
         bool wrote;
         FramePage page;
         bool listOnly;
-        bool preset, wizard, list;
+        bool preset, wizard, list, later;
     };
     const Case cases[] = {
-        {false, FramePage::Cable, false, false, false, false},
-        {false, FramePage::Accessories, false, false, false, false},
-        {true, FramePage::Cable, false, true, false, false},
-        {true, FramePage::Accessories, false, false, true, true},
-        {true, FramePage::Accessories, true, false, false, true},
-        {true, FramePage::Other, false, false, false, false},
+        {false, FramePage::Cable, false, false, false, false, false},
+        {false, FramePage::Accessories, false, false, false, false, false},
+        {false, FramePage::Other, false, false, false, false, false},
+        {true, FramePage::Cable, false, true, false, false, false},
+        {true, FramePage::Accessories, false, false, true, true, false},
+        {true, FramePage::Accessories, true, false, false, true, false},
+        {true, FramePage::Other, false, false, false, false, true},
     };
     for (const Case& c : cases) {
         const CustomizeFollowUp f = FollowUpAfterCustomize(c.wrote, c.page, c.listOnly);
         EXPECT_EQ(f.applyCablePreset, c.preset);
         EXPECT_EQ(f.reloadWizardLists, c.wizard);
         EXPECT_EQ(f.refreshAccessoryList, c.list);
+        EXPECT_EQ(f.refreshWhenAccessoriesShow, c.later);
     }
 }
 

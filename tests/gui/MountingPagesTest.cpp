@@ -280,6 +280,8 @@ TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
     Next(2);
     w->tsLocation->rbTower->click();
     EXPECT_TRUE(TabShown(w->tsVertical));
+    Next();
+    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsVertical) << "the accessories open on the first tab";
 }
 
 TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)

@@ -225,6 +225,7 @@ CustomizeFollowUp FollowUpAfterCustomize(bool wroteSettings, FramePage page, boo
         followUp.refreshAccessoryList = true;
         break;
     case FramePage::Other:
+        followUp.refreshWhenAccessoriesShow = true;
         break;
     }
     return followUp;

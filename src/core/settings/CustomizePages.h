@@ -135,6 +135,9 @@ struct CustomizeFollowUp
     bool applyCablePreset = false;
     bool reloadWizardLists = false;
     bool refreshAccessoryList = false; // keeping the quantities the user typed
+    // Out of sight behind the list of materials (or before the site is chosen): the
+    // accessory pages and the accessory list take the settings when they next show.
+    bool refreshWhenAccessoriesShow = false;
 };
 CustomizeFollowUp FollowUpAfterCustomize(bool wroteSettings, FramePage page, bool listOnly);
 

@@ -227,6 +227,8 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     tsList = new AccessoryListPage(state_, platform_, [this] { return tsParams->QuantityInputs(); });
     pcAccessories->addTab(tsList, "Accessory List");
 
+    tabChooser_ = new AccessoryTabChooser({pcAccessories, tsVertical, tsHorizontal, tsList});
+
     lblMisc = tsList->lblMisc;
     chkMiscOnly = tsList->chkMiscOnly;
     connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
@@ -383,6 +385,18 @@ void TfrmMain::ShowPage(int index)
         tsAntenna->tsAntennaShow();
     else if (index == kLocation)
         tsLocation->tsLocationShow();
+    else if (index == kAccessories)
+        tsAccessoriesShow();
+}
+
+void TfrmMain::tsAccessoriesShow()
+{
+    // Each refresh reports its own failure; the page shows in any case. Lists the user
+    // cannot see while picking from the list alone wait for list-only to end.
+    if (wizardListsStale_ && !chkMiscOnly->isChecked())
+        RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
+    if (accessoryListStale_)
+        RunGuarded(platform_.boxes, this, [this] { RefreshAccessoryList(); });
 }
 
 void TfrmMain::btnNextClick()
@@ -449,12 +463,12 @@ void TfrmMain::chkMiscOnlyClick()
 
 void TfrmMain::ShowAccessoryTabs(QWidget* preferred)
 {
-    gui::ShowAccessoryTabs({pcAccessories, tsVertical, tsHorizontal, tsList}, chkMiscOnly->isChecked(), state_.sides,
-                           preferred);
+    tabChooser_->Show(chkMiscOnly->isChecked(), state_.sides, preferred);
 }
 
 void TfrmMain::ReloadWizardLists()
 {
+    wizardListsStale_ = false;
     const HourglassCursor wait;
     const UserAction action(state_.replacementAnswers);
     tsHorizontal->cboMountChange();
@@ -517,9 +531,12 @@ void TfrmMain::ChangeUnit(bool meters)
     SetUnit(meters);
     if (changed)
         seHorizontalLengthChange();
-    // Lists the user cannot see while picking from the list alone stay as they are.
+    // Lists out of sight, or hidden while picking from the list alone, are refilled when
+    // they next show, before the next list of materials is built from them.
     if (CurrentPage() == kAccessories && !chkMiscOnly->isChecked())
         ReloadWizardLists();
+    else
+        wizardListsStale_ = true;
     RecomputeListQuantities();
 }
 
@@ -547,6 +564,8 @@ void TfrmMain::AfterCustomize(bool wroteSettings)
     // The cost column follows its setting, the waste allowance and the overrides.
     if (wroteSettings && shown == FramePage::Cable)
         RunGuarded(platform_.boxes, this, [&] { tsParams->ShowLineCosts(); });
+    if (next.refreshWhenAccessoriesShow)
+        wizardListsStale_ = accessoryListStale_ = true;
     if (!next.reloadWizardLists && !next.refreshAccessoryList)
         return;
     HourglassCursor wait;
@@ -756,6 +775,7 @@ void TfrmMain::ApplyStartupSettings()
 
 void TfrmMain::BuildAccessoryList()
 {
+    accessoryListStale_ = false;
     // A band that is no number leaves the list empty, never showing the last cable's rows.
     tsList->ClearList();
     const bool surge = !state_.lists.surge.empty();

@@ -21,6 +21,7 @@ class QTabWidget;
 namespace tav::gui {
 
 class AccessoryListPage;
+class AccessoryTabChooser;
 class AntennaPage;
 class CableEntryTab;
 class ClickLabel;
@@ -78,7 +79,7 @@ public:
     // adds its call at its place.
     void ReloadWizardLists();
     // Shows the accessory tabs that list-only mode and the chosen site allow; the
-    // preferred tab becomes the current one when it shows.
+    // preferred tab, or else the one last asked for, becomes the current one when it shows.
     void ShowAccessoryTabs(QWidget* preferred = nullptr);
 
     // Pages and controls, named as the user's documentation names them.
@@ -185,6 +186,9 @@ private:
 
     void FormCreate();
     void FormActivate();
+    // A unit or settings change made while the accessory pages were out of sight reaches
+    // them as they show.
+    void tsAccessoriesShow();
     void RunReminders();
     void CreateLists();
     void LoadStartupLists();
@@ -242,6 +246,11 @@ private:
     std::unique_ptr<TSyncrestDlg> SyncrestDlg1;
     // The reminders ask at most once per run.
     bool remindersRun_ = false;
+    AccessoryTabChooser* tabChooser_ = nullptr;
+    // The unit or the settings changed since the wizard's lists (or the accessory list)
+    // were last filled.
+    bool wizardListsStale_ = false;
+    bool accessoryListStale_ = false;
 };
 
 } // namespace tav::gui

@@ -36,10 +36,12 @@ protected:
     void ShowObsoleteParts() const { inst.Edit("settings.dat", "ObsoleteWizard=0", "ObsoleteWizard=1"); }
 
     // A cable of 806-960 MHz (KF12-50-C9 for 1/2 in. foam): 15 ft horizontal, 100 ft
-    // vertical, 3 runs.
-    void Start(const char* diameter = "1/2")
+    // vertical, 3 runs; on the test's installation or another copy.
+    void Start(const char* diameter = "1/2", const DemoInstallation* on = nullptr)
     {
-        w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+        if (on)
+            on->Register(fake.registry);
+        w = std::make_unique<gui::TfrmMain>(fake.platform, (on ? *on : inst).ProgramFolder(), QStringList());
         gui::ParamsPage& p = *w->tsParams;
         Pick(p.cboBeginning, "806");
         Pick(p.cboEnding, "960");

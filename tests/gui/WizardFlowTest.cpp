@@ -1,0 +1,93 @@
+// What the wizard's pages keep across the page flow, on the demo installation.
+#include "doubles/DemoWizard.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/settings/TfrmCustom.h"
+
+#include <QApplication>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
+
+namespace tav::test {
+namespace {
+
+using gui::TfrmMain;
+
+class WizardFlow : public DemoWizard
+{
+protected:
+    // The list of materials as shown, headings and order included.
+    QStringList ShownList() const
+    {
+        const auto& grid = Named<QTableWidget>(*w, "grdLom");
+        QStringList rows;
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < grid.columnCount(); ++c)
+                cells << (grid.item(r, c) ? grid.item(r, c)->text() : QString());
+            rows << cells.join('|');
+        }
+        return rows;
+    }
+
+    QStringList WireLengths() const { return Items(&Named<QComboBox>(*w, "cboWireLength")); }
+
+    // Runs the customize dialog from the menu, changes the grounding spacing and saves.
+    void SaveGroundingSpacing(double feet)
+    {
+        bool saved = false;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* d = qobject_cast<gui::TfrmCustom*>(top); d && d->isVisible()) {
+                    Named<gui::TDecimalSpinEdit>(*d, "seGroundingKitQty").setValue(feet);
+                    Click(*d, "btnSave");
+                    saved = true;
+                }
+            }
+        });
+        Trigger(*w, "Customize1");
+        EXPECT_TRUE(saved);
+    }
+};
+
+// A change of unit or settings made on the list of materials reaches the accessory pages
+// before the next list is built, as one made on the accessory pages does.
+TEST_F(WizardFlow, ChangesOnTheListOfMaterialsReachTheNextList)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"meters", [this] { Trigger(*w, "Meters1"); }},
+        {"grounding spacing", [this] { SaveGroundingSpacing(50); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The same change on the accessory pages, in a copy of its own.
+        const DemoInstallation reference;
+        Start("1/2", &reference);
+        Next(3);
+        c.change();
+        const QStringList lengths = WireLengths();
+        Next();
+        const QStringList expected = ShownList();
+
+        const DemoInstallation copy;
+        Start("1/2", &copy);
+        Next(4);
+        const QStringList before = ShownList();
+        ASSERT_NE(before, expected) << "the change alters the list";
+        c.change();
+        Click(*w, "btnBack");
+        EXPECT_EQ(WireLengths(), lengths);
+        Next();
+        EXPECT_EQ(ShownList(), expected);
+        EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+        w.reset();
+    }
+}
+
+} // namespace
+} // namespace tav::test
