@@ -4,7 +4,9 @@
 #include "gui/settings/TfrmCustom.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -31,6 +33,14 @@ protected:
     }
 
     QStringList WireLengths() const { return Items(&Named<QComboBox>(*w, "cboWireLength")); }
+
+    // Typing over a box's text with the keyboard, then Enter.
+    static void Type(QComboBox& box, const QString& text)
+    {
+        box.lineEdit()->selectAll();
+        QTest::keyClicks(&box, text);
+        QTest::keyClick(&box, Qt::Key_Return);
+    }
 
     // Runs the customize dialog from the menu, changes the grounding spacing and saves.
     void SaveGroundingSpacing(double feet)
@@ -87,6 +97,32 @@ TEST_F(WizardFlow, ChangesOnTheListOfMaterialsReachTheNextList)
         EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
         w.reset();
     }
+}
+
+// "abc" gives the message and the first item, a band no line covers; the corrected band
+// brings back the type and diameter chosen before.
+TEST_F(WizardFlow, AMistypedFrequencyKeepsTheTypeAndDiameter)
+{
+    w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+    auto& beginning = Named<QComboBox>(*w, "cboBeginning");
+    auto& diameter = Named<QComboBox>(*w, "cboDiameter");
+    Pick(&beginning, "1850");
+    Pick(&Named<QComboBox>(*w, "cboEnding"), "1990");
+    Named<QRadioButton>(*w, "rgCableTypeItem1").click();
+    Pick(&diameter, "1/2");
+    const std::string cable = w->State().cablePart;
+    ASSERT_FALSE(cable.empty());
+
+    Type(beginning, "abc");
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"This field must contain a numeric value."});
+    EXPECT_EQ(beginning.currentText(), "30");
+    EXPECT_TRUE(w->State().cablePart.empty()) << "no line covers 30 - 1990";
+
+    Type(beginning, "1850");
+    EXPECT_TRUE(Named<QRadioButton>(*w, "rgCableTypeItem1").isChecked()) << "Foam Coax";
+    EXPECT_EQ(diameter.currentText(), "1/2");
+    EXPECT_EQ(w->State().cablePart, cable);
+    EXPECT_EQ(fake.boxes.shown.size(), 1u);
 }
 
 } // namespace

@@ -369,10 +369,17 @@ void ParamsPage::LoadFrequencyLists()
     UpdateCableTypes();
 }
 
+void ParamsPage::CheckBand(QComboBox* box)
+{
+    const CableChoice shown{rgCableType->ItemIndex(), cboDiameter->currentText()};
+    if (!CheckNumericCombo(box, platform_) && !beforeMistype_ && shown.type >= 0)
+        beforeMistype_ = shown;
+}
+
 void ParamsPage::cboBeginningChange()
 {
     const QString ending = cboEnding->currentText();
-    CheckNumericCombo(cboBeginning, platform_);
+    CheckBand(cboBeginning);
     // An emptied box filters nothing; the band it leaves covers no line.
     const FrequencyChoices choices =
         EndingsForBeginning(state_.endingFrequencies, ToData(cboBeginning->currentText()), ToData(ending));
@@ -383,7 +390,7 @@ void ParamsPage::cboBeginningChange()
 void ParamsPage::cboEndingChange()
 {
     const QString beginning = cboBeginning->currentText();
-    CheckNumericCombo(cboEnding, platform_);
+    CheckBand(cboEnding);
     const FrequencyChoices choices =
         BeginningsForEnding(state_.beginningFrequencies, ToData(beginning), ToData(cboEnding->currentText()));
     FillComboSilently(cboBeginning, choices.entries, choices.selected);
@@ -392,6 +399,7 @@ void ParamsPage::cboEndingChange()
 
 void ParamsPage::rgCableTypeClick()
 {
+    beforeMistype_.reset();
     if (chkCableOnly->isChecked())
         LoadTlineCombo();
     else
@@ -405,7 +413,10 @@ void ParamsPage::UpdateCableTypes()
         available = AvailableTypes(state_.lists.tlines, *band, &state_.lists.tlineIndex);
     for (int i = 0; i < kCableTypeCount; ++i)
         rgCableType->SetItemEnabled(i, available[i]);
-    const int type = TypeForBand(available, rgCableType->ItemIndex());
+    int wanted = rgCableType->ItemIndex();
+    if (beforeMistype_ && available[static_cast<size_t>(beforeMistype_->type)])
+        wanted = beforeMistype_->type;
+    const int type = TypeForBand(available, wanted);
     if (type != rgCableType->ItemIndex())
         rgCableType->SetItemIndex(type);
     LoadDiameters();
@@ -419,13 +430,19 @@ void ParamsPage::LoadDiameters()
         diameters = FromDataLines(
             Diameters(state_.lists.tlines, *band, CableTypeCode(rgCableType->ItemIndex()), &state_.lists.tlineIndex));
     // The diameter stays when the new list offers it.
-    const int keep = IndexOfNoCase(diameters, diameter);
+    int keep = IndexOfNoCase(diameters, diameter);
+    const bool wantedType = beforeMistype_ && rgCableType->ItemIndex() == beforeMistype_->type;
+    if (const int wanted = wantedType ? IndexOfNoCase(diameters, beforeMistype_->diameter) : -1; wanted >= 0) {
+        keep = wanted;
+        beforeMistype_.reset();
+    }
     FillComboSilently(cboDiameter, diameters, keep >= 0 ? keep : 0);
     EvaluateLines();
 }
 
 void ParamsPage::cboDiameterChange()
 {
+    beforeMistype_.reset();
     EvaluateLines();
 }
 
@@ -637,6 +654,7 @@ bool ParamsPage::SelectGridRow(const QString& partNumber)
 
 void ParamsPage::chkCableOnlyClick()
 {
+    beforeMistype_.reset();
     const bool specific = chkCableOnly->isChecked();
     {
         // The named cable stays in the box, so entering the mode keeps the cable shown.
@@ -796,6 +814,7 @@ ProjectInputs ParamsPage::SavedInputs() const
 
 void ParamsPage::RestoreInputs(const ProjectInputs& in)
 {
+    beforeMistype_.reset();
     {
         const QSignalBlocker b1(seHorizontalLength), b2(seVerticalLength), b3(seNumRuns);
         seHorizontalLength->SetText(FromData(in.horizontalLength));

@@ -134,6 +134,8 @@ private:
     void KeepCableRowSelected();
     void ConnectFrequencyBox(QComboBox* box, void (ParamsPage::*handler)());
     void ShareGridWidth();
+    // A band box checked for a number; a mistyped one keeps the type and diameter chosen.
+    void CheckBand(QComboBox* box);
 
     WizardState& state_;
     Platform& platform_;
@@ -145,6 +147,15 @@ private:
     GridRow* gridRow_ = nullptr;
     // The part number of each grid row, as the catalogue spells it.
     std::vector<std::string> rowParts_;
+    // The type and diameter the user had chosen when a mistyped frequency replaced the band:
+    // the band that replaces it may fit no line, and they come back once a band offers them
+    // again. Any choice of the user's own forgets them.
+    struct CableChoice
+    {
+        int type;
+        QString diameter;
+    };
+    std::optional<CableChoice> beforeMistype_;
 };
 
 } // namespace tav::gui
