@@ -78,13 +78,13 @@ TEST(Obsolete, StoppingWarningsWritesTheSetting)
 }
 
 // Accessory list: a heading, the obsolete connector, its replacement, another row.
-std::vector<AccessoryRow> ListRows(int obsoleteQty, bool obsoleteTicked, int replacementQty, bool replacementTicked)
+std::vector<AccessoryListRow> ListRows(int obsoleteQty, bool obsoleteTicked, int replacementQty, bool replacementTicked)
 {
     return {
-        {"Connectors", 0, false, "6", true},
-        {"C12-DMX", obsoleteQty, obsoleteTicked, "6", false},
-        {"C12-DM", replacementQty, replacementTicked, "6", false},
-        {"PTK-12", 0, false, "9", false},
+        {true, "Connectors", {}, "6", 0, false},
+        {false, "C12-DMX", {}, "6", obsoleteQty, obsoleteTicked},
+        {false, "C12-DM", {}, "6", replacementQty, replacementTicked},
+        {false, "PTK-12", {}, "9", 0, false},
     };
 }
 
@@ -114,6 +114,8 @@ TEST(Obsolete, SubstitutionInTheAccessoryList)
          7, true, true, 1},
         {"accepted, replacement already ordered: added, box as it was", 4, true, 2, false, true, true, 0, false, 9,
          false, true, 1},
+        {"accepted, replacement at the most a row holds: stays there", 4, true, kMaxListQuantity, false, true, true, 0,
+         false, kMaxListQuantity, false, true, 1},
         {"accepted while only a quantity was typed", 3, false, 0, false, true, true, 0, false, 7, true, true, 1},
         {"accepted, replacement not in the list: the old part keeps the order", 4, true, 0, false, true, false, 7, true,
          0, false, false, 1},

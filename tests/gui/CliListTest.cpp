@@ -2,12 +2,13 @@
 #include "core/cli/Cli.h"
 #include "core/common/Files.h"
 #include "doubles/DemoInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/materials/MaterialsPage.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace tav::test {
@@ -17,12 +18,13 @@ namespace {
 // the items' cells, the total and the adapter note when it shows.
 std::string ShownList(const gui::TfrmMain& w)
 {
-    const QTableWidget* grid = w.tsLom->grdLom;
+    const auto& grid = Named<QTableView>(w, "grdLom");
+    const QAbstractItemModel& shown = *grid.model();
     std::string text = "Part Number\tDescription\tPrice\tQuantity\tExtended\n";
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        const int cells = grid->columnSpan(r, 0) > 1 ? 1 : grid->columnCount();
+    for (int r = 0; r < shown.rowCount(); ++r) {
+        const int cells = grid.columnSpan(r, 0) > 1 ? 1 : shown.columnCount();
         for (int c = 0; c < cells; ++c)
-            text += grid->item(r, c)->text().toStdString() + (c + 1 < cells ? "\t" : "\n");
+            text += shown.index(r, c).data().toString().toStdString() + (c + 1 < cells ? "\t" : "\n");
     }
     text += "Total:\t" + w.tsLom->lblTotal->text().toStdString() + "\n";
     if (w.tsLom->lblKOVA->isVisibleTo(&w))

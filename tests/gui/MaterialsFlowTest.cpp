@@ -1,4 +1,5 @@
 #include "core/common/Files.h"
+#include "doubles/AccessoryGrid.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/SpinEdits.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
@@ -85,30 +87,12 @@ protected:
 
     std::string Program(const std::string& name) const { return inst.dir.Path() + "prog/" + name; }
 
-    int Row(const QString& part) const
-    {
-        QTableWidget* g = w->tsList->grdList;
-        for (int r = 0; r < g->rowCount(); ++r)
-            if (g->cellWidget(r, 2) && g->item(r, 0)->text() == part)
-                return r;
-        return -1;
-    }
-    QSpinBox* Spin(const QString& part) const
-    {
-        const int r = Row(part);
-        EXPECT_GE(r, 0) << part.toStdString();
-        return r < 0 ? nullptr : static_cast<QSpinBox*>(w->tsList->grdList->cellWidget(r, 2));
-    }
-    int Quantity(const QString& part) const { return Spin(part) ? Spin(part)->value() : -1; }
+    AccessoryGrid Grid() const { return AccessoryGrid(*w); }
+    int Row(const QString& part) const { return Grid().Row(part); }
+    int Quantity(const QString& part) const { return Grid().Quantity(part); }
     // As the user types a quantity and leaves the cell.
-    void Type(const QString& part, int quantity)
-    {
-        if (QSpinBox* s = Spin(part)) {
-            s->setValue(quantity);
-            emit s->editingFinished();
-        }
-    }
-    QTableWidgetItem* Box(const QString& part) const { return w->tsList->grdList->item(Row(part), 3); }
+    void Type(const QString& part, int quantity) { Grid().Type(part, quantity); }
+    bool Ticked(const QString& part) const { return Grid().Ticked(part); }
 
     // Skip The Wizard with the first cable, order from the list, and build the list of materials.
     void OrderFromTheList(const std::vector<std::pair<QString, int>>& picks)
@@ -262,7 +246,7 @@ TEST_F(MaterialsFlow, AFileThatCannotBeReadChangesNothing)
     fs::remove(Program("Accessories.lom"));
     w->ViewLastOrder1->trigger();
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
-    EXPECT_EQ(w->tsLom->grdLom->rowCount(), 0);
+    EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
     EXPECT_EQ(w->tsLom->lblTotal->text(), "$0.00");
     EXPECT_FALSE(w->btnNext->isEnabled() || w->btnBack->isEnabled());
     EXPECT_TRUE(w->btnRestart->isEnabled());
@@ -274,7 +258,7 @@ TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
     Start();
     OrderFromTheList({{"HGS-12", 1}, {"BAD-1", 2}});
     EXPECT_EQ(fake.boxes.Texts(), QStringList{"'12,5' is not a valid floating point value"});
-    EXPECT_EQ(w->tsLom->grdLom->rowCount(), 0);
+    EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
     EXPECT_FALSE(w->Save1->isEnabled() || w->btnPrint->isEnabled() || w->CopyToClipboard1->isEnabled());
     EXPECT_FALSE(fs::exists(Program("Accessories.lom")));
 
@@ -312,33 +296,33 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     EXPECT_EQ(jump, (QStringList{"Mounting", "Hoisting Grips", "Cable Entry", "Surge Protection", "Tools"}));
     EXPECT_EQ(Row("KOVA"), 1);
     // Rows map to their section's entry by number, not by position.
-    page->grdList->setCurrentCell(Row("SP-1"), 0);
+    Grid().View().setCurrentIndex(Grid().Cell(Row("SP-1"), 0));
     EXPECT_EQ(page->cboJump->currentText(), "Surge Protection");
     // Small enough that the grid scrolls.
     page->grdList->setFixedHeight(160);
     w->show();
     page->cboJump->setCurrentIndex(2);
     page->cboJumpChange();
-    EXPECT_EQ(page->grdList->item(page->grdList->rowAt(0), 0)->text(), "Cable Entry");
+    EXPECT_EQ(Grid().Text(page->grdList->rowAt(0)), "Cable Entry");
 
     // A tick fills in the recommended quantity; the spin refuses to go below 0 and a
     // step of it drops the tick.
-    Box("CUT-1")->setCheckState(Qt::Checked);
+    Grid().Tick("CUT-1");
     EXPECT_EQ(Quantity("CUT-1"), 1);
-    Spin("CUT-1")->stepBy(-1);
+    Grid().Step("CUT-1", -1);
     EXPECT_EQ(Quantity("CUT-1"), 0);
-    EXPECT_EQ(Box("CUT-1")->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(Ticked("CUT-1"));
     // The adapter over 100 and 15 ft: 10 and 2; a switch to meters recomputes it (33 and 5).
-    Box("KOVA")->setCheckState(Qt::Checked);
+    Grid().Tick("KOVA");
     EXPECT_EQ(Quantity("KOVA"), 12);
     w->Meters1->trigger();
     EXPECT_EQ(Quantity("KOVA"), 38);
     w->Feet1->trigger();
     EXPECT_EQ(Quantity("KOVA"), 12);
-    Box("EP4-12")->setCheckState(Qt::Checked);
-    Spin("EP4-12")->setValue(0);
-    Spin("EP4-12")->stepBy(-1);
-    EXPECT_EQ(Box("EP4-12")->checkState(), Qt::Checked) << "a refused step changes nothing";
+    Grid().Step("CUT-1", -1);
+    EXPECT_EQ(Quantity("CUT-1"), 0) << "nothing below 0";
+    Grid().Step("CUT-1", 2);
+    EXPECT_EQ(Quantity("CUT-1"), 2);
     EXPECT_TRUE(fake.boxes.shown.empty());
 
     // Taking the replacement moves the order; a replacement the list lacks keeps it.
@@ -347,7 +331,7 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     Type("HGP-12", 4);
     EXPECT_EQ(Quantity("HGP-12"), 0);
     EXPECT_EQ(Quantity("HGS-12"), 3) << "three runs of 115 ft, one grip per 150 ft each";
-    EXPECT_EQ(Box("HGS-12")->checkState(), Qt::Checked);
+    EXPECT_TRUE(Ticked("HGS-12"));
     Type("AAD-3", 2);
     EXPECT_EQ(Quantity("AAD-3"), 2);
     EXPECT_TRUE(fake.boxes.Texts().last().contains("AAD-9 is not offered in this list"));
@@ -358,9 +342,9 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     page->btnReset->click();
     for (const char* part : {"KOVA", "AAD-3", "HGS-12", "EP4-12"}) {
         EXPECT_EQ(Quantity(part), 0) << part;
-        EXPECT_EQ(Box(part)->checkState(), Qt::Unchecked) << part;
+        EXPECT_FALSE(Ticked(part)) << part;
     }
-    EXPECT_EQ(page->grdList->item(0, 0)->text(), "Mounting");
+    EXPECT_EQ(Grid().Text(page->grdList->rowAt(0)), "Mounting");
     EXPECT_EQ(page->cboJump->currentIndex(), 0);
     EXPECT_EQ(fake.boxes.shown.size(), boxes);
 }
@@ -373,7 +357,7 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
     Start();
     w->tsParams->btnListNow->click();
     Type("KOVA", 4);
-    Box("EP4-12")->setCheckState(Qt::Checked);
+    Grid().Tick("EP4-12");
     fake.boxes.script.push_back([](const BoxRequest&) { return BoxAnswer{gui::kKeepCurrentPart, false}; });
     Type("HGP-12", 3);
     // Obsolete parts leave the list when the dialog saves; the ordered one stays.
@@ -386,7 +370,7 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
     });
     w->Customize1->trigger();
     EXPECT_EQ(Quantity("KOVA"), 4);
-    EXPECT_EQ(Box("EP4-12")->checkState(), Qt::Checked);
+    EXPECT_TRUE(Ticked("EP4-12"));
     EXPECT_EQ(Quantity("HGP-12"), 3);
     EXPECT_LT(Row("AAD-3"), 0) << "an obsolete part with nothing ordered leaves the list";
     EXPECT_EQ(fake.boxes.shown.size(), 1u) << "only the notice for the grip";
@@ -409,19 +393,12 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
         w.btnNextClick();
     w.pcAccessories->setCurrentWidget(w.tsList);
 
-    QTableWidget* g = w.tsList->grdList;
+    AccessoryGrid grid(w);
     const std::vector<std::pair<QString, int>> picks{
         {"LSH-12", 7}, {"HGS-12", 2}, {"EB4-12-1", 2}, {"SQD-825", 3}, {"CTB-100", 1}};
-    for (int r = 0; r < g->rowCount(); ++r) {
-        auto* spin = static_cast<QSpinBox*>(g->cellWidget(r, 2));
-        for (const auto& pick : picks)
-            if (spin && g->item(r, 0)->text() == pick.first) {
-                spin->setValue(pick.second);
-                emit spin->editingFinished();
-            }
-        if (spin && g->item(r, 0)->text() == "KOVA")
-            g->item(r, 3)->setCheckState(Qt::Checked);
-    }
+    for (const auto& pick : picks)
+        grid.Type(pick.first, pick.second);
+    grid.Tick("KOVA");
     w.btnNextClick();
     ASSERT_EQ(w.CurrentPage(), TfrmMain::kLom);
     ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -21,12 +21,12 @@ protected:
     // The list of materials as shown, headings and order included.
     QStringList ShownList() const
     {
-        const auto& grid = Named<QTableWidget>(*w, "grdLom");
+        const QAbstractItemModel& grid = *Named<QTableView>(*w, "grdLom").model();
         QStringList rows;
         for (int r = 0; r < grid.rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < grid.columnCount(); ++c)
-                cells << (grid.item(r, c) ? grid.item(r, c)->text() : QString());
+                cells << grid.index(r, c).data().toString();
             rows << cells.join('|');
         }
         return rows;

@@ -4,6 +4,8 @@
 #include "core/catalog/RecordLine.h"
 #include "core/settings/SettingsFile.h"
 
+#include <algorithm>
+
 namespace tav {
 
 std::optional<Replacement> FindReplacement(const LineList& obsolete, std::string_view part)
@@ -75,14 +77,14 @@ OrderedChoice OrderChosenPart(const std::string& dataFolder, bool meters, const 
     return {std::move(ordered), std::move(chosen)};
 }
 
-ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,
+ListSubstitution SubstituteInList(std::vector<AccessoryListRow>& rows, size_t edited, const LineList& obsolete,
                                   const std::function<std::string(std::string_view part)>& offer,
                                   const RecommendedQuantityFn& recommended)
 {
     ListSubstitution result;
     if (edited >= rows.size() || rows[edited].heading)
         return result;
-    AccessoryRow& row = rows[edited];
+    AccessoryListRow& row = rows[edited];
     if (!(row.quantity > 0 || row.useRecommended))
         return result;
 
@@ -97,14 +99,16 @@ ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited
             if (!found) {
                 result.missingReplacement = chosen;
             } else {
-                AccessoryRow& target = rows[*found];
+                AccessoryListRow& target = rows[*found];
                 // The replacement takes over what the old part was going to need.
                 const int q = recommended(part, target.section);
                 row.quantity = 0;
                 row.useRecommended = false;
                 if (target.quantity == 0)
                     target.useRecommended = true;
-                target.quantity += q;
+                // A row holds no more than its editor can show; the sum must not wrap.
+                target.quantity = static_cast<int>(
+                    std::min<long long>(static_cast<long long>(target.quantity) + q, kMaxListQuantity));
                 result.replaced = true;
                 result.replacementRow = found;
                 return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/LineList.h"
+#include "core/materials/AccessoryList.h"
 
 #include <cstddef>
 #include <functional>
@@ -63,16 +64,6 @@ struct OrderedChoice
 OrderedChoice OrderChosenPart(const std::string& dataFolder, bool meters, const LineList& obsolete,
                               std::string_view listedPart, const PartOffer& offer);
 
-// One row of the accessory list as the substitution sees it.
-struct AccessoryRow
-{
-    std::string part;
-    int quantity = 0;
-    bool useRecommended = false;
-    std::string section;
-    bool heading = false; // a section heading: never a target
-};
-
 // part, section number text -> the recommended quantity.
 using RecommendedQuantityFn = std::function<int(std::string_view part, std::string_view sectionText)>;
 
@@ -91,7 +82,7 @@ struct ListSubstitution
 // recommended quantity. A replacement without a row of its own cannot take the order
 // over, so the obsolete part keeps it rather than the order being lost. Rows with nothing
 // ordered and nothing ticked are left alone.
-ListSubstitution SubstituteInList(std::vector<AccessoryRow>& rows, size_t edited, const LineList& obsolete,
+ListSubstitution SubstituteInList(std::vector<AccessoryListRow>& rows, size_t edited, const LineList& obsolete,
                                   const std::function<std::string(std::string_view part)>& offer,
                                   const RecommendedQuantityFn& recommended);
 

@@ -4,7 +4,7 @@
 #include "gui/app/WizardState.h"
 #include "gui/platform/Platform.h"
 
-#include <QSpinBox>
+#include <QTableView>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 namespace tav {
 struct Band;
@@ -22,17 +21,19 @@ struct QuantityInputs;
 
 namespace tav::gui {
 
-// The quantity editor of an item row: whole numbers from 0, never below it. A step of its
-// arrows is told apart from typing, since only a step drops the recommended quantity.
-class TQuantitySpin : public QSpinBox
+class AccessoryListModel;
+
+// The accessory grid: Tab passes through it as through any one control, and a key typed
+// or an edit asked for on an item row edits that row's quantity.
+class TAccessoryGrid : public QTableView
 {
     Q_OBJECT
 public:
-    explicit TQuantitySpin(QWidget* parent = nullptr);
-    void stepBy(int steps) override;
+    using QTableView::QTableView;
+    bool Editing() const { return state() == EditingState; }
 
-signals:
-    void stepped();
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 };
 
 // The tab "Accessory List": every accessory the catalogue offers for the selected cable,
@@ -49,17 +50,7 @@ public:
     QCheckBox* chkMiscOnly;
     QPushButton* btnReset;
     QComboBox* cboJump;
-    QTableWidget* grdList;
-
-    enum Column
-    {
-        kPartColumn = 0,
-        kDescriptionColumn = 1,
-        kQuantityColumn = 2,
-        kRecommendedColumn = 3,
-        kSectionColumn = 4,
-        kColumnCount = 5,
-    };
+    QTableView* grdList;
 
     // Rebuilds the rows and the jump box for the cable: its own items, those for every
     // cable and for its type, and the surge protectors that fit the band (none when no
@@ -69,9 +60,15 @@ public:
     void ClearList() { ShowRows({}); }
 
     // The rows with the quantities and ticks shown.
-    std::vector<AccessoryListRow> Rows() const;
-    // Puts reopened items back into the rows and returns their selection records.
+    const std::vector<AccessoryListRow>& Rows() const;
+    // Shows rows built elsewhere (an opened project's), with their quantities and ticks;
+    // earlier orders are forgotten.
+    void ShowRows(std::vector<AccessoryListRow> rows);
+    // Puts reopened items into the rows, in place of any earlier order, and returns their
+    // selection records.
     std::vector<std::string> RestoreReopenedItems(const std::vector<ProjectItem>& items);
+    // Says that the catalogue lists nothing for the cable.
+    void ShowNoneOffered(const std::string& cableKey);
     // After a reload, the quantities and ticks of the rows shown before it.
     void CarryOver(const std::vector<AccessoryListRow>& before);
     // Recommended quantities of the ticked rows, computed afresh.
@@ -81,28 +78,21 @@ public slots:
     void btnResetClick();
     void cboJumpChange();
     void grdListCellEdited(int row);
-    void grdListSpun(int row);
 
 private:
     void BuildLayout();
-    void ShowRows(const std::vector<AccessoryListRow>& rows);
-    TQuantitySpin* Spin(int row) const;
-    bool IsHeading(int row) const;
-    int Quantity(int row) const;
-    bool Ticked(int row) const;
-    // Writes made by the program itself raise none of the edit handling.
-    void SetQuantitySilently(int row, int quantity);
-    void SetTickedSilently(int row, bool ticked);
     void ShowSectionOfRow(int row);
 
     WizardState& state_;
     Platform& platform_;
     InputsFn inputs_;
-    std::vector<AccessoryListRow> rows_;
-    // The sections in the order of their headings, as the jump box lists them.
+    AccessoryListModel* model_;
+    TAccessoryGrid* grid_; // grdList
+    // The sections in the order of their headings, as the jump box lists them, and the
+    // row of each heading.
     QStringList jumpSections_;
+    std::vector<int> jumpRows_;
     bool jumping_ = false; // the jump box is scrolling the grid
-    int editedRow_ = -1;   // the row whose quantity is being typed
 };
 
 } // namespace tav::gui

@@ -2,34 +2,38 @@
 
 #include "gui/app/PageHeading.h"
 #include "gui/app/TextCodec.h"
+#include "gui/materials/MaterialsModel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace tav::gui {
 
-MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
+namespace {
+
+constexpr int kWidths[kMaterialsColumns] = {135, 255, 54, 54, 76};
+
+} // namespace
+
+MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent), model_(new MaterialsModel(this))
 {
     setObjectName("tsLom");
     QVBoxLayout* layout = AddPageHeading(this, "List Of Materials:");
 
-    grdLom = new QTableWidget(0, kMaterialsColumns, this);
+    grdLom = new QTableView(this);
     grdLom->setObjectName("grdLom");
-    QStringList headings;
-    for (const char* heading : kMaterialsHeadings)
-        headings << heading;
-    grdLom->setHorizontalHeaderLabels(headings);
+    grdLom->setModel(model_);
     grdLom->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdLom->setSelectionMode(QAbstractItemView::NoSelection);
     grdLom->verticalHeader()->setVisible(false);
+    grdLom->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdLom->verticalHeader()->setDefaultSectionSize(45);
     grdLom->setWordWrap(true);
-    const int widths[kMaterialsColumns] = {135, 255, 54, 54, 76};
     for (int c = 0; c < kMaterialsColumns; ++c)
-        grdLom->setColumnWidth(c, widths[c]);
+        grdLom->setColumnWidth(c, kWidths[c]);
     grdLom->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grdLom->setFocusPolicy(Qt::NoFocus);
     QPalette p = grdLom->palette();
@@ -60,31 +64,22 @@ MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent)
 
 void MaterialsPage::ShowList(ListOfMaterials list)
 {
-    list_ = std::move(list);
     hasList_ = true;
     grdLom->setUpdatesEnabled(false);
     grdLom->clearSpans();
-    grdLom->clearContents();
-    grdLom->setRowCount(static_cast<int>(list_.rows.size()));
-    QFont bold = grdLom->font();
-    bold.setBold(true);
-    for (int r = 0; r < static_cast<int>(list_.rows.size()); ++r) {
-        const MaterialsRow& row = list_.rows[static_cast<size_t>(r)];
-        for (int c = 0; c < kMaterialsColumns; ++c) {
-            auto* item = new QTableWidgetItem(FromData(row.Cell(c)));
-            item->setFlags(Qt::ItemIsEnabled);
-            item->setTextAlignment((c < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
-            item->setBackground(row.IsHeading() ? palette().button() : palette().base());
-            if (row.IsHeading())
-                item->setFont(bold);
-            grdLom->setItem(r, c, item);
-        }
-        if (row.IsHeading())
+    model_->Show(std::move(list));
+    const std::vector<MaterialsRow>& rows = model_->List().rows;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        if (rows[static_cast<size_t>(r)].IsHeading())
             grdLom->setSpan(r, 0, 1, kMaterialsColumns);
-    }
     grdLom->setUpdatesEnabled(true);
-    lblTotal->setText(FromData(list_.total));
-    lblKOVA->setVisible(list_.adapterNote);
+    lblTotal->setText(FromData(model_->List().total));
+    lblKOVA->setVisible(model_->List().adapterNote);
+}
+
+const ListOfMaterials& MaterialsPage::List() const
+{
+    return model_->List();
 }
 
 void MaterialsPage::ClearList()

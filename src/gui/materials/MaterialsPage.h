@@ -5,9 +5,11 @@
 #include <QWidget>
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace tav::gui {
+
+class MaterialsModel;
 
 // The last page: the priced list of materials and its total. It shows a list built in
 // full or none at all, so what is saved, printed or exported is always a whole list.
@@ -17,7 +19,7 @@ class MaterialsPage : public QWidget
 public:
     explicit MaterialsPage(QWidget* parent = nullptr);
 
-    QTableWidget* grdLom;
+    QTableView* grdLom;
     QLabel* lblTotalPrice;
     QLabel* lblTotal;
     QLabel* lblKOVA;
@@ -27,10 +29,10 @@ public:
     void ClearList();
     // A build succeeded and its list is shown.
     bool HasList() const { return hasList_; }
-    const ListOfMaterials& List() const { return list_; }
+    const ListOfMaterials& List() const;
 
 private:
-    ListOfMaterials list_;
+    MaterialsModel* model_;
     bool hasList_ = false;
 };
 
