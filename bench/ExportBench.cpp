@@ -2,6 +2,7 @@
 // 49 parts with descriptions of catalogue length.
 #include "core/materials/Exports.h"
 #include "core/materials/PrintLayout.h"
+#include "core/materials/Workbook.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -43,6 +44,18 @@ void Export(benchmark::State& state, std::string (*build)(const tav::ListOfMater
 BENCHMARK_CAPTURE(Export, DelimitedText, &tav::DelimitedExportText)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Export, Html, &tav::HtmlExportText)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Export, Clipboard, &tav::ClipboardText)->Unit(benchmark::kMillisecond);
+
+// The workbook as the export writes it: the library's scratch file and its bytes read back.
+void Workbook(benchmark::State& state)
+{
+    const tav::PlanSummary plan{"KF12", "KF12-50-C9", "806",   "960",  "15",    "100", false,
+                                3,      "Sector",     "Tower", "2.57", "55.30", "1.35"};
+    for (auto _ : state) {
+        std::string bytes = tav::WorkbookBytes(LongList(), plan);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(Workbook)->Unit(benchmark::kMillisecond);
 
 // Measures text as a printer font would, roughly, and keeps what a printer would be sent.
 class MeasuringCanvas : public tav::IPrintCanvas
