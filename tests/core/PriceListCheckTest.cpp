@@ -88,6 +88,61 @@ TEST_F(PriceInstallTest, TheOldListIsKeptBesideTheNewOne)
     EXPECT_FALSE(std::filesystem::exists(Shared() + "/M_lom.bak"));
 }
 
+TEST(PriceListCheck, ANewListIsDoubtfulWhenItShrinksByHalfOrPricesNothing)
+{
+    const std::string heading = "Type|Group|Part Number|Unit|Description|Price|\n";
+    const std::string four = heading + "P|A|A-1|EA|a|1.00|\nP|A|A-2|EA|b||\nP|A|A-3|EA|c|2|\nP|A|A-4|EA|d|3|\n";
+    const struct
+    {
+        std::string installed;
+        std::string candidate;
+        size_t installedRecords, newRecords;
+        bool shrunk, unpriced;
+    } cases[] = {
+        {four, heading + "P|A|A-1|EA|a|1.10|\nP|A|A-2|EA|b|1|\n", 4, 2, false, false},
+        {four, heading + "P|A|A-1|EA|a|1.10|\n", 4, 1, true, false},
+        {four, "P|A|A-1|EA|a||\nP|A|A-2|EA|b||\nP|A|A-3|EA|c||\n", 4, 3, false, true},
+        {"", "P|A|A-1|EA|a|1.10|\n", 0, 1, false, false},
+        {"", heading + "P|A|A-1|EA|a||\n", 0, 1, false, true},
+    };
+    for (const auto& c : cases) {
+        const PriceListComparison got = ComparePriceLists(c.installed, c.candidate);
+        EXPECT_EQ(got.installedRecords, c.installedRecords) << c.candidate;
+        EXPECT_EQ(got.newRecords, c.newRecords) << c.candidate;
+        EXPECT_EQ(got.shrunk, c.shrunk) << c.candidate;
+        EXPECT_EQ(got.unpriced, c.unpriced) << c.candidate;
+    }
+}
+
+TEST_F(PriceInstallTest, TheBackupKeepsTheLastWholeList)
+{
+    const std::string whole = "P|HDW|AAD-3|PK|Good|1.00|\nP|HDW|AAD-4|PK|Good|2.00|\nP|HDW|AAD-5|PK|Good|3.00|\n";
+    const struct
+    {
+        const char* what;
+        const char* backup; // nullptr: none
+        std::string current;
+        bool backupStays;
+    } cases[] = {
+        {"a cut list beside a whole backup", whole.c_str(), "P|HDW|AAD-3|PK|Good|1.00|\n", true},
+        {"a list without prices", whole.c_str(), "P|HDW|AAD-3|PK|x||\nP|HDW|AAD-4|PK|x||\n", true},
+        {"a broken list", whole.c_str(), "<html>\n", true},
+        {"a whole list", whole.c_str(), "P|HDW|AAD-3|PK|Next|1.00|\nP|HDW|AAD-4|PK|Next|2.00|\n", false},
+        {"a backup that is no list", "<html>\n", "P|HDW|AAD-3|PK|x||\n", false},
+        {"no backup yet", nullptr, "<html>\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(Shared() + "/M_lom.bak");
+        if (c.backup)
+            dir.Write("shared/M_lom.bak", c.backup);
+        dir.Write("shared/M_lom.dat", c.current);
+        InstallPriceList(Shared(), newList);
+        EXPECT_EQ(dir.Read("shared/M_lom.dat"), newList);
+        EXPECT_EQ(dir.Read("shared/M_lom.bak"), c.backupStays ? std::string(c.backup) : c.current);
+    }
+}
+
 TEST_F(PriceInstallTest, AFailureLeavesTheListAsItWas)
 {
     dir.Write("shared/M_lom.dat", oldList);

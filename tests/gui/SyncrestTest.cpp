@@ -15,7 +15,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -51,11 +53,17 @@ Route Claiming(const QByteArray& body, qint64 length)
 }
 
 const QString kSchedule = "\\Software\\Brimcor\\Syncrest";
-const QString kDownloadFailed = "Unable to dowload Pricing Database. Please verify your Internet connection or "
+const QString kDownloadFailed = "Unable to download Pricing Database. Please verify your Internet connection or "
                                 "contact BRIMCOR for assistance.";
 const std::string kPackage = "Type|Group|Part Number|Unit|Description|Price|\n"
                              "P|CBL|FX-12|FT|Foam line 1/2\"|2.35|\n"
                              "P|CBL|AX-78|FT|Air line 7/8\"|5.80|\n";
+const QByteArray kDigestPath = "/sitetools/pricing.dat.sha256";
+
+QByteArray Sha256(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
 
 class Syncrest : public ::testing::Test
 {
@@ -121,6 +129,8 @@ protected:
 
 TEST_F(Syncrest, PriceUpdateInstallsTheListAndRepricesTheProgram)
 {
+    // The digest as checksum tools write it, upper case and with the file's name.
+    site.routes[kDigestPath] = Page(Sha256(QByteArray::fromStdString(kPackage)).toUpper() + "  pricing.dat\n");
     auto w = Start();
     ASSERT_EQ(FindPriceRecord(w->State().lists.price, "FX-12"), "x|x|FX-12|x|Foam line 1/2\"|2.10|");
     bool completed = false;
@@ -141,8 +151,18 @@ TEST_F(Syncrest, PriceUpdateInstallsTheListAndRepricesTheProgram)
         << "the index follows the new list";
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "04/13/2025");
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), "30");
-    ASSERT_EQ(site.requests.size(), 1);
-    EXPECT_TRUE(site.requests[0].toLower().contains("accept-encoding: identity")) << site.requests[0].toStdString();
+    ASSERT_EQ(site.requests.size(), 2);
+    EXPECT_EQ(site.Path(0), kDigestPath);
+    for (const QByteArray& request : site.requests)
+        EXPECT_TRUE(request.toLower().contains("accept-encoding: identity")) << request.toStdString();
+}
+
+TEST(SyncrestDemoSite, ThePricePackageMatchesItsDigest)
+{
+    QFile package(TAVROLIN_DEMO_DIR "/site/sitetools/pricing.dat");
+    QFile digest(TAVROLIN_DEMO_DIR "/site/sitetools/pricing.dat.sha256");
+    ASSERT_TRUE(package.open(QIODevice::ReadOnly) && digest.open(QIODevice::ReadOnly));
+    EXPECT_EQ(digest.readAll(), Sha256(package.readAll()) + "  pricing.dat\n");
 }
 
 TEST_F(Syncrest, TheListOfMaterialsOnShowIsPricedAgain)
@@ -167,22 +187,33 @@ TEST_F(Syncrest, TheListOfMaterialsOnShowIsPricedAgain)
 TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
 {
     const QByteArray package = QByteArray::fromStdString(kPackage);
+    TestHttpServer::Route compressed = Page(qCompress(package));
+    compressed.headers = "Content-Encoding: gzip\r\n";
     struct Case
     {
         const char* what;
         TestHttpServer::Route route;
         bool cancel;
+        const char* reason = nullptr; // what the box says went wrong
+        QByteArray digest = {};       // published beside the list
     };
     const Case cases[] = {
         {"not found", Status(404, "gone"), false},
-        {"body shorter than its length", Page(package, Mode::ShortBody), false},
-        {"chunked body cut off", Page(package, Mode::CutChunked), false},
+        {"body shorter than its length", Page(package, Mode::ShortBody), false, "bytes arrived"},
+        {"chunked body cut off", Page(package, Mode::CutChunked), false, "closed before the end of the file"},
+        {"no length, closed halfway", Page(package, Mode::CutUnframed), false, "did not say how long the file is"},
         {"stalled", Page(package, Mode::Stall), false},
         {"larger than a price list may be", Claiming(package, 65LL << 20), false},
         {"redirected to a missing page", Redirect("/nowhere/pricing.dat"), false},
+        {"redirected to a local file", Redirect("file:///etc/hosts"), false,
+         "the site redirected to an address that is not http or https"},
+        {"compressed all the same", compressed, false, "the site sent a compressed reply, which is not accepted"},
         {"not a price list", Page("<html><body>Maintenance</body></html>\n"), false},
         {"a price in words", Page(package + "P|CBL|KX|FT|Line|ten|\n"), false},
         {"empty", Page(""), false},
+        {"not the list the digest names", Page(package), false, "does not match the SHA-256 digest",
+         Sha256(package + "P|CBL|KX|FT|Line|1.00|\n")},
+        {"a digest that is none", Page(package), false, "holds no SHA-256 digest", "<html>not here</html>"},
         {"cancelled by the user", Page(package, Mode::Trickle), true},
     };
     for (const Case& c : cases) {
@@ -191,6 +222,9 @@ TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
         fake.sounds = {};
         fake.registry.WriteString(kSchedule, "NextUpdate", "01/01/2025");
         site.routes["/sitetools/pricing.dat"] = c.route;
+        site.routes.remove(kDigestPath);
+        if (!c.digest.isEmpty())
+            site.routes[kDigestPath] = Page(c.digest);
         auto w = Start();
         const LineList pricesBefore = w->State().lists.price;
         bool stillOpen = false;
@@ -208,12 +242,67 @@ TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
             ASSERT_EQ(fake.boxes.shown.size(), 1u) << BoxTexts().join(" | ").toStdString();
             EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Error);
             EXPECT_TRUE(fake.boxes.shown[0].text.startsWith(kDownloadFailed)) << BoxTexts()[0].toStdString();
+            if (c.reason) {
+                EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.reason)) << BoxTexts()[0].toStdString();
+            }
             EXPECT_EQ(fake.sounds.informations, 1);
         }
         EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), oldPrices);
         EXPECT_EQ(SharedFiles(), std::set<std::string>{"M_lom.dat"});
         EXPECT_EQ(w->State().lists.price, pricesBefore);
         EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "01/01/2025");
+    }
+}
+
+TEST_F(Syncrest, ADoubtfulListIsInstalledOnlyOnTheUsersWord)
+{
+    const std::string installed = "Type|Group|Part Number|Unit|Description|Price|\n"
+                                  "P|CBL|FX-12|FT|Foam line|2.10|\nP|CBL|AX-78|FT|Air line|5.10|\n"
+                                  "P|HDW|AH-1|EA|Hanger|1.00|\nP|HDW|AH-2|EA|Hanger||\n";
+    const std::string half = "P|CBL|FX-12|FT|Foam line|2.35|\nP|CBL|AX-78|FT|Air line|5.80|\n";
+    const std::string shrunk = "P|CBL|FX-12|FT|Foam line|2.35|\n";
+    const std::string unpriced = "P|CBL|FX-12|FT|Foam line||\nP|CBL|AX-78|FT|Air line||\n"
+                                 "P|HDW|AH-1|EA|Hanger||\nP|HDW|AH-2|EA|Hanger||\n";
+    struct Case
+    {
+        const char* what;
+        std::string package;
+        gui::BoxButton answer;
+        QString question; // empty: none asked
+    };
+    const Case cases[] = {
+        {"half the records is not too few", half, gui::BoxButton::No, ""},
+        {"fewer than half, declined", shrunk, gui::BoxButton::No,
+         "The price list just downloaded holds 1 record, fewer than half of the 4 records in the one installed now"},
+        {"fewer than half, confirmed", shrunk, gui::BoxButton::Yes, "holds 1 record, fewer than half of the 4 records"},
+        {"no price at all, declined", unpriced, gui::BoxButton::No,
+         "holds 4 records (the one installed now holds 4 records), and not one of them has a price"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(inst.SharedFolder() + "/M_lom.bak");
+        inst.dir.Write("shared/M_lom.dat", installed);
+        fake.boxes.Clear();
+        const gui::BoxButton answer = c.answer;
+        fake.boxes.script.push_back([answer](const gui::BoxRequest&) { return gui::BoxAnswer{answer}; });
+        site.routes["/sitetools/pricing.dat"] = Page(QByteArray::fromStdString(c.package));
+        auto w = Start();
+        bool completed = false;
+        RunDialog(*w, [&](TfrmUpdate& d) {
+            ClickUpdateNow(d);
+            completed = d.Completed();
+        });
+        const bool asked = !c.question.isEmpty();
+        const bool installs = !asked || c.answer == gui::BoxButton::Yes;
+        if (asked) {
+            ASSERT_FALSE(fake.boxes.shown.empty());
+            EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Warning);
+            EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.question)) << BoxTexts()[0].toStdString();
+        }
+        EXPECT_EQ(BoxTexts().size(), (asked ? 1 : 0) + (installs ? 1 : 0)) << BoxTexts().join(" | ").toStdString();
+        EXPECT_EQ(completed, installs);
+        EXPECT_EQ(inst.dir.Read("shared/M_lom.dat"), installs ? c.package : installed);
+        EXPECT_EQ(std::filesystem::exists(inst.SharedFolder() + "/M_lom.bak"), installs);
     }
 }
 
@@ -380,7 +469,10 @@ TEST_F(Syncrest, AProgramUpdateIsCompleteOnlyWhenEverythingArrived)
         QStringList dated;
     };
     const Case cases[] = {
-        {"the second download fails", {0, 1}, {"Unable to dowload Beta.", "Some files were not downloaded"}, {"Alpha"}},
+        {"the second download fails",
+         {0, 1},
+         {"Unable to download Beta.", "Some files were not downloaded"},
+         {"Alpha"}},
         {"a file name with a folder in it", {2}, {"The update of Gamma names", "Some files were not downloaded"}, {}},
         {"no program with an update selected", {}, {"None of the selected programs has an update to download."}, {}},
     };

@@ -3,6 +3,7 @@
 
   sitetools/pricing.dat                    the price package: demo/shared/M_lom.dat with
                                            the summer price list (4 % up, new date)
+  sitetools/pricing.dat.sha256             its SHA-256 digest, as sha256sum writes it
   sitetools/tavrolin.deb                   a stand-in for the program's update file
   home/default.asp                         the home page with its spotlight block
   whatsnew/pressreleases/default.asp       the press-release page
@@ -10,6 +11,7 @@
 
 Every release, product and person on these pages is invented for the demo.
 """
+import hashlib
 import os
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -110,7 +112,10 @@ def story_page():
 
 
 def main():
-    write(os.path.join(SITE, "sitetools", "pricing.dat"), pricing(), newline="\n")
+    prices = pricing()
+    write(os.path.join(SITE, "sitetools", "pricing.dat"), prices, newline="\n")
+    digest = hashlib.sha256(prices.encode("ascii")).hexdigest()
+    write(os.path.join(SITE, "sitetools", "pricing.dat.sha256"), "%s  pricing.dat\n" % digest, newline="\n")
     write(os.path.join(SITE, "sitetools", "tavrolin.deb"),
           "A stand-in for the Tavrolin update package of the demo site.\n", newline="\n")
     write(os.path.join(SITE, "home", "default.asp"), home_page())

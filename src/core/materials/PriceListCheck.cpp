@@ -43,6 +43,18 @@ std::vector<PriceListProblem> CheckPriceList(const LineList& lines, size_t maxPr
     return problems;
 }
 
+size_t CountPriceRecords(const LineList& lines)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const std::string_view price = GetFieldView(line, kPriceUnitPriceField);
+        if (!GetFieldView(line, kPricePartField).empty() && (price.empty() || TryStrToFloat(price)))
+            ++count;
+    }
+    return count;
+}
+
 size_t CountPricedRecords(const LineList& lines)
 {
     size_t count = 0;

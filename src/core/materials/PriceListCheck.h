@@ -31,6 +31,10 @@ struct PriceListProblem
 std::vector<PriceListProblem> CheckPriceList(const LineList& lines, size_t maxProblems = 100);
 std::vector<PriceListProblem> CheckPriceListBytes(std::string_view bytes, size_t maxProblems = 100);
 
+// Records as the check counts them: lines that name a part (field 3) with an empty or
+// numeric unit price (field 6); a heading line is none.
+size_t CountPriceRecords(const LineList& lines);
+
 // Records that name a part (field 3) and give it a price (a number in field 6): a list
 // without one prices every part "N/A", which the program and the checker say.
 size_t CountPricedRecords(const LineList& lines);

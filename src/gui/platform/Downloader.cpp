@@ -16,7 +16,7 @@ namespace {
 
 DownloadResult Failure(const QString& reason)
 {
-    return {DownloadOutcome::Failed, reason};
+    return {DownloadOutcome::Failed, reason, 0, {}};
 }
 
 // Progress counts in kilobytes, so sizes beyond an int of bytes still fit.
@@ -37,8 +37,9 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
     if (!request.url.isValid() || (scheme != "http" && scheme != "https") || request.url.host().isEmpty())
         return Failure("\"" + request.url.toString() + "\" is not a web address");
 
-    QSaveFile out(request.file);
-    if (!out.open(QIODevice::WriteOnly))
+    const bool toFile = !request.file.isEmpty();
+    QSaveFile out(toFile ? request.file : QStringLiteral("unused"));
+    if (toFile && !out.open(QIODevice::WriteOnly))
         return Failure("Cannot write \"" + request.file + "\": " + out.errorString());
 
     if (!manager_)
@@ -48,6 +49,8 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
     net.setRawHeader("Accept-Encoding", "identity");
     net.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     net.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // HTTP/1.1 only, whose length and chunk framing is what tells a whole body from a cut one.
+    net.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     net.setTransferTimeout(inactivityMs_);
 
     HourglassCursor busy;
@@ -76,6 +79,8 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
     QString failure;
     QByteArray content;
     qint64 received = 0;
+    const bool keepContent = request.check || !toFile;
+    const auto status = [&] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); };
 
     const auto stop = [&](const QString& why) {
         if (failure.isEmpty() && !cancelled)
@@ -94,11 +99,11 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
             stop(QStringLiteral("the file is larger than %1 bytes").arg(request.maxBytes));
             return;
         }
-        if (out.write(chunk) != chunk.size()) {
+        if (toFile && out.write(chunk) != chunk.size()) {
             stop("Cannot write \"" + request.file + "\": " + out.errorString());
             return;
         }
-        if (request.check)
+        if (keepContent)
             content += chunk;
     };
 
@@ -109,9 +114,14 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
             reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status() != 200)
+            return;
+        // Asked for identity, a site that compresses all the same sends bytes that are not the file.
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        if (!encoding.isEmpty() && encoding != "identity")
+            stop(QStringLiteral("the site sent a compressed reply, which is not accepted"));
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (status == 200 && length.isValid() && request.maxBytes > 0 && length.toLongLong() > request.maxBytes)
+        if (length.isValid() && request.maxBytes > 0 && length.toLongLong() > request.maxBytes)
             stop(QStringLiteral("the file is larger than %1 bytes").arg(request.maxBytes));
     });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, drain);
@@ -129,32 +139,56 @@ DownloadResult QtDownloader::Download(QWidget* parent, const DownloadRequest& re
     drain();
     progress.hide();
 
+    const int answered = status();
+    const auto fail = [&](const QString& reason) {
+        return DownloadResult{DownloadOutcome::Failed, reason, answered, {}};
+    };
     if (cancelled)
-        return {DownloadOutcome::Cancelled, QStringLiteral("cancelled")};
+        return {DownloadOutcome::Cancelled, QStringLiteral("cancelled"), answered, {}};
     if (!failure.isEmpty())
-        return Failure(failure);
-    if (reply->error() == QNetworkReply::OperationCanceledError)
-        return Failure(QStringLiteral("no data arrived for %1 seconds").arg(inactivityMs_ / 1000.0));
-    if (reply->error() != QNetworkReply::NoError)
-        return Failure(reply->errorString());
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status != 200)
-        return Failure(QStringLiteral("the server answered %1 %2")
-                           .arg(status)
-                           .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+        return fail(failure);
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() != received)
-        return Failure(QStringLiteral("%1 of %2 bytes arrived").arg(received).arg(length.toLongLong()));
+    const bool chunked = reply->rawHeader("Transfer-Encoding").toLower().contains("chunked");
+    const QString shortBy = QStringLiteral("%1 of %2 bytes arrived").arg(received).arg(length.toLongLong());
+    switch (reply->error()) {
+    case QNetworkReply::NoError:
+        break;
+    case QNetworkReply::RemoteHostClosedError:
+        if (answered == 200 && chunked)
+            return fail(QStringLiteral("the connection closed before the end of the file"));
+        if (answered == 200 && length.isValid())
+            return fail(shortBy);
+        return fail(reply->errorString());
+    case QNetworkReply::OperationCanceledError:
+        return fail(QStringLiteral("no data arrived for %1 seconds").arg(inactivityMs_ / 1000.0));
+    // The address asked for is http or https, so an unknown protocol can only come from a redirect.
+    case QNetworkReply::ProtocolUnknownError:
+        return fail(QStringLiteral("the site redirected to an address that is not http or https"));
+    case QNetworkReply::InsecureRedirectError:
+        return fail(QStringLiteral("the site redirected from https to an address that is not secure"));
+    default:
+        return fail(reply->errorString());
+    }
+    if (answered != 200)
+        return fail(QStringLiteral("the server answered %1 %2")
+                        .arg(answered)
+                        .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+    if (length.isValid() && !chunked && length.toLongLong() != received)
+        return fail(shortBy);
+    // Without a length or chunks the body ends where the connection closes, cut short or not.
+    if (!length.isValid() && !chunked)
+        return fail(QStringLiteral("the site did not say how long the file is, so a transfer cut short "
+                                   "could not be told from a whole one"));
     if (received == 0)
-        return Failure(QStringLiteral("the file is empty"));
+        return fail(QStringLiteral("the file is empty"));
     if (request.check) {
         const QString refused = request.check(content);
         if (!refused.isEmpty())
-            return Failure(refused);
+            return fail(refused);
     }
-    if (!out.commit())
-        return Failure("Cannot write \"" + request.file + "\": " + out.errorString());
-    return {DownloadOutcome::Done, {}};
+    if (toFile && !out.commit())
+        return fail("Cannot write \"" + request.file + "\": " + out.errorString());
+    return {DownloadOutcome::Done, {}, answered, keepContent ? content : QByteArray()};
 }
 
 } // namespace tav::gui

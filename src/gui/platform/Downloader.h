@@ -14,7 +14,7 @@ namespace tav::gui {
 struct DownloadRequest
 {
     QUrl url;
-    QString file;  // replaced only by a verified, complete download
+    QString file;  // replaced only by a verified, complete download; empty: kept in memory only
     QString label; // what the progress window names
     qint64 maxBytes = 0;
     // Looks at the whole content before it replaces the file; returns why it is refused,
@@ -32,7 +32,9 @@ enum class DownloadOutcome
 struct DownloadResult
 {
     DownloadOutcome outcome = DownloadOutcome::Failed;
-    QString reason; // why it failed
+    QString reason;     // why it failed
+    int status = 0;     // the site's HTTP answer after the redirects; 0 when none came
+    QByteArray content; // the whole body, when the request has a check or no file
 
     bool Done() const { return outcome == DownloadOutcome::Done; }
 };
@@ -46,9 +48,10 @@ public:
     virtual DownloadResult Download(QWidget* parent, const DownloadRequest& request) = 0;
 };
 
-// A download counts only with no network error, HTTP 200 after the redirects (never to a
-// less safe scheme), every byte that Content-Length announced, no more than the cap, not
-// empty and accepted by the request's check; anything else leaves the file as it was.
+// A download counts only with no network error, HTTP 200 after the redirects (only to http
+// or https, never from https to http), an uncompressed body whose end the site marked (every
+// byte a Content-Length announced, or a chunked body to its last chunk), no more than the
+// cap, not empty and accepted by the request's check; anything else leaves the file as it was.
 class QtDownloader : public IDownloader
 {
 public:

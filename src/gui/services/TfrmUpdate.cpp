@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cctype>
 
 namespace tav::gui {
 
@@ -36,6 +38,26 @@ const QString kProgramsKey = QStringLiteral("\\Software\\Brimcor");
 constexpr qint64 kMaxPriceListBytes = 64LL << 20;
 constexpr qint64 kMaxProgramFileBytes = 512LL << 20;
 const QString kPricePackage = QStringLiteral("pricing.dat");
+const QString kPriceLabel = QStringLiteral("Pricing Database");
+constexpr qint64 kMaxDigestBytes = 4096;
+
+// The digest file holds the SHA-256 of the list in hexadecimal, perhaps followed by the
+// file's name as checksum tools write it.
+std::optional<QByteArray> ParseDigest(const QByteArray& text)
+{
+    const QByteArray digest = text.simplified().split(' ').value(0).toLower();
+    if (digest.size() != 64)
+        return std::nullopt;
+    for (char c : digest)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    return digest;
+}
+
+QString Records(size_t count)
+{
+    return QString::number(count) + (count == 1 ? " record" : " records");
+}
 
 QString ShortDate(const QDate& date)
 {
@@ -297,8 +319,8 @@ std::optional<TfrmUpdate::ProgramKey> TfrmUpdate::FindProgram(const QString& men
     return std::nullopt;
 }
 
-DownloadOutcome TfrmUpdate::DownloadFile(const QString& path, const QString& file, const QString& label,
-                                         qint64 maxBytes, std::function<QString(const QByteArray&)> check)
+DownloadResult TfrmUpdate::DownloadFile(const QString& path, const QString& file, const QString& label, qint64 maxBytes,
+                                        std::function<QString(const QByteArray&)> check)
 {
     DownloadRequest request;
     request.url = SiteFile(setup_.site, path);
@@ -308,47 +330,102 @@ DownloadOutcome TfrmUpdate::DownloadFile(const QString& path, const QString& fil
     request.check = std::move(check);
     DownloadResult result;
     if (file.isEmpty() || QFileInfo(file).path().isEmpty() || !QFileInfo(QFileInfo(file).path()).isDir())
-        result = {DownloadOutcome::Failed, "the folder for \"" + QFileInfo(file).fileName() + "\" cannot be made"};
+        result = {
+            DownloadOutcome::Failed, "the folder for \"" + QFileInfo(file).fileName() + "\" cannot be made", 0, {}};
     else
         result = platform_.downloader.Download(this, request);
-    if (result.outcome == DownloadOutcome::Failed) {
-        platform_.sounds.Information();
-        platform_.boxes.Error(this, "Unable to dowload " + label +
-                                        ". Please verify your Internet connection or contact BRIMCOR for "
-                                        "assistance.\n(" +
-                                        result.reason + ")");
-    }
-    return result.outcome;
+    if (result.outcome == DownloadOutcome::Failed)
+        ReportDownloadFailure(label, result.reason);
+    return result;
+}
+
+void TfrmUpdate::ReportDownloadFailure(const QString& label, const QString& reason)
+{
+    platform_.sounds.Information();
+    platform_.boxes.Error(this, "Unable to download " + label +
+                                    ". Please verify your Internet connection or contact BRIMCOR for assistance.\n(" +
+                                    reason + ")");
+}
+
+std::optional<QByteArray> TfrmUpdate::PublishedDigest()
+{
+    const QString name = kPricePackage + ".sha256";
+    DownloadRequest request;
+    request.url = SiteFile(setup_.site, "/sitetools/" + name);
+    request.label = kPriceLabel;
+    request.maxBytes = kMaxDigestBytes;
+    const DownloadResult result = platform_.downloader.Download(this, request);
+    if (result.outcome == DownloadOutcome::Cancelled)
+        return std::nullopt;
+    // A site that publishes no digest is taken at its word for the list's length alone.
+    if (!result.Done() && (result.status == 404 || result.status == 410))
+        return QByteArray();
+    if (!result.Done())
+        ReportDownloadFailure(kPriceLabel, "the SHA-256 digest beside the price list: " + result.reason);
+    else if (const auto digest = ParseDigest(result.content))
+        return digest;
+    else
+        ReportDownloadFailure(kPriceLabel, "the site's " + name + " holds no SHA-256 digest");
+    return std::nullopt;
+}
+
+bool TfrmUpdate::ConfirmDoubtfulList(const PriceListComparison& comparison)
+{
+    QString text = "The price list just downloaded holds " + Records(comparison.newRecords);
+    if (comparison.shrunk)
+        text += ", fewer than half of the " + Records(comparison.installedRecords) + " in the one installed now";
+    else
+        text += " (the one installed now holds " + Records(comparison.installedRecords) + ")";
+    if (comparison.unpriced)
+        text += comparison.newRecords == 1 ? ", which has no price" : ", and not one of them has a price";
+    text += ".\nIt may have arrived incomplete. Install it all the same?";
+    BoxRequest ask;
+    ask.kind = BoxKind::Warning;
+    ask.text = text;
+    ask.buttons = {{BoxButton::Yes, {}}, {BoxButton::No, {}}};
+    ask.defaultButton = BoxButton::No;
+    ask.escapeButton = BoxButton::No;
+    return platform_.boxes.Show(this, ask).button == BoxButton::Yes;
 }
 
 bool TfrmUpdate::PricingDownload(const QString& folder, bool notice)
 {
-    const auto check = [](const QByteArray& bytes) {
+    const std::optional<QByteArray> digest = PublishedDigest();
+    if (!digest)
+        return false;
+    const auto check = [&digest](const QByteArray& bytes) {
         const auto problems = CheckPriceListBytes(std::string_view(bytes.constData(), bytes.size()), 1);
-        if (problems.empty())
-            return QString();
-        const auto& p = problems.front();
-        return "not a price list: " + (p.line > 0 ? "line " + QString::number(p.line) + " " : QString()) +
-               FromData(p.message);
+        if (!problems.empty()) {
+            const auto& p = problems.front();
+            return "not a price list: " + (p.line > 0 ? "line " + QString::number(p.line) + " " : QString()) +
+                   FromData(p.message);
+        }
+        if (!digest->isEmpty() && QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != *digest)
+            return QStringLiteral("the price list does not match the SHA-256 digest the site publishes beside it");
+        return QString();
     };
-    if (DownloadFile("/sitetools/" + kPricePackage, folder.isEmpty() ? QString() : folder + kPricePackage,
-                     "Pricing Database", kMaxPriceListBytes, check) != DownloadOutcome::Done)
+    const DownloadResult download =
+        DownloadFile("/sitetools/" + kPricePackage, folder.isEmpty() ? QString() : folder + kPricePackage, kPriceLabel,
+                     kMaxPriceListBytes, check);
+    if (!download.Done())
+        return false;
+    const std::string_view prices(download.content.constData(), download.content.size());
+    const PriceListComparison comparison =
+        CompareWithInstalledPrices(ToData(CommonFilesFolder(platform_.registry)), prices);
+    if (comparison.Doubtful() && !ConfirmDoubtfulList(comparison))
         return false;
     if (notice) {
         platform_.sounds.Beep();
         platform_.boxes.Information(this, "Download Complete.\nClick OK to continue with installation");
     }
-    return InstallPrices(folder + kPricePackage);
+    return InstallPrices(download.content);
 }
 
-bool TfrmUpdate::InstallPrices(const QString& package)
+bool TfrmUpdate::InstallPrices(const QByteArray& prices)
 {
     const QString shared = CommonFilesFolder(platform_.registry);
     try {
-        const auto bytes = ReadFileBytes(ToData(package));
-        if (!bytes)
-            throw IoError("Cannot read \"" + ToData(package) + "\": the file is gone");
-        InstallPriceList(ToData(shared), *bytes);
+        InstallPriceList(ToData(shared), std::string_view(prices.constData(), prices.size()));
         if (setup_.pricesInstalled)
             setup_.pricesInstalled(ToData(shared));
         return true;
@@ -391,7 +468,8 @@ bool TfrmUpdate::ProgramFilesUpdate(const QString& folder)
         }
         const DownloadOutcome outcome =
             DownloadFile("/sitetools/" + job.key.updateExe, folder.isEmpty() ? QString() : folder + job.key.updateExe,
-                         job.program, kMaxProgramFileBytes);
+                         job.program, kMaxProgramFileBytes)
+                .outcome;
         if (outcome == DownloadOutcome::Cancelled)
             return false;
         job.downloaded = outcome == DownloadOutcome::Done;

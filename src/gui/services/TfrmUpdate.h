@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/materials/PriceInstall.h"
 #include "gui/platform/Platform.h"
 
 #include <QDialog>
@@ -82,9 +83,12 @@ private:
     void ColourRows();
     bool ProgramFilesUpdate(const QString& folder);
     bool PricingDownload(const QString& folder, bool notice);
-    bool InstallPrices(const QString& package);
-    DownloadOutcome DownloadFile(const QString& path, const QString& file, const QString& label, qint64 maxBytes,
-                                 std::function<QString(const QByteArray&)> check = {});
+    std::optional<QByteArray> PublishedDigest();
+    bool ConfirmDoubtfulList(const PriceListComparison& comparison);
+    bool InstallPrices(const QByteArray& prices);
+    DownloadResult DownloadFile(const QString& path, const QString& file, const QString& label, qint64 maxBytes,
+                                std::function<QString(const QByteArray&)> check = {});
+    void ReportDownloadFailure(const QString& label, const QString& reason);
     std::optional<ProgramKey> FindProgram(const QString& menuCaption) const;
     QList<int> SelectedRows() const;
 

@@ -14,18 +14,20 @@ namespace tav::test {
 
 // A small web server on 127.0.0.1 for the download tests, answering from a table of
 // paths. Besides plain answers it misbehaves on purpose: a body shorter than its
-// Content-Length, a chunked body cut off, a stall, a slow trickle.
+// Content-Length, a chunked body cut off, a body without length cut off, a stall, a
+// slow trickle.
 class TestHttpServer : public QObject
 {
 public:
     enum class Mode
     {
-        Plain,      // Content-Length and the whole body
-        Chunked,    // chunked, complete
-        CutChunked, // chunked, the connection closed before the last chunk
-        ShortBody,  // Content-Length larger than the body sent
-        Stall,      // half of the body, then silence with the connection open
-        Trickle,    // one byte every 50 ms, never done
+        Plain,       // Content-Length and the whole body
+        Chunked,     // chunked, complete
+        CutChunked,  // chunked, the connection closed before the last chunk
+        ShortBody,   // Content-Length larger than the body sent
+        CutUnframed, // neither length nor chunks: half of the body, then the connection closed
+        Stall,       // half of the body, then silence with the connection open
+        Trickle,     // one byte every 50 ms, never done
     };
     struct Route
     {
@@ -34,14 +36,16 @@ public:
         Mode mode = Mode::Plain;
         QByteArray location;         // for a redirect
         qint64 announcedLength = -1; // Content-Length to claim instead of the body's
+        QByteArray headers;          // further header lines, each ending in CR LF
     };
-    static Route Page(const QByteArray& body, Mode mode = Mode::Plain) { return {200, body, mode, {}, -1}; }
-    static Route Status(int status, const QByteArray& body = {}) { return {status, body, Mode::Plain, {}, -1}; }
-    static Route Redirect(const QByteArray& location) { return {302, {}, Mode::Plain, location, -1}; }
-    static Route Claiming(const QByteArray& body, qint64 length) { return {200, body, Mode::Plain, {}, length}; }
+    static Route Page(const QByteArray& body, Mode mode = Mode::Plain) { return {200, body, mode, {}, -1, {}}; }
+    static Route Status(int status, const QByteArray& body = {}) { return {status, body, Mode::Plain, {}, -1, {}}; }
+    static Route Redirect(const QByteArray& location) { return {302, {}, Mode::Plain, location, -1, {}}; }
+    static Route Claiming(const QByteArray& body, qint64 length) { return {200, body, Mode::Plain, {}, length, {}}; }
 
     QMap<QByteArray, Route> routes; // by the path as requested (still encoded)
     QList<QByteArray> requests;     // the request lines and headers received
+    int answerDelayMs = 0;          // how long every answer waits
 
     TestHttpServer()
     {
@@ -86,7 +90,10 @@ private:
             buffer->clear();
             requests << head;
             const QByteArray path = head.split('\r').value(0).split(' ').value(1);
-            Answer(socket, routes.value(path, Status(404, "no such page")));
+            const Route route = routes.value(path, Status(404, "no such page"));
+            if (answerDelayMs <= 0)
+                return Answer(socket, route);
+            QTimer::singleShot(answerDelayMs, socket, [this, socket, route] { Answer(socket, route); });
         });
     }
 
@@ -97,9 +104,10 @@ private:
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
         const bool chunked = route.mode == Mode::Chunked || route.mode == Mode::CutChunked;
+        head += route.headers;
         if (chunked) {
             head += "Transfer-Encoding: chunked\r\n";
-        } else {
+        } else if (route.mode != Mode::CutUnframed) {
             qint64 length = route.announcedLength >= 0 ? route.announcedLength : route.body.size();
             if (route.mode == Mode::ShortBody || route.mode == Mode::Stall || route.mode == Mode::Trickle)
                 length = route.body.size() + 100;
@@ -112,6 +120,10 @@ private:
         case Mode::Plain:
         case Mode::ShortBody:
             socket->write(body);
+            socket->disconnectFromHost();
+            break;
+        case Mode::CutUnframed:
+            socket->write(body.left(body.size() / 2));
             socket->disconnectFromHost();
             break;
         case Mode::Chunked:
