@@ -1,5 +1,6 @@
 // Any two pages give at most the spotlight and nine releases, each headline one line of
-// capped text and each link empty or an http or https address with a host.
+// capped text that reads in its own direction, and each link empty or an http or https
+// address with a host.
 #include "Property.h"
 #include "core/services/Headlines.h"
 #include "core/services/WebAddress.h"
@@ -17,6 +18,21 @@ void Fail(const char* what, const tav::Headline& h)
 bool HasLineEnd(std::string_view s)
 {
     return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// As UTF-8: what starts a new line in the news box (line and paragraph separators, next
+// line, the box's frame marks) or turns its text around (the bidirectional controls).
+bool HasUnshown(std::string_view s)
+{
+    static const char* const kUnshown[] = {
+        "\xE2\x80\xA8", "\xE2\x80\xA9", "\xC2\x85",     "\xEF\xB7\x90", "\xEF\xB7\x91", "\xD8\x9C",
+        "\xE2\x80\x8E", "\xE2\x80\x8F", "\xE2\x80\xAA", "\xE2\x80\xAB", "\xE2\x80\xAC", "\xE2\x80\xAD",
+        "\xE2\x80\xAE", "\xE2\x81\xA6", "\xE2\x81\xA7", "\xE2\x81\xA8", "\xE2\x81\xA9",
+    };
+    for (const char* unshown : kUnshown)
+        if (s.find(unshown) != std::string_view::npos)
+            return true;
+    return false;
 }
 
 char Lower(char c)
@@ -63,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const tav::Headline& h : list) {
         if (HasLineEnd(h.text) || HasLineEnd(h.address))
             Fail("line end", h);
+        if (HasUnshown(h.text))
+            Fail("line separator or direction control", h);
         if (h.text.size() > tav::kMaxHeadlineLength || h.address.size() > tav::kMaxAddressLength)
             Fail("too long", h);
         if (!h.address.empty() && !LooksLikeWebLink(h.address))

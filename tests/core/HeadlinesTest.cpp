@@ -122,6 +122,37 @@ TEST(Headlines, TextsStayOneCappedLine)
     EXPECT_EQ(list[3].text, std::string(kMaxHeadlineLength - 1, 'a'));
 }
 
+TEST(Headlines, NoCharacterBreaksOrTurnsTheLine)
+{
+    const struct
+    {
+        std::string title;
+        std::string text;
+    } cases[] = {
+        {"One\xE2\x80\xA9Two", "One Two"}, // paragraph separator
+        {"One\xE2\x80\xA8Two", "One Two"}, // line separator
+        {"One\xC2\x85Two", "One Two"},     // next line
+        {"One\xEF\xB7\x90Two", "One Two"}, // the text box's frame mark
+        {"abc\xE2\x80\xAE"
+         "def",
+         "abcdef"},                                               // right-to-left override
+        {"\xE2\x80\x8Fx\xE2\x81\xA6y\xE2\x81\xA9\xD8\x9C", "xy"}, // mark, isolate, Arabic letter mark
+        {"caf\xC3\xA9 \xE2\x80\x94 ok", "caf\xC3\xA9 \xE2\x80\x94 ok"},
+        // Dropping the override must not join the broken halves around it into a separator.
+        {"a\xE2\x80\xE2\x80\xAE\xA9"
+         "b",
+         "a\xE2\x80 \xA9"
+         "b"},
+    };
+    for (const auto& c : cases) {
+        const auto list = BuildHeadlines("<a HREF=viewpressrelease.asp?id=1&langid=1>" + c.title + "</a>\n", kPress,
+                                         "<!-- SpotLight -->\n<font color=\"red\">" + c.title + "</font>\n", kHome);
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(list[0].text, c.text) << c.title;
+        EXPECT_EQ(list[1].text, c.text) << c.title;
+    }
+}
+
 TEST(Headlines, AHugeSpotlightIsReadOnce)
 {
     // Every line of the block holds a link; only the first one is the story.

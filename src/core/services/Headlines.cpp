@@ -24,19 +24,68 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r' || c == '\n';
 }
 
-// The text from pos up to the next "<" or the end of the line, one line of plain text:
-// control characters become blanks, the length is capped without splitting a UTF-8
-// sequence.
+// The length of a character at the front of s that must not reach the news box, or 0:
+// what would start a new line there (control characters, the line and paragraph
+// separators, the box's own frame marks) becomes a blank; the invisible bidirectional
+// controls, which would turn the shown text around, go.
+size_t Unshown(std::string_view s, bool& blank)
+{
+    const auto at = [&](size_t i) { return i < s.size() ? static_cast<unsigned char>(s[i]) : 0u; };
+    const unsigned lead = at(0);
+    blank = true;
+    if (lead < 0x20 || lead == 0x7f)
+        return 1;
+    if (lead == 0xC2 && at(1) >= 0x80 && at(1) <= 0x9F) // C1 controls, "next line" among them
+        return 2;
+    if (lead == 0xE2 && at(1) == 0x80 && (at(2) == 0xA8 || at(2) == 0xA9))
+        return 3;
+    if (lead == 0xEF && at(1) == 0xB7 && (at(2) == 0x90 || at(2) == 0x91))
+        return 3;
+    blank = false;
+    if (lead == 0xD8 && at(1) == 0x9C) // Arabic letter mark
+        return 2;
+    if (lead == 0xE2 && at(1) == 0x80 && (at(2) == 0x8E || at(2) == 0x8F || (at(2) >= 0xAA && at(2) <= 0xAE)))
+        return 3; // marks, embeddings and overrides
+    if (lead == 0xE2 && at(1) == 0x81 && at(2) >= 0xA6 && at(2) <= 0xA9)
+        return 3; // isolates
+    return 0;
+}
+
+// Whether s ends in the middle of a UTF-8 sequence, which the next bytes could finish.
+bool EndsInsideCharacter(std::string_view s)
+{
+    size_t tail = 0;
+    while (tail < s.size() && tail < 3 && (static_cast<unsigned char>(s[s.size() - 1 - tail]) & 0xC0) == 0x80)
+        ++tail;
+    if (tail == s.size())
+        return false;
+    const unsigned lead = static_cast<unsigned char>(s[s.size() - 1 - tail]);
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return tail + 1 < length;
+}
+
+// The text from pos up to the next "<" or the end of the line, one line of plain text
+// read the way it is written; the length is capped without splitting a UTF-8 sequence.
 std::string TextUpToTag(std::string_view line, size_t pos)
 {
     if (pos >= line.size())
         return {};
     std::string_view text = line.substr(pos);
     text = text.substr(0, text.find('<'));
-    std::string out(text);
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        bool blank = false;
+        if (const size_t n = Unshown(text.substr(i), blank)) {
+            // Dropped between the halves of a broken sequence, a mark would let them join
+            // into a character of their own, perhaps one of these.
+            if (blank || EndsInsideCharacter(out))
+                out += ' ';
+            i += n;
+        } else {
+            out += text[i++];
+        }
+    }
     const size_t first = out.find_first_not_of(' ');
     if (first == std::string::npos)
         return {};
