@@ -1,16 +1,19 @@
 #include "doubles/Modal.h"
 #include "doubles/TestHttpServer.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/services/MakerSite.h"
 #include "gui/services/TfrmNews.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -104,6 +107,30 @@ TEST_F(News, ClosingByTheCloseBoxSavesTheScheduleToo)
     w->ViewLatestNewsFromBrimcor1->trigger();
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "0");
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), "14");
+}
+
+TEST_F(News, ASecondPressWhileTheNewsLoadsDoesNothing)
+{
+    site.answerDelayMs = 100; // the progress window has not shown yet when the key comes again
+    auto w = Start();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    Named<QWidget>(*w, "btnNext").setFocus();
+    int windows = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* news = qobject_cast<TfrmNews*>(QApplication::activeModalWidget())) {
+            ++windows;
+            news->close();
+        }
+    });
+    closer.start(5);
+    QTimer::singleShot(20, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier); });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(windows, 1);
+    EXPECT_EQ(site.requests.size(), 2) << "each page once";
+    EXPECT_TRUE(fake.boxes.shown.empty());
 }
 
 TEST_F(News, AFailedDownloadTheUserAskedForIsReported)

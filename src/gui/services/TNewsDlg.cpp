@@ -3,6 +3,7 @@
 #include "core/common/Files.h"
 #include "core/services/Headlines.h"
 #include "gui/app/TextCodec.h"
+#include "gui/app/WizardState.h"
 #include "gui/services/MakerSite.h"
 #include "gui/services/Reminders.h"
 #include "gui/services/TfrmNews.h"
@@ -24,6 +25,8 @@ TNewsDlg::TNewsDlg(Platform& platform, QWidget* owner, QString imagesFolder)
 
 void TNewsDlg::Check()
 {
+    if (busy_)
+        return;
     const ReminderRules rules{ScheduleKeyName(), UpdateInterval, false, false};
     const ReminderQuestion question{"Brimcor Press Releases",
                                     "View the latest press releases from Brimcor Corporation?", false};
@@ -33,6 +36,11 @@ void TNewsDlg::Check()
 
 bool TNewsDlg::Execute()
 {
+    // The downloads keep events flowing, so the command can come again before their
+    // progress window shows.
+    if (busy_)
+        return false;
+    const GuardScope busy(busy_);
     const QString key = ScheduleKeyName();
     TfrmNews window(platform_, imagesFolder_, owner_);
     window.cboNumDays->setCurrentText(StoredIntervalText(platform_.registry, key, UpdateInterval));

@@ -19,8 +19,12 @@ public:
     void Check();
     // Downloads the pages and shows the headlines; true when the window was shown, after
     // which the next schedule is written. A failed download is reported, a cancelled
-    // one is not; both leave the schedule as it was.
+    // one is not; both leave the schedule as it was. One showing at a time: while one
+    // runs, another request does nothing.
     bool Execute();
+
+private:
+    bool busy_ = false;
 };
 
 } // namespace tav::gui
