@@ -283,7 +283,7 @@ TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
     EXPECT_EQ(w->State().cablePart, "F12-B");
     EXPECT_EQ(Cell(1, 2), "25.85");
     EXPECT_NE(Cell(1, 2), lossInFeet);
-    EXPECT_EQ(w->lblGroundLength->text(), "milimeters");
+    EXPECT_EQ(w->lblGroundLength->text(), "millimeters");
     EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 meters");
     EXPECT_TRUE(w->State().meters);
 

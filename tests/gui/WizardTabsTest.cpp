@@ -354,7 +354,7 @@ TEST_F(WizardTabs, UnitSwitchKeepsTheChosenKit)
     EXPECT_EQ(Slot(15), "GK-12-36|9|3|");
     w->Meters1->trigger();
     EXPECT_EQ(G().cboWireLength->currentText(), "900");
-    EXPECT_EQ(G().lblGroundLength->text(), "milimeters");
+    EXPECT_EQ(G().lblGroundLength->text(), "millimeters");
     EXPECT_EQ(Slot(15), "GK-12-900|12|3|");
     w->Feet1->trigger();
     EXPECT_EQ(G().cboWireLength->currentText(), "36");

@@ -221,7 +221,7 @@ QWidget* TfrmCustom::BuildOldPartsPage()
     ol->addWidget(chkOldInWizard);
     ol->addWidget(chkOldInList);
     layout->addWidget(old);
-    chkRecomendReplace = new QCheckBox("Recomend a replacement part when I select an obsolete part number", page);
+    chkRecomendReplace = new QCheckBox("Recommend a replacement part when I select an obsolete part number", page);
     chkRecomendReplace->setObjectName("chkRecomendReplace");
     layout->addWidget(chkRecomendReplace);
 

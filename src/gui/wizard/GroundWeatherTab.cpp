@@ -78,7 +78,7 @@ void GroundWeatherTab::BuildLayout()
     QGridLayout* ground = addKit("Grounding", "imgGround", imgGround);
     cboGroundingType = addChoice(ground, 0, "Type of Grounding Kit:", "cboGroundingType");
     cboWireLength = addChoice(ground, 1, "Grounding Wire Length:", "cboWireLength");
-    lblGroundLength = new QLabel("Inches", this);
+    lblGroundLength = new QLabel("inches", this);
     lblGroundLength->setObjectName("lblGroundLength");
     ground->addWidget(lblGroundLength, 1, 2);
     cboLugAttachment = addChoice(ground, 2, "Lug Attachment:", "cboLugAttachment");
@@ -102,7 +102,7 @@ void GroundWeatherTab::LoadWeatherproofing()
 
 void GroundWeatherTab::ShowUnit(bool meters)
 {
-    lblGroundLength->setText(meters ? "milimeters" : "inches");
+    lblGroundLength->setText(meters ? "millimeters" : "inches");
 }
 
 int GroundWeatherTab::FilterField(const Kit& kit) const

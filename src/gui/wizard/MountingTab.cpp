@@ -54,7 +54,7 @@ void MountingTab::BuildLayout()
     addChoice("Cable Attachment:", word + "CableAttachment", cboCableAttachment, imgCableAttachment);
     if (side_ == MountSide::Vertical)
         addChoice("Hoisting Grip:", "HoistingGrip", cboHoistingGrip, imgHoistingGrip);
-    addChoice("Mounting Hardware", word + "MountingHardware", cboMountingHardware, imgMountingHardware);
+    addChoice("Mounting Hardware:", word + "MountingHardware", cboMountingHardware, imgMountingHardware);
     // Part descriptions are long; their lists drop down wide enough to read them.
     WidenDropDown(*cboCableAttachment);
     WidenDropDown(*cboMountingHardware);
