@@ -1,5 +1,6 @@
 #include "doubles/Modal.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/about/TfrmAbout.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
@@ -26,6 +27,10 @@ TEST(About, ShowsTheProductAndTheTerms)
     const WhenModal<TfrmAbout> driver([](TfrmAbout& d) {
         EXPECT_EQ(d.windowTitle(), "About");
         EXPECT_EQ(d.Label1->text(), "Brimcor Tavrolin (TM)");
+        const auto& version = Named<QLabel>(d, "lblVersion");
+        EXPECT_EQ(version.text(), "Version " TAVROLIN_PROJECT_VERSION);
+        EXPECT_TRUE(version.isVisible());
+        EXPECT_GE(version.geometry().top(), d.Label1->geometry().bottom()) << "under the name";
         EXPECT_EQ(d.Image1->PictureFile(), "about.gif");
         EXPECT_TRUE(d.Memo1->isReadOnly());
         const QString terms = d.Memo1->toPlainText();
@@ -44,7 +49,7 @@ TEST(About, ShowsTheProductAndTheTerms)
 TEST(About, AClickAnywhereCloses)
 {
     FakePlatform fake;
-    const auto clickables = {"Image1", "Label1", "Memo1", "frmAbout", "btnOk"};
+    const auto clickables = {"Image1", "Label1", "lblVersion", "Memo1", "frmAbout", "btnOk"};
     for (const char* name : clickables) {
         TfrmAbout about(fake.platform, "/nowhere/");
         about.show();

@@ -37,6 +37,12 @@ TfrmAbout::TfrmAbout(Platform& platform, const QString& imagesFolder, QWidget* p
     Label1->setFont(nameFont);
     Label1->setStyleSheet("color: blue; background: transparent;");
 
+    lblVersion = new QLabel(QStringLiteral("Version " TAVROLIN_VERSION), this);
+    lblVersion->setObjectName("lblVersion");
+    lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblVersion->setAttribute(Qt::WA_TranslucentBackground);
+    lblVersion->setStyleSheet("color: blue; background: transparent;");
+
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setReadOnly(true);
@@ -52,10 +58,14 @@ TfrmAbout::TfrmAbout(Platform& platform, const QString& imagesFolder, QWidget* p
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
 
-    // The product name lies over the top of the picture.
+    // The product name and its version lie over the top of the picture.
+    auto* name = new QVBoxLayout;
+    name->setSpacing(0);
+    name->addWidget(Label1);
+    name->addWidget(lblVersion);
     auto* top = new QGridLayout;
     top->addWidget(Image1, 0, 0);
-    top->addWidget(Label1, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
+    top->addLayout(name, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Memo1, 1);
@@ -63,7 +73,8 @@ TfrmAbout::TfrmAbout(Platform& platform, const QString& imagesFolder, QWidget* p
     setFixedSize(251, 399);
 
     connect(btnOk, &QPushButton::clicked, this, &TfrmAbout::accept);
-    for (QWidget* w : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1), Memo1->viewport()})
+    for (QWidget* w : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1), static_cast<QWidget*>(lblVersion),
+                       Memo1->viewport()})
         w->installEventFilter(this);
     btnOk->setFocus();
 }

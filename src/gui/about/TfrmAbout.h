@@ -24,6 +24,7 @@ public:
 
     TImage* Image1;
     QLabel* Label1;
+    QLabel* lblVersion;
     QPlainTextEdit* Memo1;
     QPushButton* btnOk;
 
