@@ -1,4 +1,5 @@
 #include "doubles/DemoInstallation.h"
+#include "doubles/Geometry.h"
 #include "gui/app/ImageLoader.h"
 #include "gui/app/Maker.h"
 #include "gui/app/ProgramFolder.h"
@@ -51,9 +52,7 @@ QStringList HiddenControls(TfrmMain& w)
         if (!c->isVisible() || c->isWindow() || IsPartOfAControl(c))
             continue;
         const QRect at(c->mapTo(&w, QPoint(0, 0)), c->size());
-        QRect shown = at.intersected(w.rect());
-        for (QWidget* p = c->parentWidget(); p != &w; p = p->parentWidget())
-            shown = shown.intersected(QRect(p->mapTo(&w, QPoint(0, 0)), p->size()));
+        const QRect shown = ShownRect(*c);
         const QSize least = c->minimumSizeHint();
         const QString name = c->objectName().isEmpty() ? c->metaObject()->className() : c->objectName();
         if (shown != at || c->width() < least.width() || c->height() < least.height())

@@ -163,16 +163,14 @@ TEST_F(LossPlotPage, TheSelectedCurveFollowsTheGridWithoutMovingIt)
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
-TEST_F(LossPlotPage, HidesInASmallWindowAndNeverChangesTheGrid)
+TEST_F(LossPlotPage, ShowsInTheSmallestWindowAndNeverChangesTheGrid)
 {
     page->grdTlines->setCurrentCell(1, 0);
     const QStringList texts = GridTexts();
     w->resize(860, 640);
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    EXPECT_FALSE(plot->isVisible()) << "no room beside the grid";
-
-    ShowLarge();
+    EXPECT_TRUE(plot->isVisible()) << "the headings take two lines to make room";
     EXPECT_EQ(CurveNames().size(), 3) << "drawn once it shows";
     EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length())
         << "the grid keeps the width for every heading";
@@ -184,8 +182,10 @@ TEST_F(LossPlotPage, HidesInASmallWindowAndNeverChangesTheGrid)
     QTest::keyClick(page->grdTlines, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(w->imgLogo));
 
-    w->resize(1600, 420);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !plot->isVisible(); }, 1000)) << "too low to read";
+    w->resize(1, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(plot->isVisible()) << "the least size the window takes";
+    EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length());
     EXPECT_EQ(GridTexts(), texts);
     EXPECT_EQ(page->grdTlines->currentRow(), 1);
     EXPECT_EQ(w->State().cablePart, "F12-B");
@@ -197,11 +197,10 @@ TEST_F(LossPlotPage, ShowsAtTheDefaultSizeOfCommonScreens)
     {
         QSize screen; // available to windows
         QSize window;
-        bool plot;
     };
     const Case cases[] = {
-        {{1920, 1040}, {1280, 800}, true}, {{1366, 738}, {1280, 678}, true}, {{1280, 994}, {1260, 800}, true},
-        {{1024, 738}, {1004, 678}, false}, {{800, 600}, {860, 640}, false}, // never below what the pages need
+        {{1920, 1040}, {1280, 800}}, {{1366, 738}, {1280, 678}}, {{1280, 994}, {1260, 800}},
+        {{1024, 738}, {1004, 678}},  {{800, 600}, {860, 640}}, // never below what the pages need
     };
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -215,7 +214,7 @@ TEST_F(LossPlotPage, ShowsAtTheDefaultSizeOfCommonScreens)
             EXPECT_EQ(gui::DefaultWindowSize(c.screen), c.window);
             w->resize(c.window);
             QApplication::processEvents();
-            EXPECT_EQ(plot->isVisible(), c.plot);
+            EXPECT_TRUE(plot->isVisible());
             EXPECT_GE(page->grdTlines->viewport()->width(), page->grdTlines->horizontalHeader()->length());
         }
     }

@@ -37,6 +37,11 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    PaintFocus();
+}
+
+void ClickLabel::PaintFocus()
+{
     if (!hasFocus())
         return;
     QPainter painter(this);
@@ -54,6 +59,36 @@ void TImage::SetPicture(const QPixmap& pixmap, const QString& fileName)
 {
     setPixmap(pixmap);
     pictureFile_ = fileName;
+}
+
+QRect TImage::PictureRect() const
+{
+    const QPixmap shown = pixmap();
+    if (shown.isNull())
+        return {};
+    const QRect room = contentsRect();
+    QSize size = shown.deviceIndependentSize().toSize();
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room.size(), Qt::KeepAspectRatio);
+    return QStyle::alignedRect(layoutDirection(), alignment(), size, room);
+}
+
+void TImage::paintEvent(QPaintEvent* event)
+{
+    const QPixmap shown = pixmap();
+    const QRect at = PictureRect();
+    // A picture that fits is drawn pixel for pixel, as the label draws it.
+    if (shown.isNull() || at.size() == shown.deviceIndependentSize().toSize()) {
+        ClickLabel::paintEvent(event);
+        return;
+    }
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(at, shown);
+    }
+    PaintFocus();
 }
 
 } // namespace tav::gui

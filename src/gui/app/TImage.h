@@ -19,9 +19,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void PaintFocus();
 };
 
-// A picture control that can be clicked and knows which file it shows.
+// A picture control that can be clicked and knows which file it shows. A picture larger
+// than the control is scaled down whole, never cropped: the pictures carry their caption
+// along their lower edge.
 class TImage : public ClickLabel
 {
     Q_OBJECT
@@ -31,6 +34,11 @@ public:
     // The file name last loaded successfully; empty while the control shows nothing.
     QString PictureFile() const { return pictureFile_; }
     void SetPicture(const QPixmap& pixmap, const QString& fileName);
+    // Where the picture is drawn, in the control's coordinates; empty without a picture.
+    QRect PictureRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString pictureFile_;

@@ -11,6 +11,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
@@ -179,6 +180,7 @@ LossPlot::LossPlot(QWidget* parent) : QChartView(new QChart, parent)
     axisY_->setLabelFormat("%.1f");
     chart_->addAxis(axisX_, Qt::AlignBottom);
     chart_->addAxis(axisY_, Qt::AlignLeft);
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { ShowLossTitle(); });
 
     // The band first, so every curve is drawn over it.
     bandTop_ = new QLineSeries(chart_);
@@ -308,7 +310,8 @@ void LossPlot::Draw()
     axisY_->setTickCount(std::max(ticks, 1) + 1);
     axisY_->setRange(0, std::max(ticks, 1) * step);
     const QString unit = inputs_.meters ? " meters" : " feet";
-    axisY_->setTitleText("Insertion Loss (dB) over " + DecimalText(inputs_.totalLength, kRunLengthDecimals) + unit);
+    runText_ = DecimalText(inputs_.totalLength, kRunLengthDecimals) + unit;
+    ShowLossTitle();
     if (hasBand_) {
         const double low = inputs_.beginning / 2.0, high = std::max(inputs_.ending * 2.0, low + 1);
         axisX_->setTickInterval(NiceStep((high - low) / 5));
@@ -342,6 +345,23 @@ void LossPlot::ShowSelected()
     selected_->replace(CurveOf(static_cast<size_t>(currentRow_), kSelectedSamples));
     selected_->setVisible(true);
     SetTitle(names_[currentRow_]);
+}
+
+void LossPlot::ShowLossTitle()
+{
+    if (runText_.isEmpty())
+        return;
+    // A plot too low for the whole title shows a shorter one rather than cutting it off.
+    const QFontMetrics metrics(axisY_->titleFont());
+    const qreal room = chart_->plotArea().height();
+    QString title;
+    for (const QString& candidate : {"Insertion Loss (dB) over " + runText_, "Loss (dB), " + runText_})
+        if (title.isEmpty() && metrics.horizontalAdvance(candidate) <= room)
+            title = candidate;
+    if (title.isEmpty())
+        title = "Loss (dB)";
+    if (axisY_->titleText() != title)
+        axisY_->setTitleText(title);
 }
 
 void LossPlot::SetTitle(const QString& title)

@@ -55,6 +55,7 @@ private:
     void Draw();
     void ShowSelected();
     void SetTitle(const QString& title);
+    void ShowLossTitle();
     void ShowLossAt(int row, const QPointF& point, bool hovering);
 
     QChart* chart_;
@@ -69,6 +70,7 @@ private:
 
     std::vector<std::string> lines_;
     EvaluationInputs inputs_;
+    QString runText_; // the run the losses are for, "115 feet"
     bool hasBand_ = false;
     std::vector<QList<QPointF>> points_;
     QStringList names_;

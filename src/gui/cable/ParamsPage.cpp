@@ -39,7 +39,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
-#include <numeric>
 
 namespace tav::gui {
 
@@ -62,15 +61,28 @@ QComboBox* MakeCombo(QWidget* parent, const char* name)
     return box;
 }
 
+// The width a heading needs on at most two lines, broken at the space that leaves the
+// longer line shortest.
+int TwoLineWidth(const QFontMetrics& metrics, const QString& text)
+{
+    int best = metrics.horizontalAdvance(text);
+    for (int at = text.indexOf(' '); at >= 0; at = text.indexOf(' ', at + 1))
+        best = std::min(
+            best, std::max(metrics.horizontalAdvance(text.left(at)), metrics.horizontalAdvance(text.mid(at + 1))));
+    return best;
+}
+
 } // namespace
 
-// The grid with the loss plot beside it. The plot gets only width the grid does not need to
-// show every heading, at most two fifths of the row, and hides when that or the height is
-// too little to read it.
+// The grid with the loss plot beside it. The plot gets at most two fifths of the row and
+// only width the grid does not need to show every heading on one line, or where that
+// leaves the plot too narrow, on two; it hides only when the row is too small to read it.
 class GridRow : public QWidget
 {
 public:
-    GridRow(QWidget* parent, std::function<int()> gridNeeds) : QWidget(parent), gridNeeds_(std::move(gridNeeds)) {}
+    // What the grid needs with its headings on one line and on two.
+    using Needs = std::function<int(bool oneLine)>;
+    GridRow(QWidget* parent, Needs gridNeeds) : QWidget(parent), gridNeeds_(std::move(gridNeeds)) {}
 
     // The grid needs another width: share the row again.
     void Relayout()
@@ -98,9 +110,11 @@ protected:
 private:
     void Lay()
     {
-        constexpr int kMinPlotWidth = 340, kMinPlotHeight = 200, kSpacing = 6;
+        constexpr int kMinPlotWidth = 280, kMinPlotHeight = 150, kSpacing = 6;
         const int w = width(), h = height();
-        const int plotWidth = std::min(w - gridNeeds_() - kSpacing, w * 2 / 5);
+        int plotWidth = std::min(w - gridNeeds_(true) - kSpacing, w * 2 / 5);
+        if (plotWidth < kMinPlotWidth)
+            plotWidth = std::min(w - gridNeeds_(false) - kSpacing, w * 2 / 5);
         const bool fits = plotWidth >= kMinPlotWidth && h >= kMinPlotHeight;
         if (fits) {
             grid_->setGeometry(0, 0, w - plotWidth - kSpacing, h);
@@ -111,7 +125,7 @@ private:
         plot_->setVisible(fits);
     }
 
-    std::function<int()> gridNeeds_;
+    Needs gridNeeds_;
     QWidget* grid_ = nullptr;
     QWidget* plot_ = nullptr;
 };
@@ -246,10 +260,11 @@ void ParamsPage::BuildLayout()
     right->addWidget(btnListNow);
     top->addLayout(right);
 
-    auto* gridRow = new GridRow(this, [this] {
-        const int columns = grdTlines->columnCount();
-        return std::accumulate(headingWidths_.begin(), headingWidths_.begin() + columns, 0) +
-               2 * grdTlines->frameWidth() + grdTlines->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    auto* gridRow = new GridRow(this, [this](bool oneLine) {
+        int needs = 0;
+        for (size_t c = 0; c < static_cast<size_t>(grdTlines->columnCount()); ++c)
+            needs += std::max(ColumnNeeds(c), oneLine ? oneLineWidths_[c] : 0);
+        return needs + 2 * grdTlines->frameWidth() + grdTlines->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     });
     gridRow_ = gridRow;
     // The cost column is added only while the settings show it.
@@ -266,15 +281,21 @@ void ParamsPage::BuildLayout()
     grdTlines->setTabKeyNavigation(false);
     grdTlines->verticalHeader()->setVisible(false);
     grdTlines->verticalHeader()->setDefaultSectionSize(25);
-    grdTlines->horizontalHeader()->setFixedHeight(30);
-    // Every heading readable; the columns share whatever width is left (ShareGridWidth).
+    // Every heading readable, on two lines where the row is narrow, so the loss plot keeps
+    // its place beside the grid; the columns share whatever width is left (ShareGridWidth).
     QHeaderView* header = grdTlines->horizontalHeader();
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     const QFontMetrics metrics(header->font());
-    for (int c = 0; c < grdTlines->columnCount(); ++c) {
-        headingWidths_.push_back(metrics.horizontalAdvance(grdTlines->horizontalHeaderItem(c)->text()) + 24);
-        header->resizeSection(c, headingWidths_.back());
+    header->setFixedHeight(2 * metrics.lineSpacing() + 12);
+    QStringList allHeadings = headings;
+    allHeadings << kLineCostHeading;
+    for (const QString& heading : allHeadings) {
+        headingWidths_.push_back(TwoLineWidth(metrics, heading) + 24);
+        oneLineWidths_.push_back(metrics.horizontalAdvance(heading) + 24);
     }
-    headingWidths_.push_back(metrics.horizontalAdvance(kLineCostHeading) + 24);
+    cellWidths_.assign(headingWidths_.size(), 0);
+    for (int c = 0; c < grdTlines->columnCount(); ++c)
+        header->resizeSection(c, headingWidths_[static_cast<size_t>(c)]);
     header->setStretchLastSection(false);
     pltLoss = new LossPlot(gridRow);
     gridRow->Hold(grdTlines, pltLoss);
@@ -306,15 +327,21 @@ void ParamsPage::ConnectFrequencyBox(QComboBox* box, void (ParamsPage::*handler)
     });
 }
 
+int ParamsPage::ColumnNeeds(size_t column) const
+{
+    return std::max(headingWidths_[column], cellWidths_[column]);
+}
+
 void ParamsPage::ShareGridWidth()
 {
     const int columns = grdTlines->columnCount();
-    const int natural = std::accumulate(headingWidths_.begin(), headingWidths_.begin() + columns, 0);
+    int natural = 0;
+    for (int c = 0; c < columns; ++c)
+        natural += ColumnNeeds(static_cast<size_t>(c));
     const int extra = std::max(0, grdTlines->viewport()->width() - natural);
     QHeaderView* header = grdTlines->horizontalHeader();
     for (int c = 0; c < columns; ++c)
-        header->resizeSection(c,
-                              headingWidths_[static_cast<size_t>(c)] + extra / columns + (c < extra % columns ? 1 : 0));
+        header->resizeSection(c, ColumnNeeds(static_cast<size_t>(c)) + extra / columns + (c < extra % columns ? 1 : 0));
 }
 
 template <typename F> void ParamsPage::Guarded(F&& handler)
@@ -510,10 +537,15 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
     QFont bold = grdTlines->font();
     bold.setBold(true);
     const QColor rowColour = palette().color(QPalette::Base);
+    const QFontMetrics normalMetrics(grdTlines->font()), boldMetrics(bold);
+    std::fill(cellWidths_.begin(), cellWidths_.begin() + kLineCostColumn, 0);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         rowParts_.push_back(GetField(rows[r], 1));
         for (int c = 0; c < kLineCostColumn; ++c) {
-            auto* item = new QTableWidgetItem(FromData(GetFieldView(rows[r], c + 1)));
+            const QString text = FromData(GetFieldView(rows[r], c + 1));
+            int& widest = cellWidths_[static_cast<size_t>(c)];
+            widest = std::max(widest, (c == 0 ? boldMetrics : normalMetrics).horizontalAdvance(text) + 12);
+            auto* item = new QTableWidgetItem(text);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setBackground(rowColour);
             if (c == 0)
@@ -534,6 +566,9 @@ void ParamsPage::ShowRows(const std::vector<std::string>& rows)
         pltLoss->Clear();
     }
     ShowNoLines(QString());
+    // Longer cells than before may leave the plot less room.
+    gridRow_->Relayout();
+    ShareGridWidth();
     grdTlines->setUpdatesEnabled(true);
 }
 
@@ -549,6 +584,8 @@ void ParamsPage::ShowLineCosts()
         gridRow_->Relayout();
     }
     QStringList costs;
+    int& widestCost = cellWidths_[kLineCostColumn];
+    widestCost = 0;
     if (shown && !rowParts_.empty()) {
         // advanced.dat is read once for the whole grid; a missing one overrides nothing.
         const std::string overrides =
@@ -561,6 +598,7 @@ void ParamsPage::ShowLineCosts()
             const LineOrderItem order =
                 OrderLine(run, part, state_.lists.priceIndex.Record(state_.lists.price, part), overrides);
             costs << FromData(order.costText);
+            widestCost = std::max(widestCost, grdTlines->fontMetrics().horizontalAdvance(costs.back()) + 12);
             auto* item = new QTableWidgetItem(costs.back());
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setBackground(rowColour);
@@ -569,6 +607,8 @@ void ParamsPage::ShowLineCosts()
         }
     }
     pltLoss->SetLineCosts(costs);
+    gridRow_->Relayout();
+    ShareGridWidth();
 }
 
 void ParamsPage::KeepCableRowSelected()

@@ -136,6 +136,8 @@ private:
     void ShareGridWidth();
     // A band box checked for a number; a mistyped one keeps the type and diameter chosen.
     void CheckBand(QComboBox* box);
+    // The width a column needs for its heading and its widest cell.
+    int ColumnNeeds(size_t column) const;
 
     WizardState& state_;
     Platform& platform_;
@@ -143,8 +145,10 @@ private:
     TypeAhead* cableTypeAhead_ = nullptr;
     // Frequency boxes typed in since their text was last applied.
     QSet<QComboBox*> typing_;
-    std::vector<int> headingWidths_;
     GridRow* gridRow_ = nullptr;
+    std::vector<int> headingWidths_; // on two lines
+    std::vector<int> oneLineWidths_;
+    std::vector<int> cellWidths_;
     // The part number of each grid row, as the catalogue spells it.
     std::vector<std::string> rowParts_;
     // The type and diameter the user had chosen when a mistyped frequency replaced the band:

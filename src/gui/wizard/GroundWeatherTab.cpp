@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -61,11 +62,14 @@ void GroundWeatherTab::BuildLayout()
     const auto addKit = [&](const QString& caption, const QString& pictureName, TImage*& picture) {
         auto* group = new QGroupBox(caption, this);
         layout->addWidget(group);
-        auto* grid = new QGridLayout(group);
+        // The picture beside the lists rather than across their rows, so the group is as
+        // tall as the whole picture.
+        auto* row = new QHBoxLayout(group);
+        auto* grid = new QGridLayout;
+        row->addLayout(grid);
         picture = new TImage(pictureName, this);
         picture->setMinimumSize(120, 90);
-        grid->addWidget(picture, 0, 3, 3, 1);
-        grid->setColumnStretch(3, 1);
+        row->addWidget(picture, 1);
         return grid;
     };
     const auto addChoice = [&](QGridLayout* grid, int row, const QString& caption, const QString& name) {
