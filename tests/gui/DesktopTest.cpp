@@ -1,5 +1,7 @@
 #include "doubles/DemoInstallation.h"
 #include "doubles/Geometry.h"
+#include "doubles/QtPrinters.h"
+#include "doubles/Widgets.h"
 #include "gui/app/ImageLoader.h"
 #include "gui/app/Maker.h"
 #include "gui/app/ProgramFolder.h"
@@ -16,6 +18,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -23,6 +26,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -142,11 +146,11 @@ protected:
     }
 };
 
-TEST_F(MenuKeys, EveryCommandAnswersItsKeysEvenFromATextField)
+TEST_F(MenuKeys, TextFieldsKeepTheirEditingKeysAndEveryOtherWidgetReachesTheCommands)
 {
     Start({});
     Detach();
-    QLineEdit* field = w->tsParams->seHorizontalLength->findChild<QLineEdit*>();
+    QLineEdit* field = Named<QAbstractSpinBox>(*w, "seHorizontalLength").findChild<QLineEdit*>();
     struct Case
     {
         QList<QKeySequence> keys;
@@ -154,11 +158,8 @@ TEST_F(MenuKeys, EveryCommandAnswersItsKeysEvenFromATextField)
     };
     const Case onFirstPage[] = {
         {{QKeySequence("Ctrl+O")}, "Open1"},
-        {{QKeySequence("Ctrl+V")}, "ViewLastOrder1"},
         {{QKeySequence("Ctrl+N")}, "Next1"},
-        {{QKeySequence("Ctrl+A")}, "ViewLatestNewsFromBrimcor1"},
         {{QKeySequence("Ctrl+Q")}, "Syncrest1"},
-        {{QKeySequence("Ctrl+X")}, "Exit1"},
         {{QKeySequence("Alt+T"), QKeySequence(Qt::Key_Return)}, "Customize1"},
         {{QKeySequence("Alt+T"), QKeySequence(Qt::Key_Down), QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_Down),
           QKeySequence(Qt::Key_Return)},
@@ -170,17 +171,125 @@ TEST_F(MenuKeys, EveryCommandAnswersItsKeysEvenFromATextField)
         EXPECT_EQ(Press(c.keys), QStringList{c.command}) << c.keys.first().toString().toStdString();
     }
 
-    // A key whose command is hidden on this page stays the field's.
+    // In the field, select all, cut, paste and copy edit the text and reach no command.
     field->setFocus();
+    field->deselect();
+    EXPECT_TRUE(Press({QKeySequence("Ctrl+A")}).isEmpty());
+    EXPECT_EQ(field->selectedText(), "15");
+    EXPECT_TRUE(Press({QKeySequence("Ctrl+X")}).isEmpty());
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "15");
+    EXPECT_TRUE(Press({QKeySequence("Ctrl+V"), QKeySequence("Ctrl+V")}).isEmpty());
+    EXPECT_EQ(field->text(), "1515");
     field->selectAll();
     QGuiApplication::clipboard()->clear();
     EXPECT_TRUE(Press({QKeySequence("Ctrl+C")}).isEmpty());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), field->text());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1515");
+    // Nothing to cut or paste in the read-only runs box, and still no command.
+    Named<QAbstractSpinBox>(*w, "seNumRuns").setFocus();
+    EXPECT_TRUE(Press({QKeySequence("Ctrl+X")}).isEmpty());
+    EXPECT_TRUE(Press({QKeySequence("Ctrl+V")}).isEmpty());
+
+    // From a widget that takes no text the same keys run their commands.
+    const Case elsewhere[] = {
+        {{QKeySequence("Ctrl+X")}, "Exit1"},
+        {{QKeySequence("Ctrl+V")}, "ViewLastOrder1"},
+        {{QKeySequence("Ctrl+A")}, "ViewLatestNewsFromBrimcor1"},
+    };
+    for (const char* focus : {"grdTlines", "rbFeet"}) {
+        for (const Case& c : elsewhere) {
+            Named<QWidget>(*w, focus).setFocus();
+            EXPECT_EQ(Press(c.keys), QStringList{c.command}) << focus << " " << c.keys.first().toString().toStdString();
+        }
+    }
 
     // Alt+S is the first page's "&Skip The Wizard", not a menu.
     field->setFocus();
     QTest::keySequence(field, QKeySequence("Alt+S"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == TfrmMain::kAccessories; }, 2000));
+}
+
+// Every entry of every menu has a letter of its own: Alt, the menu's letter, then the
+// entry's (through its submenus) runs it in one go. Entries added later must follow.
+TEST_F(MenuKeys, EveryMenuEntryRunsFromItsLetters)
+{
+    Start({});
+    for (int i = 0; i < 4; ++i)
+        Click(*w, "btnNext");
+    ASSERT_EQ(w->CurrentPage(), TfrmMain::kLom);
+    Detach();
+    int reached = 0;
+    std::function<void(const QMenu&, const QList<QKeySequence>&)> walk = [&](const QMenu& menu,
+                                                                             const QList<QKeySequence>& path) {
+        QMap<QString, QString> letters;
+        for (QAction* a : menu.actions()) {
+            if (a->isSeparator())
+                continue;
+            const QString mnemonic = QKeySequence::mnemonic(a->text()).toString();
+            EXPECT_FALSE(mnemonic.isEmpty()) << a->text().toStdString() << " has no letter";
+            if (mnemonic.isEmpty())
+                continue;
+            EXPECT_FALSE(letters.contains(mnemonic))
+                << a->text().toStdString() << " and " << letters.value(mnemonic).toStdString();
+            letters.insert(mnemonic, a->text());
+            if (!a->isVisible() || !a->isEnabled())
+                continue;
+            const QList<QKeySequence> keys = path + QList<QKeySequence>{QKeySequence(mnemonic.back())};
+            if (const QMenu* sub = a->menu<QMenu*>()) {
+                walk(*sub, keys);
+                continue;
+            }
+            w->activateWindow();
+            Named<QWidget>(*w, "grdLom").setFocus();
+            EXPECT_EQ(Press(keys), QStringList{a->objectName()}) << a->text().toStdString();
+            ++reached;
+        }
+    };
+    for (QAction* top : w->menuBar()->actions()) {
+        const QString mnemonic = QKeySequence::mnemonic(top->text()).toString();
+        ASSERT_FALSE(mnemonic.isEmpty()) << top->text().toStdString();
+        walk(*top->menu<QMenu*>(), {QKeySequence(mnemonic)});
+    }
+    EXPECT_GE(reached, 17);
+}
+
+TEST_F(MenuKeys, CtrlTabAndCtrlPageKeysChangeTheAccessoryTabNeverAPickList)
+{
+    Start({});
+    for (int i = 0; i < 3; ++i)
+        Click(*w, "btnNext");
+    auto& tabs = Named<QTabWidget>(*w, "pcAccessories");
+    ASSERT_TRUE(tabs.isTabVisible(tabs.indexOf(&Named<QWidget>(*w, "tsHorizontal"))));
+    struct Case
+    {
+        const char* tab;
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* then;
+    };
+    const Case cases[] = {
+        {"tsVertical", "cboVerticalMount", Qt::Key_PageDown, Qt::ControlModifier, "tsHorizontal"},
+        {"tsVertical", "cboVerticalMount", Qt::Key_Tab, Qt::ControlModifier, "tsHorizontal"},
+        {"tsHorizontal", "cboHorizontalMount", Qt::Key_PageUp, Qt::ControlModifier, "tsVertical"},
+        {"tsHorizontal", "cboHorizontalMount", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "tsVertical"},
+        {"tsVertical", "cboVerticalMount", Qt::Key_PageUp, Qt::ControlModifier, "tsList"},
+        {"tsSurgeProtection", "cboSurge", Qt::Key_PageDown, Qt::ControlModifier, "tsGps"},
+        {"tsList", "chkMiscOnly", Qt::Key_Tab, Qt::ControlModifier, "tsVertical"},
+    };
+    for (const Case& c : cases) {
+        tabs.setCurrentWidget(&Named<QWidget>(*w, c.tab));
+        auto& focus = Named<QWidget>(*w, c.focus);
+        focus.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), &focus) << c.focus;
+        const auto* box = qobject_cast<QComboBox*>(&focus);
+        const QString chosen = box ? box->currentText() : QString();
+        QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+        EXPECT_EQ(tabs.currentWidget()->objectName(), c.then) << c.focus << " " << c.key;
+        if (box) {
+            EXPECT_EQ(box->currentText(), chosen) << c.focus << " keeps its value";
+        }
+    }
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2 (see CMakeLists.txt).

@@ -1,11 +1,17 @@
 #include "gui/app/MenuKeys.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextEdit>
 
 namespace tav::gui {
 
@@ -25,11 +31,29 @@ bool Reaches(const QList<QAction*>& actions, const QKeySequence& key)
     return false;
 }
 
+bool IsEditKey(const QKeyEvent& key)
+{
+    for (const auto standard : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll,
+                                QKeySequence::Undo, QKeySequence::Redo})
+        if (key.matches(standard))
+            return true;
+    return false;
+}
+
 } // namespace
 
 MenuKeys::MenuKeys(QMainWindow* window) : QObject(window), window_(window)
 {
     qApp->installEventFilter(this);
+}
+
+bool MenuKeys::IsTextField(const QWidget* widget)
+{
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget) ||
+        qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget))
+        return true;
+    const auto* box = qobject_cast<const QComboBox*>(widget);
+    return box && box->isEditable();
 }
 
 bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
@@ -39,12 +63,79 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != window_)
         return false;
-    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-    if (!Reaches(window_->menuBar()->actions(), pressed))
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (IsTextField(QApplication::focusWidget()) && IsEditKey(key)) {
+        // The field's own, even where it has nothing to cut or paste.
+        event->accept();
+        return true;
+    }
+    if (!Reaches(window_->menuBar()->actions(), QKeySequence(key.keyCombination())))
         return false;
-    // Not taken by the field: the key goes on to the menu command.
+    // Not taken by the widget: the key goes on to the menu command.
     event->ignore();
     return true;
+}
+
+namespace {
+
+class TabKeys : public QObject
+{
+public:
+    TabKeys(QTabWidget* tabs, QWidget* scope) : QObject(scope), tabs_(tabs), scope_(scope)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || (widget != scope_ && !scope_->isAncestorOf(widget)) || !tabs_->isVisible())
+            return false;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (!(key.modifiers() & Qt::ControlModifier) || (key.modifiers() & Qt::AltModifier))
+            return false;
+        int step = 0;
+        switch (key.key()) {
+        case Qt::Key_Tab:
+            step = (key.modifiers() & Qt::ShiftModifier) ? -1 : 1;
+            break;
+        case Qt::Key_Backtab:
+            step = -1;
+            break;
+        case Qt::Key_PageDown:
+            step = 1;
+            break;
+        case Qt::Key_PageUp:
+            step = -1;
+            break;
+        default:
+            return false;
+        }
+        const int count = tabs_->count();
+        for (int k = 1; k < count; ++k) {
+            const int i = ((tabs_->currentIndex() + step * k) % count + count) % count;
+            if (tabs_->isTabVisible(i) && tabs_->isTabEnabled(i)) {
+                tabs_->setCurrentIndex(i);
+                break;
+            }
+        }
+        // Taken even with one tab to show, so no pick list reads it as a change of value.
+        return true;
+    }
+
+private:
+    QTabWidget* tabs_;
+    QWidget* scope_;
+};
+
+} // namespace
+
+void AddTabKeys(QTabWidget* tabs, QWidget* scope)
+{
+    new TabKeys(tabs, scope);
 }
 
 } // namespace tav::gui

@@ -3,18 +3,25 @@
 #include <QObject>
 
 class QMainWindow;
+class QTabWidget;
+class QWidget;
 
 namespace tav::gui {
 
-// The menu's accelerators reach their commands wherever the focus is in the window. A
-// text field would otherwise keep Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+A for itself, and on the
-// first page, where the focus starts in a field, Exit, View Last Order and the news could
-// not be reached by their keys. Fields keep Ctrl+Insert, Shift+Insert, Shift+Delete and
-// their context menus, and a key whose command is hidden or disabled stays theirs.
+// The menu's accelerators reach their commands wherever the focus is in the window, with
+// one exception: while a text field has the focus, its editing keys (Ctrl+X, Ctrl+C,
+// Ctrl+V, Ctrl+A, undo and redo) edit its text, as on every desktop, even where the
+// field is read-only. Cutting a word must never quit the program or replace a typed length
+// with the last order; the menu still reaches those commands (Alt+F). A key whose command
+// is hidden or disabled stays the focused widget's.
 class MenuKeys : public QObject
 {
 public:
     explicit MenuKeys(QMainWindow* window);
+
+    // Whether a widget with the focus takes typed text: a line edit, a spin box or an
+    // editable pick list, or a text editor.
+    static bool IsTextField(const QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,5 +29,10 @@ protected:
 private:
     QMainWindow* window_;
 };
+
+// While the tabs show, Ctrl+Tab and Ctrl+PgDn go to the next shown tab, Ctrl+Shift+Tab
+// and Ctrl+PgUp to the previous one, from any widget inside scope, wrapping around; a pick
+// list with the focus never takes them as a change of its value.
+void AddTabKeys(QTabWidget* tabs, QWidget* scope);
 
 } // namespace tav::gui

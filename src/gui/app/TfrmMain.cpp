@@ -118,43 +118,43 @@ void TfrmMain::CreateMenu()
 {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    Open1 = MakeAction(this, file, "Open1", "Open", QKeySequence("Ctrl+O"));
-    Save1 = MakeAction(this, file, "Save1", "Save", QKeySequence("Ctrl+S"));
-    ViewLastOrder1 = MakeAction(this, file, "ViewLastOrder1", "View Last Order", QKeySequence("Ctrl+V"));
+    Open1 = MakeAction(this, file, "Open1", "&Open", QKeySequence("Ctrl+O"));
+    Save1 = MakeAction(this, file, "Save1", "&Save", QKeySequence("Ctrl+S"));
+    ViewLastOrder1 = MakeAction(this, file, "ViewLastOrder1", "View &Last Order", QKeySequence("Ctrl+V"));
     N1 = file->addSeparator();
     N1->setObjectName("N1");
-    Print1 = MakeAction(this, file, "Print1", "Print", QKeySequence("Ctrl+P"));
+    Print1 = MakeAction(this, file, "Print1", "&Print", QKeySequence("Ctrl+P"));
     PrintPreview1 = MakeAction(this, file, "PrintPreview1", "Print Pre&view...");
-    Export1 = file->addMenu("Export");
+    Export1 = file->addMenu("&Export");
     Export1->setObjectName("Export1");
-    ToaTextFile1 = MakeAction(this, Export1, "ToaTextFile1", "To a text file");
-    ToanMSExcelSpreadsheet1 = MakeAction(this, Export1, "ToanMSExcelSpreadsheet1", "To an MS Excel Spreadsheet");
-    ToanHTMLDocument1 = MakeAction(this, Export1, "ToanHTMLDocument1", "To an HTML document");
-    ToanExcelWorkbook1 = MakeAction(this, Export1, "ToanExcelWorkbook1", "To an Excel Workbook (.xlsx)...");
-    ToaPDFDocument1 = MakeAction(this, Export1, "ToaPDFDocument1", "To a PDF document...");
+    ToaTextFile1 = MakeAction(this, Export1, "ToaTextFile1", "To a &text file");
+    ToanMSExcelSpreadsheet1 = MakeAction(this, Export1, "ToanMSExcelSpreadsheet1", "To an MS &Excel Spreadsheet");
+    ToanHTMLDocument1 = MakeAction(this, Export1, "ToanHTMLDocument1", "To an &HTML document");
+    ToanExcelWorkbook1 = MakeAction(this, Export1, "ToanExcelWorkbook1", "To an Excel &Workbook (.xlsx)...");
+    ToaPDFDocument1 = MakeAction(this, Export1, "ToaPDFDocument1", "To a &PDF document...");
     // A disabled entry says why it is.
     Export1->setToolTipsVisible(true);
-    CopyToClipboard1 = MakeAction(this, file, "CopyToClipboard1", "Copy To Clipboard", QKeySequence("Ctrl+C"));
+    CopyToClipboard1 = MakeAction(this, file, "CopyToClipboard1", "&Copy To Clipboard", QKeySequence("Ctrl+C"));
     N2 = file->addSeparator();
     N2->setObjectName("N2");
-    Go1 = file->addMenu("Go");
+    Go1 = file->addMenu("&Go");
     Go1->setObjectName("Go1");
-    Next1 = MakeAction(this, Go1, "Next1", "Next ->", QKeySequence("Ctrl+N"));
-    Back1 = MakeAction(this, Go1, "Back1", "<- Back", QKeySequence("Ctrl+B"));
-    Restart1 = MakeAction(this, Go1, "Restart1", "<< Restart", QKeySequence("Ctrl+R"));
+    Next1 = MakeAction(this, Go1, "Next1", "&Next ->", QKeySequence("Ctrl+N"));
+    Back1 = MakeAction(this, Go1, "Back1", "<- &Back", QKeySequence("Ctrl+B"));
+    Restart1 = MakeAction(this, Go1, "Restart1", "<< &Restart", QKeySequence("Ctrl+R"));
     ViewLatestNewsFromBrimcor1 =
         MakeAction(this, file, "ViewLatestNewsFromBrimcor1", "View Latest News From &Brimcor", QKeySequence("Ctrl+A"));
-    Syncrest1 = MakeAction(this, file, "Syncrest1", "Syncrest", QKeySequence("Ctrl+Q"));
+    Syncrest1 = MakeAction(this, file, "Syncrest1", "S&yncrest", QKeySequence("Ctrl+Q"));
     Exit1 = MakeAction(this, file, "Exit1", "E&xit", QKeySequence("Ctrl+X"));
 
     // Alt+S belongs to "&Skip The Wizard", so the menu opens with Alt+T.
     QMenu* settings = menuBar()->addMenu("Se&ttings");
     settings->setObjectName("Settings1");
-    Customize1 = MakeAction(this, settings, "Customize1", "Customize");
-    UnitOfMeasure1 = settings->addMenu("Unit Of Measure");
+    Customize1 = MakeAction(this, settings, "Customize1", "&Customize");
+    UnitOfMeasure1 = settings->addMenu("&Unit Of Measure");
     UnitOfMeasure1->setObjectName("UnitOfMeasure1");
-    Feet1 = MakeAction(this, UnitOfMeasure1, "Feet1", "Feet");
-    Meters1 = MakeAction(this, UnitOfMeasure1, "Meters1", "Meters");
+    Feet1 = MakeAction(this, UnitOfMeasure1, "Feet1", "&Feet");
+    Meters1 = MakeAction(this, UnitOfMeasure1, "Meters1", "&Meters");
     auto* units = new QActionGroup(this);
     units->setExclusive(true);
     for (QAction* a : {Feet1, Meters1}) {
@@ -165,7 +165,7 @@ void TfrmMain::CreateMenu()
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
-    About1 = MakeAction(this, help, "About1", "About");
+    About1 = MakeAction(this, help, "About1", "&About");
 
     connect(Next1, &QAction::triggered, this, &TfrmMain::btnNextClick);
     connect(Back1, &QAction::triggered, this, &TfrmMain::btnBackClick);
@@ -207,6 +207,7 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     // Every tab stays in sight: the window is never narrower than the row of tabs.
     pcAccessories->setUsesScrollButtons(false);
     pcAccessories->setElideMode(Qt::ElideNone);
+    AddTabKeys(pcAccessories, this);
     tsVertical = new MountingTab(context, MountSide::Vertical);
     tsHorizontal = new MountingTab(context, MountSide::Horizontal);
     pcAccessories->addTab(tsVertical, "Vertical Accessories");

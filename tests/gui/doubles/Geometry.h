@@ -1,19 +1,10 @@
 #pragma once
 
+#include "doubles/QtPrinters.h"
+
 #include <QFontMetrics>
 #include <QRect>
 #include <QWidget>
-#include <ostream>
-
-// Readable failures.
-inline void PrintTo(const QSize& s, std::ostream* os)
-{
-    *os << s.width() << "x" << s.height();
-}
-inline void PrintTo(const QRect& r, std::ostream* os)
-{
-    *os << r.width() << "x" << r.height() << "+" << r.x() << "+" << r.y();
-}
 
 namespace tav::test {
 
