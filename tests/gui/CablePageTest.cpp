@@ -761,7 +761,19 @@ TEST_F(CablePage, TheNumberOfRunsIsSetWithTheArrowsOnly)
     Press(Qt::Key_Backspace);
     EXPECT_EQ(page->seNumRuns->value(), 4) << "typing changes nothing";
     EXPECT_EQ(text->text(), "4");
+    EXPECT_EQ(fake.sounds.beeps, 1) << "and says so";
     EXPECT_EQ(text->cursor().shape(), Qt::ArrowCursor);
+
+    // Read-only text beside its arrows: the window's colour behind the number, where a
+    // length box shows a text box's.
+    const auto background = [](QAbstractSpinBox* box) {
+        const QLineEdit* edit = box->findChild<QLineEdit*>();
+        const QPoint empty(edit->geometry().right() - 3, edit->geometry().center().y());
+        return box->grab().toImage().pixelColor(empty);
+    };
+    EXPECT_EQ(background(page->seNumRuns), page->palette().color(QPalette::Window));
+    EXPECT_NE(background(page->seHorizontalLength), page->palette().color(QPalette::Window));
+    EXPECT_EQ(page->seNumRuns->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
 }
 
 } // namespace

@@ -26,6 +26,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -212,9 +213,17 @@ void ParamsPage::BuildLayout()
     seNumRuns->setRange(0, 9999);
     seNumRuns->setValue(3);
     // Arrows only: the number of runs is never typed, so nothing in it looks typeable
-    // (no caret, no highlighted text to type over).
+    // (no caret, no highlighted text to type over, the window's colour behind the number
+    // rather than a text box's), and a typed key beeps.
     QLineEdit* runsText = seNumRuns->findChild<QLineEdit*>();
     runsText->setReadOnly(true);
+    QPalette runsLook = seNumRuns->palette();
+    runsLook.setColor(QPalette::Base, runsLook.color(QPalette::Window));
+    seNumRuns->setPalette(runsLook);
+    const QString runsHint = "Use the arrows (or the Up and Down keys) to change the number of runs.";
+    seNumRuns->setToolTip(runsHint);
+    seNumRuns->setStatusTip(runsHint);
+    seNumRuns->installEventFilter(this);
     connect(runsText, &QLineEdit::selectionChanged, runsText, [runsText] {
         if (runsText->hasSelectedText())
             runsText->deselect();
@@ -353,6 +362,14 @@ bool ParamsPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grdTlines->viewport() && event->type() == QEvent::Resize)
         ShareGridWidth();
+    if (watched == seNumRuns && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            platform_.sounds.Beep();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
