@@ -4,7 +4,7 @@
 # and the installed program, unpacked into a staging folder that its user may not write,
 # starts under a virtual display as an unprivileged user with a home of its own. It must
 # show its main window and no message box, make the user's own program folder and shared
-# folder, keep every file it writes there, and close on its own Ctrl+X. The installed
+# folder, keep every file it writes there, and close from its own File menu. The installed
 # planner prices the sample project the same way before and after that first start.
 #
 #   scripts/check-install.sh [BUILD_DIR]      default build/test; prints the figures

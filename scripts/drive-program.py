@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """Starts the program on an X display (run it under xvfb-run), waits for its main
 window, and fails when any message box or other dialog of the program shows up. Then
-runs the steps given, in order, and closes the program with its own Ctrl+X.
+runs the steps given, in order, and closes the program from its File menu (Alt+F, X).
 
     drive-program.py [--settle S] [--timeout S] [STEP ...] -- PROGRAM [ARG ...]
 
-Steps: key:ctrl+n (a key press sent to the main window), wait:SECONDS, shot:FILE.png
-(the main window as it shows). It prints the time from start to the main window and the
-program's peak resident memory. Exit status 0 only when the main window appeared, no
-dialog did, and the program ended by itself with status 0.
+Steps: key:ctrl+n (a key press sent to the program's window that shows on top),
+wait:SECONDS, shot:FILE.png (that window as it shows), size:WIDTHxHEIGHT, size:least or
+size:first (the main window resized to that size, to the least size it accepts, or back to
+the size it opened with), dialog:TITLE (a dialog with that title may show from now on,
+until it closes). It prints the time from start to the main window and the program's peak
+resident memory. Exit status 0 only when the main window appeared, no other dialog did,
+and the program ended by itself with status 0.
 """
 
 import resource
@@ -41,7 +44,11 @@ class Session:
         self.proc = subprocess.Popen(argv)
         self.main = None
         self.main_shown_after = None
+        self.first_size = None
         self.dialogs = []
+        self.allowed = set()
+        # Our own windows that show on top of the main window, latest last.
+        self.above = []
 
     def prop(self, window, name, kind):
         try:
@@ -66,17 +73,28 @@ class Session:
         return pid is not None and len(pid) > 0 and pid[0] == self.proc.pid
 
     def handle(self, event):
+        if event.type == X.UnmapNotify:
+            self.above = [w for w in self.above if w.id != event.window.id]
+            return
         if event.type != X.MapNotify or not self.ours(event.window):
             return
         types = self.prop(event.window, "_NET_WM_WINDOW_TYPE", X.AnyPropertyType) or []
         name = self.title(event.window)
         if self.atoms["_NET_WM_WINDOW_TYPE_DIALOG"] in types:
-            self.dialogs.append(name)
+            if name in self.allowed:
+                self.above.append(event.window)
+            else:
+                self.dialogs.append(name)
         elif self.atoms["_NET_WM_WINDOW_TYPE_SPLASH"] in types:
             return
         elif self.main is None and name == "Tavrolin" and self.atoms["_NET_WM_WINDOW_TYPE_NORMAL"] in types:
             self.main = event.window
             self.main_shown_after = time.monotonic() - self.started
+            g = event.window.get_geometry()
+            self.first_size = (g.width, g.height)
+
+    def top(self):
+        return self.above[-1] if self.above else self.main
 
     def pump(self, seconds, until=None):
         end = time.monotonic() + seconds
@@ -94,8 +112,10 @@ class Session:
                 return False
             select.select([self.d.fileno()], [], [], min(left, 0.01))
 
-    def key(self, spec):
-        self.main.set_input_focus(X.RevertToParent, X.CurrentTime)
+    def key(self, spec, focus=True):
+        # A menu that opens holds the keyboard itself; moving the focus would close it.
+        if focus:
+            self.top().set_input_focus(X.RevertToParent, X.CurrentTime)
         codes = [self.d.keysym_to_keycode(XK.string_to_keysym(
             {"ctrl": "Control_L", "alt": "Alt_L", "shift": "Shift_L"}.get(k, k))) for k in spec.split("+")]
         if 0 in codes:
@@ -106,9 +126,23 @@ class Session:
             xtest.fake_input(self.d, X.KeyRelease, code)
         self.d.sync()
 
+    def size(self, spec):
+        if spec == "first":
+            width, height = self.first_size
+        elif spec == "least":
+            hints = self.main.get_wm_normal_hints()
+            if not hints or not hints.flags & 16:  # PMinSize
+                fail("the main window names no least size")
+            width, height = hints.min_width, hints.min_height
+        else:
+            width, height = (int(n) for n in spec.split("x"))
+        self.main.configure(width=width, height=height)
+        self.d.sync()
+
     def shot(self, path):
-        g = self.main.get_geometry()
-        image = self.main.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF)
+        window = self.top()
+        g = window.get_geometry()
+        image = window.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF)
         data = image.data if isinstance(image.data, bytes) else image.data.encode("latin-1")
         stride = len(data) // g.height
         rows = []
@@ -158,13 +192,23 @@ def main():
                 s.pump(float(value))
             elif kind == "shot":
                 s.shot(value)
+            elif kind == "size":
+                s.size(value)
+                s.pump(0.5)
+            elif kind == "dialog":
+                s.allowed.add(value)
             else:
                 fail("unknown step " + kind)
-        s.key("ctrl+x")
+        # Ctrl+X is the text field's own while one has the focus; the menu always reaches Exit.
+        if s.above:
+            fail("a dialog is still open at the end")
+        s.key("alt+f")
+        s.pump(0.3)
+        s.key("x", focus=False)
         try:
             s.proc.wait(10)
         except subprocess.TimeoutExpired:
-            fail("the program did not close on Ctrl+X")
+            fail("the program did not close on File > Exit (Alt+F, X)")
         status = s.proc.returncode
         # The program is this script's only child, so the children's peak is its own.
         print("peak resident memory %.1f MB" % (resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024))

@@ -36,12 +36,14 @@ if [ "$layout_only" -eq 0 ]; then
     mkdir -p "$XDG_CONFIG_HOME"
 fi
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_BENCH=OFF >/dev/null
-cmake --build build/release -j2 --target tavrolin tavrolin-register tavrolin-cli
+# TAVROLIN_BUILD_DIR names a build that is configured already, to take the program from.
+build="${TAVROLIN_BUILD_DIR:-build/release}"
+[ -n "${TAVROLIN_BUILD_DIR:-}" ] || cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target tavrolin tavrolin-register tavrolin-cli
 
 mkdir -p "$dest/dat" "$dest/images" "$dest/shared"
-install -m 755 build/release/src/app/tavrolin "$dest/tavrolin"
-install -m 755 build/release/src/app/tavrolin-cli "$dest/tavrolin-cli"
+install -m 755 "$build/src/app/tavrolin" "$dest/tavrolin"
+install -m 755 "$build/src/app/tavrolin-cli" "$dest/tavrolin-cli"
 # The user's own files survive a new layout; everything else is the installation's.
 for f in demo/dat/*; do
     name="$(basename "$f")"
@@ -60,7 +62,7 @@ mkdir -p "$dest/data"
 for f in demo/data/*; do
     [ -e "$dest/data/$(basename "$f")" ] || cp "$f" "$dest/data/"
 done
-build/release/src/app/tavrolin-register --program "$dest" "$dest/shared"
+"$build/src/app/tavrolin-register" --program "$dest" "$dest/shared"
 
 echo "Installation laid out in $dest"
 [ "$layout_only" -eq 1 ] && exit 0
@@ -77,7 +79,7 @@ for _ in $(seq 50); do
 done
 [ -s "$port_file" ] || { echo "The demo site did not start; see $dest/site.log" >&2; exit 1; }
 site="http://127.0.0.1:$(cat "$port_file")"
-build/release/src/app/tavrolin-register --site "$site" --program "$dest" "$dest/shared" >/dev/null
+"$build/src/app/tavrolin-register" --site "$site" --program "$dest" "$dest/shared" >/dev/null
 echo "The maker's demo site is served at $site until the program exits"
 
 status=0
