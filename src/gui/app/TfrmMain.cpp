@@ -20,6 +20,7 @@
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
+#include "gui/app/TabKeys.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
