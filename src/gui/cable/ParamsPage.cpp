@@ -111,7 +111,7 @@ protected:
 private:
     void Lay()
     {
-        constexpr int kMinPlotWidth = 280, kMinPlotHeight = 150, kSpacing = 6;
+        constexpr int kMinPlotWidth = 260, kMinPlotHeight = 150, kSpacing = 6;
         const int w = width(), h = height();
         int plotWidth = std::min(w - gridNeeds_(true) - kSpacing, w * 2 / 5);
         if (plotWidth < kMinPlotWidth)
@@ -299,8 +299,10 @@ void ParamsPage::BuildLayout()
     QStringList allHeadings = headings;
     allHeadings << kLineCostHeading;
     for (const QString& heading : allHeadings) {
-        headingWidths_.push_back(TwoLineWidth(metrics, heading) + 24);
-        oneLineWidths_.push_back(metrics.horizontalAdvance(heading) + 24);
+        // The header draws a heading with a few pixels of margin either side.
+        constexpr int kHeadingMargins = 16;
+        headingWidths_.push_back(TwoLineWidth(metrics, heading) + kHeadingMargins);
+        oneLineWidths_.push_back(metrics.horizontalAdvance(heading) + kHeadingMargins);
     }
     cellWidths_.assign(headingWidths_.size(), 0);
     for (int c = 0; c < grdTlines->columnCount(); ++c)
