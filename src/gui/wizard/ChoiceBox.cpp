@@ -35,6 +35,23 @@ private:
     QComboBox& box_;
 };
 
+// Gives a box the chosen entry as its tooltip at the moment the tooltip shows.
+class ChosenToolTip : public QObject
+{
+public:
+    explicit ChosenToolTip(QComboBox& box) : QObject(&box), box_(box) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip)
+            box_.setToolTip(box_.currentText());
+        return false;
+    }
+
+private:
+    QComboBox& box_;
+};
+
 } // namespace
 
 void FillChoiceBox(QComboBox& box, const std::vector<std::string>& entries, bool preferLast,
@@ -140,6 +157,11 @@ void WidenDropDown(QComboBox& box)
     // The drop-down list lives in a popup window of its own, shown each time it opens.
     QWidget* popup = box.view()->window();
     popup->installEventFilter(new DropDownWidener(box));
+    // The closed box asks for the width of its longest entry (its least width stays, so a
+    // long catalogue text never widens the window); where the window cannot give it, the
+    // tooltip shows the chosen entry whole.
+    box.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box.installEventFilter(new ChosenToolTip(box));
 }
 
 } // namespace tav::gui

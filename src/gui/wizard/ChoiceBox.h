@@ -34,7 +34,8 @@ void EnsureNoneChoice(QComboBox& box);
 
 // Long part descriptions do not fit the box: every time the list drops down it is made
 // as wide as the box plus the number of characters of the longest entry plus 15 pixels,
-// and wider still when the longest entry needs more room in the list's font.
+// and wider still when the longest entry needs more room in the list's font. The closed
+// box shows the chosen entry whole where the window has room, in its tooltip otherwise.
 void WidenDropDown(QComboBox& box);
 int DropDownWidth(const QComboBox& box);
 
