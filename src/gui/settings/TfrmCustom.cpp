@@ -7,8 +7,10 @@
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
+#include "gui/app/SideTabWidget.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
+#include "gui/app/TabKeys.h"
 #include "gui/app/TextCodec.h"
 #include "gui/app/TypeAhead.h"
 
@@ -124,9 +126,10 @@ void TfrmCustom::BuildLayout()
     top->addStretch();
     layout->addLayout(top);
 
-    pcCustomize = new QTabWidget(this);
+    // Nine pages: their tabs go down the side, where every caption shows at once.
+    pcCustomize = new SideTabWidget(this);
     pcCustomize->setObjectName("pcCustomize");
-    pcCustomize->setUsesScrollButtons(true);
+    AddTabKeys(pcCustomize, this);
     for (int f = 0; f < kHangerFamilyCount; ++f)
         pcCustomize->addTab(BuildHangerPage(f, kHangerPages[f].caption), kHangerPages[f].caption);
     tsGroundingKits =
