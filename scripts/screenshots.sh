@@ -8,9 +8,9 @@
 #                                   The PNGs are committed; run this after the windows change.
 #   scripts/screenshots.sh --all [DIR]
 #                                   every page and every accessory tab, at the size the window
-#                                   opens with and at the least size it accepts, and the
-#                                   Customize dialog, into DIR (default build/screenshots), to
-#                                   look at after a layout change.
+#                                   opens with and at the least size it accepts, and every page
+#                                   of the Customize dialog, into DIR (default build/screenshots),
+#                                   to look at after a layout change.
 #
 # TAVROLIN_BUILD_DIR names a build to take the program from (default: a release build).
 set -euo pipefail
@@ -64,6 +64,11 @@ for size in first least; do
     done
     steps+=(key:ctrl+n wait:0.5 shot:"$out/$size-4-materials.png" key:ctrl+r)
 done
-steps+=(size:first dialog:Customize key:alt+t key:Return wait:0.5 shot:"$out/customize.png" key:Escape wait:0.3)
+# Customize, each of its pages in turn (Ctrl+PgDn).
+steps+=(size:first dialog:Customize key:alt+t key:Return wait:0.5 shot:"$out/customize-1.png")
+for page in 2 3 4 5 6 7 8 9; do
+    steps+=(key:ctrl+Page_Down shot:"$out/customize-$page.png")
+done
+steps+=(key:Escape wait:0.3)
 shoot "${steps[@]}"
 echo "Screenshots in $out"

@@ -1,13 +1,20 @@
 // What the windows show at the size they open with on a common screen and at the least
 // size they accept, measured by widget geometry.
+#include "core/app/Installation.h"
 #include "doubles/DemoWizard.h"
 #include "doubles/Geometry.h"
 #include "gui/app/TImage.h"
+#include "gui/settings/TfrmCustom.h"
 
 #include <QAbstractAxis>
 #include <QApplication>
 #include <QChartView>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 
 namespace tav::test {
@@ -78,6 +85,70 @@ TEST_F(Layout, PicturesShowWholeAtEverySize)
         }
     });
     EXPECT_GT(pictures, 40);
+}
+
+// Whether a closed pick list shows its chosen entry whole.
+bool ShowsChosenWhole(const QComboBox& box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.editable = box.isEditable();
+    option.frame = box.hasFrame();
+    const QRect field = box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box);
+    // The label is drawn a pixel in from either side of its field.
+    return TextFits(box, box.currentText(), field.adjusted(1, 0, -1, 0));
+}
+
+TEST_F(Layout, ChosenEntriesShowWholeInTheirBoxes)
+{
+    int surgeEntries = 0;
+    EveryView([&](const QString& view) {
+        for (QComboBox* box : w->findChildren<QComboBox*>()) {
+            if (!box->isVisible() || box->isEditable())
+                continue;
+            const int chosen = box->currentIndex();
+            // Every protector the band offers, in turn; the others as they come.
+            const bool everyEntry = box->objectName() == "cboSurge";
+            for (int i = everyEntry ? 0 : chosen; i < (everyEntry ? box->count() : chosen + 1); ++i) {
+                box->setCurrentIndex(i);
+                surgeEntries += everyEntry;
+                EXPECT_TRUE(ShowsChosenWhole(*box))
+                    << (view + " " + box->objectName() + " " + box->currentText()).toStdString();
+            }
+            box->setCurrentIndex(chosen);
+        }
+    });
+    EXPECT_GT(surgeEntries, 2);
+}
+
+TEST_F(Layout, EveryCustomizeCaptionShowsAtTheDialogsFirstSize)
+{
+    const LineList tlines = LoadCatalogueList(inst.ProgramFolder().toStdString() + "dat/tlines.dat", true);
+    gui::TfrmCustom dialog(fake.platform, inst.ProgramFolder().toStdString() + "dat/", inst.ProgramFolder() + "images/",
+                           tlines, "KF158");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto& pages = Named<QTabWidget>(dialog, "pcCustomize");
+    const QTabBar& bar = *pages.tabBar();
+    int shown = 0;
+    for (int i = 0; i < bar.count(); ++i) {
+        ASSERT_TRUE(bar.isTabVisible(i)) << bar.tabText(i).toStdString();
+        ++shown;
+        const QRect tab = bar.tabRect(i);
+        EXPECT_TRUE(ShownRect(bar).contains(InWindow(bar, tab))) << bar.tabText(i).toStdString();
+        EXPECT_TRUE(TextFits(bar, bar.tabText(i), tab)) << bar.tabText(i).toStdString();
+    }
+    EXPECT_EQ(shown, 9);
+    for (const QToolButton* scroll : bar.findChildren<QToolButton*>())
+        EXPECT_FALSE(scroll->isVisible()) << "no scroll arrows";
+
+    // Ctrl+PgDn from the line's pick list turns the page and leaves the line as it was.
+    auto& line = Named<QComboBox>(dialog, "cboTlines");
+    const QString chosen = line.currentText();
+    line.setFocus();
+    QTest::keyClick(&line, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(pages.currentIndex(), 1);
+    EXPECT_EQ(line.currentText(), chosen);
 }
 
 } // namespace
