@@ -7,7 +7,9 @@
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 #include "core/materials/PriceList.h"
+#include "core/settings/SectionLines.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tav::check {
@@ -145,6 +147,47 @@ std::string BaseName(std::string_view label)
 std::string SectionOf(std::string_view section, std::string_view fileLabel)
 {
     return "[" + std::string(section) + "] of " + BaseName(fileLabel);
+}
+
+std::string_view NameOfLine(std::string_view line)
+{
+    return LineName(line).value_or(line);
+}
+
+bool IsNamed(std::string_view line, std::string_view name)
+{
+    return line.find('=') != std::string_view::npos && EqualsNoCase(NameOfLine(line), name);
+}
+
+std::optional<size_t> FindNamedLine(const std::vector<std::string>& lines, std::string_view name)
+{
+    return EarlierLine(lines, lines.size(), [&](std::string_view line) { return IsNamed(line, name); });
+}
+
+bool HasName(const std::vector<std::string>& lines, std::string_view name)
+{
+    return FindNamedLine(lines, name).has_value();
+}
+
+bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](std::string_view n) { return EqualsNoCase(n, name); });
+}
+
+std::vector<std::string> CableKeySections(Context& c, const IniFile& f, std::initializer_list<std::string_view> fixed)
+{
+    std::vector<std::string> sections;
+    for (const IniLines::Section& s : f.lines.Sections()) {
+        if (IsOneOf(s.name, fixed))
+            continue;
+        if (c.tlines.loaded && !c.FindKeyNoCase(s.name)) {
+            c.Warning(f.Header(s.name), "section [" + s.name + "] belongs to no cable key of " +
+                                            BaseName(c.tlines.label) + "; the program never reads it");
+            continue;
+        }
+        sections.push_back(s.name);
+    }
+    return sections;
 }
 
 namespace {

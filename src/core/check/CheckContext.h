@@ -6,7 +6,9 @@
 #include "core/common/LineList.h"
 #include "core/settings/IniStore.h"
 
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -132,13 +134,36 @@ bool HasOuterBlanks(std::string_view text);
 // match nothing written without it; warns about the first such field of a record.
 void WarnFieldBlanks(Context& c, const Place& at, std::string_view record);
 
-// The checks in the order CheckInstallation runs them; later ones use what earlier ones
-// collected (cable keys, offered parts, named pictures).
+// Line names compare without regard to case, as lookups by name see them; a line without
+// "=" has no name, and NameOfLine gives the whole line for it.
+std::string_view NameOfLine(std::string_view line);
+bool IsNamed(std::string_view line, std::string_view name);
+// The first line of a section that has this name, as a lookup by name finds it.
+std::optional<size_t> FindNamedLine(const std::vector<std::string>& lines, std::string_view name);
+bool HasName(const std::vector<std::string>& lines, std::string_view name);
+bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names);
+
+// The first line before lines[index] that `same` holds for. Lookups find the first line
+// that matches, so such a line hides lines[index].
+template <class Lines, class Same> std::optional<size_t> EarlierLine(const Lines& lines, size_t index, Same same)
+{
+    for (size_t k = 0; k < index; ++k)
+        if (same(lines[k]))
+            return k;
+    return std::nullopt;
+}
+
+// The sections of a file that are not among its fixed ones must be cable keys; reports
+// those that are none and returns the names of those that are.
+std::vector<std::string> CableKeySections(Context& c, const IniFile& f, std::initializer_list<std::string_view> fixed);
+
 // "[KF12] of hoist.dat": a section as messages name it.
 std::string SectionOf(std::string_view section, std::string_view fileLabel);
 // The file name of a label, without its folder.
 std::string BaseName(std::string_view label);
 
+// The checks in the order CheckInstallation runs them; later ones use what earlier ones
+// collected (cable keys, offered parts, named pictures).
 void LoadFiles(Context& c);
 void CheckIniDialect(Context& c, const IniFile& file);
 void CheckTransmissionLines(Context& c);

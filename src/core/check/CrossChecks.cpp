@@ -91,82 +91,95 @@ void CheckMetricParts(Context& c)
     }
 }
 
+namespace {
+
+// Where an offered obsolete part stands, its replacement must be offered too: an
+// accessory list row loses the order without it, a pick list cannot show it.
+void CheckReplacementOffered(Context& c, const Place& at, const std::string& part, const std::string& replacement,
+                             std::set<std::string>& reported)
+{
+    const std::vector<Offer> offers = *c.OffersOf(part); // AddOffer may move the map's contents
+    const auto* offersOfReplacement = c.OffersOf(replacement);
+    const auto offeredIn = [&](const std::string& list) {
+        return offersOfReplacement && std::any_of(offersOfReplacement->begin(), offersOfReplacement->end(),
+                                                  [&](const Offer& o) { return o.list == list; });
+    };
+    for (const Offer& o : offers) {
+        if (o.kind == ListKind::Arrestor || o.kind == ListKind::Replacement || reported.count(At(o.place)))
+            continue;
+        std::string missingIn;
+        std::string consequence;
+        if (o.kind == ListKind::AccessoryList) {
+            for (const auto& [key, type] : KeysListing(c, o.section)) {
+                if (!AccessoryListParts(c, key, type).count(replacement)) {
+                    missingIn = "the accessory list of " + key;
+                    break;
+                }
+            }
+            consequence = "accepting the offer sets the row to 0 and adds nothing, so the order is lost";
+        } else if (!offeredIn(o.list)) {
+            missingIn = o.list;
+            consequence = "accepting the offer orders it, but the pick list cannot show it and keeps its entry";
+        }
+        if (missingIn.empty())
+            continue;
+        reported.insert(At(o.place));
+        const std::string text = "obsolete part " + part + " (" + At(at) + ") has its replacement " + replacement +
+                                 " nowhere in " + missingIn + "; " + consequence;
+        // A wizard page still orders the replacement, so nothing is lost there.
+        if (o.kind == ListKind::AccessoryList)
+            c.Error(o.place, text);
+        else
+            c.Warning(o.place, text);
+    }
+}
+
+void CheckObsoleteLine(Context& c, size_t i, std::set<std::string>& reported)
+{
+    const LineList& lines = c.obsolete.lines;
+    const std::string_view line = lines[i];
+    const Place at = c.obsolete.At(i);
+    if (line.empty())
+        return;
+    WarnFieldBlanks(c, at, line);
+    const std::string part = GetField(line, 1);
+    const std::string replacement = GetField(line, 2);
+    if (part.empty()) {
+        c.Warning(at, "the obsolete part number (field 1) is empty");
+        return;
+    }
+    if (const auto first = FindFirstLine(lines, 1, part, Compare::WithCase); first && *first < i) {
+        c.Warning(at, "obsolete part " + part + " is also on line " + IntToStr(c.obsolete.At(*first).line) +
+                          "; only that line counts");
+        return;
+    }
+    if (replacement.empty())
+        c.Error(at, "the replacement (field 2) is empty; accepting the offer for " + part + " orders nothing");
+    if (GetFieldView(line, 3).empty())
+        c.Warning(at, "the replacement's description (field 3) is empty; the notification shows only its part number");
+    if (!replacement.empty() && IsObsolete(lines, replacement))
+        c.Warning(at, "replacement " + replacement + " is itself obsolete (line " +
+                          IntToStr(c.obsolete.At(*FindFirstLine(lines, 1, replacement, Compare::WithCase)).line) +
+                          "); the program offers no second replacement");
+    if (!c.OffersOf(part)) {
+        c.Warning(at, "obsolete part " + part + " is offered by no data file; the line is never used");
+        return;
+    }
+    if (replacement.empty())
+        return;
+    CheckReplacementOffered(c, at, part, replacement, reported);
+    c.AddOffer(replacement, at, BaseName(c.obsolete.label), std::string(), ListKind::Replacement);
+}
+
+} // namespace
+
 void CheckObsoleteParts(Context& c)
 {
     if (!c.obsolete.loaded)
         return;
-    const LineList& lines = c.obsolete.lines;
     std::set<std::string> reported; // places already told about a missing replacement
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        const Place at = c.obsolete.At(i);
-        if (line.empty())
-            continue;
-        WarnFieldBlanks(c, at, line);
-        const std::string part = GetField(line, 1);
-        const std::string replacement = GetField(line, 2);
-        if (part.empty()) {
-            c.Warning(at, "the obsolete part number (field 1) is empty");
-            continue;
-        }
-        if (const auto first = FindFirstLine(lines, 1, part, Compare::WithCase); first && *first < i) {
-            c.Warning(at, "obsolete part " + part + " is also on line " + IntToStr(c.obsolete.At(*first).line) +
-                              "; only that line counts");
-            continue;
-        }
-        if (replacement.empty())
-            c.Error(at, "the replacement (field 2) is empty; accepting the offer for " + part + " orders nothing");
-        if (GetFieldView(line, 3).empty())
-            c.Warning(at, "the replacement's description (field 3) is empty; the notification shows only its part "
-                          "number");
-        if (!replacement.empty() && IsObsolete(lines, replacement))
-            c.Warning(at, "replacement " + replacement + " is itself obsolete (line " +
-                              IntToStr(c.obsolete.At(*FindFirstLine(lines, 1, replacement, Compare::WithCase)).line) +
-                              "); the program offers no second replacement");
-
-        const auto* offersOfPart = c.OffersOf(part);
-        if (!offersOfPart) {
-            c.Warning(at, "obsolete part " + part + " is offered by no data file; the line is never used");
-            continue;
-        }
-        if (replacement.empty())
-            continue;
-        const std::vector<Offer> offers = *offersOfPart; // AddOffer below may move the map's contents
-        const auto* offersOfReplacement = c.OffersOf(replacement);
-        const auto offeredIn = [&](const std::string& list) {
-            return offersOfReplacement && std::any_of(offersOfReplacement->begin(), offersOfReplacement->end(),
-                                                      [&](const Offer& o) { return o.list == list; });
-        };
-        for (const Offer& o : offers) {
-            if (o.kind == ListKind::Arrestor || o.kind == ListKind::Replacement || reported.count(At(o.place)))
-                continue;
-            std::string missingIn;
-            std::string consequence;
-            if (o.kind == ListKind::AccessoryList) {
-                for (const auto& [key, type] : KeysListing(c, o.section)) {
-                    if (!AccessoryListParts(c, key, type).count(replacement)) {
-                        missingIn = "the accessory list of " + key;
-                        break;
-                    }
-                }
-                consequence = "accepting the offer sets the row to 0 and adds nothing, so the order is lost";
-            } else if (!offeredIn(o.list)) {
-                missingIn = o.list;
-                consequence = "accepting the offer orders it, but the pick list cannot show it and keeps its entry";
-            }
-            if (missingIn.empty())
-                continue;
-            reported.insert(At(o.place));
-            const std::string text = "obsolete part " + part + " (" + At(at) + ") has its replacement " + replacement +
-                                     " nowhere in " + missingIn + "; " + consequence;
-            // A wizard page still orders the replacement, so nothing is lost there.
-            if (o.kind == ListKind::AccessoryList)
-                c.Error(o.place, text);
-            else
-                c.Warning(o.place, text);
-        }
-        c.AddOffer(replacement, at, BaseName(c.obsolete.label), std::string(), ListKind::Replacement);
-    }
+    for (size_t i = 0; i < c.obsolete.lines.size(); ++i)
+        CheckObsoleteLine(c, i, reported);
 }
 
 void CheckCableKeySections(Context& c)
@@ -238,8 +251,7 @@ void CheckPartsInSettings(Context& c)
             const std::vector<std::string> lines = f->Section(s.name);
             for (size_t j = 0; j < lines.size(); ++j) {
                 const std::string_view value = LineValue(lines[j]);
-                if (lines[j].find('=') == std::string::npos ||
-                    (packs && EqualsNoCase(lines[j].substr(0, lines[j].find('=')), keys::UnitPackAll.key)))
+                if (lines[j].find('=') == std::string::npos || (packs && IsNamed(lines[j], keys::UnitPackAll.key)))
                     continue;
                 const std::string part = GetField(value, 1);
                 if (part.empty())
