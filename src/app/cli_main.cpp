@@ -6,7 +6,7 @@
 #include "core/materials/PriceList.h"
 #include "gui/app/Maker.h"
 #include "gui/materials/PrintedPdf.h"
-#include "gui/platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +50,7 @@ Place FindPlace(const QString& executableFolder)
 // program has not registered yet uses the shared folder it would register.
 tav::cli::Environment::SharedFolder RegisteredSharedFolder(const std::string& installedShared)
 {
-    const tav::gui::SettingsRegistry registry;
+    const tav::registry::SettingsRegistry registry;
     const auto path = registry.ReadString(tav::gui::kCommonFilesKey, tav::gui::kCommonFilesValue);
     if (path)
         return {path->toStdString(), {}};
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
         };
     const Place place = FindPlace(QCoreApplication::applicationDirPath() + "/");
     env.programFolder = place.program;
-    env.registryFile = tav::gui::SettingsRegistry::DefaultFile().toStdString();
+    env.registryFile = tav::registry::SettingsRegistry::DefaultFile().toStdString();
     env.registeredSharedFolder = [installedShared = place.installedShared] {
         return RegisteredSharedFolder(installedShared);
     };

@@ -8,8 +8,8 @@
 // DIR is the program folder (default: the shared folder's parent).
 #include "core/common/Files.h"
 #include "gui/app/Maker.h"
-#include "gui/platform/Registry.h"
 #include "gui/services/MakerSite.h"
+#include "registry/Registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     const QString shared = QFileInfo(sharedArg).absoluteFilePath();
     const QString programFolder =
         QDir::cleanPath(program.isEmpty() ? QFileInfo(shared).absolutePath() : QFileInfo(program).absoluteFilePath());
-    tav::gui::SettingsRegistry registry;
+    tav::registry::SettingsRegistry registry;
 
     const auto current = registry.ReadString(tav::gui::kCommonFilesKey, tav::gui::kCommonFilesValue);
     if (current && tav::FileExists(current->toStdString() + "/M_lom.dat")) {

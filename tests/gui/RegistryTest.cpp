@@ -1,4 +1,4 @@
-#include "gui/platform/Registry.h"
+#include "registry/Registry.h"
 
 #include "gui/services/MakerSite.h"
 #include "support/TempDir.h"
@@ -14,13 +14,13 @@ TEST(SettingsRegistry, ValuesAndSubkeysOfAKey)
     TempDir dir;
     const QString file = QString::fromStdString(dir.File("registry.ini"));
     {
-        gui::SettingsRegistry reg(file);
+        registry::SettingsRegistry reg(file);
         for (const char* program : {"zeta", "Alpha", "beta", "Common Files"})
             reg.WriteString(QString("\\Software\\Brimcor\\") + program, "MenuCaption", program);
         reg.WriteString("\\Software\\Brimcor\\Syncrest", "NewInstall", "");
         reg.WriteString("\\Software\\Other\\Gamma", "MenuCaption", "Gamma");
     }
-    gui::SettingsRegistry reg(file); // read back from the file
+    registry::SettingsRegistry reg(file); // read back from the file
     EXPECT_EQ(reg.SubKeys("\\Software\\Brimcor"), (QStringList{"Alpha", "beta", "Common Files", "Syncrest", "zeta"}));
     EXPECT_TRUE(reg.ValueExists("\\Software\\Brimcor\\Syncrest", "NewInstall")) << "an empty value exists";
     EXPECT_EQ(reg.ReadString("\\Software\\Brimcor\\Syncrest", "NewInstall"), "");
@@ -35,7 +35,7 @@ TEST(SettingsRegistry, WithoutASharedFolderTheServicesUseTheUsersDataFolder)
     TempDir dir;
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.Path() + "data"));
-    gui::SettingsRegistry reg(QString::fromStdString(dir.File("registry.ini")));
+    registry::SettingsRegistry reg(QString::fromStdString(dir.File("registry.ini")));
     const QString updates = gui::ServiceFolder(reg, "updates");
     EXPECT_EQ(updates, QString::fromStdString(dir.Path() + "data/Brimcor/Common Files/updates/"));
     EXPECT_TRUE(QDir(updates).exists());

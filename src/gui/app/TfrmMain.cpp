@@ -669,7 +669,7 @@ void TfrmMain::PriceListInstalled(const std::string& sharedFolder)
 
 QString TfrmMain::GetSharedFolder()
 {
-    IRegistry& reg = platform_.registry;
+    registry::IRegistry& reg = platform_.registry;
     const bool keyOpen = reg.KeyExists(kCommonFilesKey);
     if (!keyOpen)
         platform_.boxes.Error(this, "Unable to locate Registry Key");

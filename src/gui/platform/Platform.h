@@ -8,15 +8,15 @@
 #include "gui/platform/FileDialogs.h"
 #include "gui/platform/MessageBoxes.h"
 #include "gui/platform/Printing.h"
-#include "gui/platform/Registry.h"
 #include "gui/platform/Sounds.h"
+#include "registry/Registry.h"
 
 namespace tav::gui {
 
 // The operating-system services the windows use, passed in so tests can replace them.
 struct Platform
 {
-    IRegistry& registry;
+    registry::IRegistry& registry;
     IMessageBoxes& boxes;
     ISounds& sounds;
     IDesktop& desktop;
@@ -39,7 +39,7 @@ public:
     Platform& Get() { return platform_; }
 
 private:
-    SettingsRegistry registry_;
+    registry::SettingsRegistry registry_;
     QtMessageBoxes boxes_;
     QtSounds sounds_;
     QtDesktop desktop_;

@@ -3,7 +3,7 @@
 #include "core/app/PersonalFolder.h"
 #include "gui/app/Maker.h"
 #include "gui/app/TextCodec.h"
-#include "gui/platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -32,7 +32,7 @@ QUrl SiteOnly(const QString& text)
 
 } // namespace
 
-QUrl MakerSiteAddress(const IRegistry& registry)
+QUrl MakerSiteAddress(const registry::IRegistry& registry)
 {
     if (const auto value = registry.ReadString(kCommonFilesKey, kSiteValue)) {
         const QUrl site = SiteOnly(*value);
@@ -49,7 +49,7 @@ QUrl SiteFile(const QUrl& site, const QString& path)
     return url;
 }
 
-QString CommonFilesFolder(const IRegistry& registry)
+QString CommonFilesFolder(const registry::IRegistry& registry)
 {
     if (const auto path = registry.ReadString(kCommonFilesKey, kCommonFilesValue))
         return QDir::fromNativeSeparators(*path);
@@ -57,7 +57,7 @@ QString CommonFilesFolder(const IRegistry& registry)
         PersonalSharedFolder(ToData(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))));
 }
 
-QString ServiceFolder(const IRegistry& registry, const QString& name)
+QString ServiceFolder(const registry::IRegistry& registry, const QString& name)
 {
     const QString common = CommonFilesFolder(registry);
     const QString folder = common + "/" + name;

@@ -37,7 +37,7 @@ Date ToDate(const QDate& date)
 
 bool RunReminder(Platform& platform, QWidget* parent, const ReminderRules& rules, const ReminderQuestion& question)
 {
-    IRegistry& reg = platform.registry;
+    registry::IRegistry& reg = platform.registry;
     const Date today = ToDate(platform.clock.Today());
     StoredSchedule stored;
     if (const auto next = reg.ReadString(rules.key, kNextUpdate))
@@ -79,7 +79,7 @@ bool RunReminder(Platform& platform, QWidget* parent, const ReminderRules& rules
     return answer.button == BoxButton::Yes;
 }
 
-QString StoredIntervalText(const IRegistry& registry, const QString& key, int fallback)
+QString StoredIntervalText(const registry::IRegistry& registry, const QString& key, int fallback)
 {
     const auto stored = registry.ReadString(key, kInterval);
     return QString::number(stored ? IntervalOrDefault(ToData(*stored), fallback) : fallback);

@@ -58,7 +58,7 @@ struct ReminderRules
 bool RunReminder(Platform& platform, QWidget* parent, const ReminderRules& rules, const ReminderQuestion& question);
 
 // The interval a dialog starts with: the stored one when it is valid, else the default.
-QString StoredIntervalText(const IRegistry& registry, const QString& key, int fallback);
+QString StoredIntervalText(const registry::IRegistry& registry, const QString& key, int fallback);
 // Writes "NextUpdate" and "Interval" after a dialog closed.
 void SaveSchedule(Platform& platform, const QString& key, const QString& intervalText, bool remindAgain, int fallback);
 

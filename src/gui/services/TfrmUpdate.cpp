@@ -151,7 +151,7 @@ void TfrmUpdate::showEvent(QShowEvent* event)
 
 void TfrmUpdate::FillPrograms()
 {
-    IRegistry& reg = platform_.registry;
+    registry::IRegistry& reg = platform_.registry;
     sgPrograms->setRowCount(0);
     for (const QString& name : reg.SubKeys(kProgramsKey)) {
         const QString key = kProgramsKey + "\\" + name;
@@ -309,7 +309,7 @@ std::optional<TfrmUpdate::ProgramKey> TfrmUpdate::FindProgram(const QString& men
 {
     if (menuCaption.isEmpty())
         return std::nullopt;
-    const IRegistry& reg = platform_.registry;
+    const registry::IRegistry& reg = platform_.registry;
     for (const QString& name : reg.SubKeys(kProgramsKey)) {
         const QString key = kProgramsKey + "\\" + name;
         const QString exe = reg.ReadString(key, "UpdateExe").value_or(QString());

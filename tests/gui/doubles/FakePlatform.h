@@ -18,7 +18,7 @@ using gui::BoxButton;
 using gui::BoxKind;
 using gui::BoxRequest;
 
-class FakeRegistry : public gui::IRegistry
+class FakeRegistry : public registry::IRegistry
 {
 public:
     // Keys as "\A\B\C"; a key exists once it holds a value or was created.
@@ -26,12 +26,12 @@ public:
     QMap<QString, QString> spelling; // each key as first written, for SubKeys
     QStringList classes;
 
-    static QString Norm(const QString& key) { return gui::SettingsRegistry::GroupOf(key).toLower(); }
+    static QString Norm(const QString& key) { return registry::SettingsRegistry::GroupOf(key).toLower(); }
     void CreateKey(const QString& key)
     {
         keys[Norm(key)];
         if (!spelling.contains(Norm(key)))
-            spelling[Norm(key)] = gui::SettingsRegistry::GroupOf(key);
+            spelling[Norm(key)] = registry::SettingsRegistry::GroupOf(key);
     }
     bool KeyExists(const QString& key) const override { return keys.contains(Norm(key)); }
     std::optional<QString> ReadString(const QString& key, const QString& name) const override

@@ -1,4 +1,4 @@
-#include "gui/platform/Registry.h"
+#include "registry/Registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
-namespace tav::gui {
+namespace tav::registry {
 
 namespace {
 
@@ -37,8 +37,7 @@ QString SettingsRegistry::DefaultFile()
 }
 
 SettingsRegistry::SettingsRegistry(const QString& fileName) : settings_(new QSettings(fileName, QSettings::IniFormat))
-{
-}
+{}
 
 SettingsRegistry::~SettingsRegistry()
 {
@@ -116,4 +115,4 @@ bool SettingsRegistry::ClassExists(const QString& className) const
     return false;
 }
 
-} // namespace tav::gui
+} // namespace tav::registry

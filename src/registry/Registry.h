@@ -2,12 +2,11 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 class QSettings;
 
-namespace tav::gui {
+namespace tav::registry {
 
 // The registry of the current user. Keys are written as on the maker's other
 // platforms ("\Software\Brimcor\Common Files"); value names are plain.
@@ -51,4 +50,4 @@ private:
     QSettings* settings_;
 };
 
-} // namespace tav::gui
+} // namespace tav::registry
