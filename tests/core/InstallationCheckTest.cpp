@@ -244,6 +244,9 @@ const FaultCase kFaults[] = {
     {"price not a number", "shared/M_lom.dat", "|HGS-1|EA|Description of HGS-1|10.00|", "|HGS-1|EA|Description of HGS-1|10,00|", Severity::Error, "shared/M_lom.dat", PriceLine("HGS-1"), "\"10,00\" of HGS-1 is not a number"},
     {"unpriced part", "shared/M_lom.dat", "|GPK-1|EA|Description of GPK-1|10.00|", "|GPK-1|EA|Description of GPK-1||", Severity::Warning, "shared/M_lom.dat", PriceLine("GPK-1"), "GPK-1 has no unit price (field 6)"},
     {"part without a price line", "shared/M_lom.dat", "P|G|WCS-W|EA|Description of WCS-W|10.00|\n", "", Severity::Warning, "dat/weather.dat", 8, "WCS-W has no line in shared/M_lom.dat"},
+    {"byte-order mark before a section", "dat/accessorylist.dat", "[Sections]", "\xEF\xBB\xBF[Sections]", Severity::Warning, "dat/accessorylist.dat", 0, "starts with a UTF-8 byte-order mark"},
+    {"byte-order mark before a record", "dat/obsolete.dat", "PHG-1|", "\xEF\xBB\xBFPHG-1|", Severity::Warning, "dat/obsolete.dat", 0, "starts with a UTF-8 byte-order mark"},
+    {"price list without a price", "shared/M_lom.dat", "", "Type|Group|Part Number|Unit|Description|Price|\nP|G|PHK-1|EA|Hanger kit||\n", Severity::Error, "shared/M_lom.dat", 0, "holds no price: no line has a part number (field 3) and a number in field 6"},
     {"cable key without sections", "dat/hoist.dat", "[KW1]\n1=1|HGS-W|\n", "", Severity::Warning, "dat/tlines.dat", 3, "cable key KW1 has no section in hoist.dat;"},
 };
 // clang-format on

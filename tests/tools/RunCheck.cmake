@@ -1,6 +1,7 @@
 # Runs tavrolin-check and compares its exit code, and optionally its output, with what is
 # expected. With COPY_OF the check runs on a fresh copy of that installation in WORK, in
-# which REMOVE is deleted or REPLACE is overwritten by text that is no picture.
+# which REMOVE is deleted or REPLACE is overwritten by a line that is neither a picture nor
+# a price list.
 #
 #   cmake -DCHECK=exe [-DARGS=a;b] [-DCOPY_OF=dir -DWORK=dir (-DREMOVE=file | -DREPLACE=file)]
 #         -DEXPECT_CODE=n [-DEXPECT_OUTPUT=regex] -P RunCheck.cmake

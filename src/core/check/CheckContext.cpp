@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 
 namespace tav::check {
 
@@ -192,6 +194,19 @@ std::vector<std::string> CableKeySections(Context& c, const IniFile& f, std::ini
 
 namespace {
 
+// Found in the file's own bytes, since a reader that skips the mark no longer shows it.
+void WarnByteOrderMark(Context& c, const std::string& label, const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return;
+    std::ifstream in(path, std::ios::binary);
+    char head[3] = {};
+    if (in.read(head, sizeof head) && std::string_view(head, sizeof head) == "\xEF\xBB\xBF")
+        c.Warning({label, 0}, "starts with a UTF-8 byte-order mark (bytes EF BB BF); a reader that does not skip it "
+                              "takes it for part of the first line");
+}
+
 void LoadRecords(Context& c, RecordFile& file, const std::string& path, bool dropHeader)
 {
     const auto resolved = ResolveFile(path);
@@ -202,6 +217,7 @@ void LoadRecords(Context& c, RecordFile& file, const std::string& path, bool dro
         file.lines = LoadCatalogueList(*resolved, dropHeader);
         file.firstLine = dropHeader ? 2 : 1;
         file.loaded = true;
+        WarnByteOrderMark(c, file.label, *resolved);
     } catch (const tav::Error& e) {
         c.Error({file.label, 0}, std::string("cannot be read: ") + e.what());
     }
@@ -219,6 +235,7 @@ void LoadIni(Context& c, IniFile& file, const std::string& name, bool linesAreRe
         file.ini = std::make_unique<TBiggerIniFile>(*resolved);
         file.lines = IniLines(ReadLineList(*resolved));
         file.loaded = true;
+        WarnByteOrderMark(c, file.label, *resolved);
     } catch (const tav::Error& e) {
         file.ini.reset();
         c.Error({file.label, 0}, std::string("cannot be read: ") + e.what());

@@ -32,6 +32,7 @@ struct RecordFile
     int firstLine = 1; // the file line of lines[0]: 2 when a header line was dropped
 
     Place At(size_t index) const { return {label, static_cast<int>(index) + firstLine}; }
+    Place Whole() const { return {label, 0}; }
 };
 
 // An INI-laid-out file, read with the INI store, and where its kept lines stood.

@@ -264,12 +264,12 @@ void CheckPartsInSettings(Context& c)
     }
 }
 
-void CheckPrices(Context& c)
+namespace {
+
+// Each line that names a part: repeated part numbers, prices that are no number.
+void CheckPriceLines(Context& c, const PriceIndex& index)
 {
-    if (!c.prices.loaded)
-        return;
     const LineList& lines = c.prices.lines;
-    const PriceIndex index(lines);
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.empty())
@@ -289,16 +289,10 @@ void CheckPrices(Context& c)
             c.Warning(at, "unit price (field 6) " + Quote(price) + " of " + std::string(part) +
                               " is not a number; a project file that lists it stops with a conversion error");
     }
+}
 
-    // The same list published as a price package must pass the update's check; prices
-    // that are no number are told above with what they break.
-    for (const PriceListProblem& p : CheckPriceList(lines)) {
-        if (p.kind == PriceProblemKind::PriceNotNumber)
-            continue;
-        const Place at = p.line > 0 ? c.prices.At(static_cast<size_t>(p.line - 1)) : Place{c.prices.label, 0};
-        c.Warning(at, p.message + "; the price update refuses a price list like this");
-    }
-
+void CheckOfferedPartsPriced(Context& c, const PriceIndex& index)
+{
     for (const std::string& part : c.OfferedParts()) {
         const Place& offered = c.OffersOf(part)->front().place;
         const auto i = index.Find(part);
@@ -307,7 +301,7 @@ void CheckPrices(Context& c)
                                    "; the list of materials shows \"N/A\" and \"Contact Brimcor For Price\"");
             continue;
         }
-        const std::string_view line = lines[*i];
+        const std::string_view line = c.prices.lines[*i];
         const Place at = c.prices.At(*i);
         if (GetFieldView(line, kPriceDescriptionField).empty())
             c.Warning(at, part + " has no description (field 5); the list of materials shows \"N/A\" (offered in " +
@@ -318,6 +312,32 @@ void CheckPrices(Context& c)
                               "Price\" (offered in " +
                               At(offered) + ")");
     }
+}
+
+} // namespace
+
+void CheckPrices(Context& c)
+{
+    if (!c.prices.loaded)
+        return;
+    const LineList& lines = c.prices.lines;
+    // The program still runs on such a list, but nothing it lists has a price.
+    if (CountPricedRecords(lines) == 0)
+        c.Error(c.prices.Whole(), "holds no price: no line has a part number (field 3) and a number in field 6; "
+                                  "every row of the list of materials reads \"Contact Brimcor For Price\" and the "
+                                  "total is $0.00");
+    const PriceIndex index(lines);
+    CheckPriceLines(c, index);
+
+    // The same list published as a price package must pass the update's check; prices
+    // that are no number are told above with what they break.
+    for (const PriceListProblem& p : CheckPriceList(lines)) {
+        if (p.kind == PriceProblemKind::PriceNotNumber)
+            continue;
+        const Place at = p.line > 0 ? c.prices.At(static_cast<size_t>(p.line - 1)) : c.prices.Whole();
+        c.Warning(at, p.message + "; the price update refuses a price list like this");
+    }
+    CheckOfferedPartsPriced(c, index);
 }
 
 void CheckCaptionPictures(Context& c)
