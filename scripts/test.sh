@@ -25,6 +25,7 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTAVROLIN_CORE_ONLY=OFF -DTAV
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build/asan -j"$jobs"
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp" \
     ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 echo "== Fuzz targets, built with clang (build/fuzz)"
