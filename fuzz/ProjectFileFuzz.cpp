@@ -36,12 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     tav::Project first;
     try {
-        first = tav::ParseProjectFile(tav::fuzz::Bytes(data, size));
+        first = tav::ParseProjectFile(tav::fuzz::Bytes(data, size), "input");
     } catch (const tav::Error&) {
         return 0;
     }
     const std::string written = tav::RenderProjectFile(ListOf(first), first.inputs);
-    const tav::Project second = tav::ParseProjectFile(written);
+    const tav::Project second = tav::ParseProjectFile(written, "written");
     tav::fuzz::Expect(second.inputs == first.inputs && SameItems(first, second),
                       "the project read back differs from the one written");
     return 0;

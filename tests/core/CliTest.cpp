@@ -283,7 +283,7 @@ TEST(Cli, AFailedExportLosesNothing)
 {
     ExportFixture f;
     const std::string old = f.dir.Write("old.txt", "kept");
-    f.dir.Write("damaged.tvr", "[SITE 001 LOM]\r\n2=two|Each|AAD-3||x|1|\r\n");
+    f.dir.Write("damaged.tvr", "[SITE 001 LOM]\r\n2=two|Each|AAD-3||x|1|\r\n[Other]\r\nTline=K1\r\n");
     struct Case
     {
         std::string project, output, error;

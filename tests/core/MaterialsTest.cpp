@@ -152,51 +152,61 @@ TEST(AccessoryList, RowsShowTheirOwnLineAndHideObsoleteParts)
 
 TEST(AccessoryList, ReopenedItemsFindTheirSection)
 {
-    const std::vector<AccessoryListRow> base{{true, "Grips", {}, "2", 0, false},
-                                             {false, "HGS-12", "Grip", "2", 0, false},
-                                             {true, "Entry", {}, "5", 0, false},
-                                             {false, "EB4-12-1", "Boot", "5", 0, false}};
+    // Grips (2) and entry (5) are offered; the old grip is obsolete and hidden.
+    const std::vector<AccessoryItem> offered{
+        {"1=HGS-12|Grip|2|", "K", 0}, {"2=HGP-12|Old grip|2|", "K", 1}, {"3=EB4-12-1|Boot|5|", "K", 2}};
+    const LineList obsolete{"HGP-12|HGS-12|Grip|"};
     const auto describe = [](std::string_view part) { return "about " + std::string(part); };
+    using Items = std::vector<ProjectItem>;
     struct Case
     {
         const char* what;
         std::vector<ListSection> sections;
-        std::vector<ProjectItem> items;
+        Items items;
         Records records;
         std::vector<std::string> rows; // part, quantity, section of every row
     };
     const std::vector<ListSection> withOne{{"1", "Mounting"}, {"2", "Grips"}, {"5", "Entry"}};
     const std::vector<ListSection> withoutOne{{"5", "Entry"}, {"2", "Grips"}};
     const Case cases[] = {
-        {"rows take the quantity; lines of one part are summed",
+        {"rows take the quantity; lines of one part are summed, up to what a row holds",
          withOne,
-         {{"EB4-12-1", 2}, {"HGS-12", 3}, {"EB4-12-1", 4}},
-         {"EB4-12-1|6|5|", "HGS-12|3|2|"},
-         {"Grips 0 2", "HGS-12 3 2", "Entry 0 5", "EB4-12-1 6 5"}},
-        {"a part without a row goes under a new heading 1, in table order",
+         {{"EB4-12-1", 2, 5}, {"HGS-12", 2147483640, 2}, {"EB4-12-1", 4, 6}, {"HGS-12", 7, 7}},
+         {"EB4-12-1|6|5|", "HGS-12|2147483647|2|"},
+         {"Grips 0 2", "HGS-12 2147483647 2", "Entry 0 5", "EB4-12-1 6 5"}},
+        {"a hidden obsolete row keeps its section and shows",
          withOne,
-         {{"EP4-4", 1}},
-         {"EP4-4|1|1|"},
-         {"Mounting 0 1", "EP4-4 1 1", "Grips 0 2", "HGS-12 0 2", "Entry 0 5", "EB4-12-1 0 5"}},
+         {{"HGP-12", 3, 9}},
+         {"HGP-12|3|2|"},
+         {"Grips 0 2", "HGS-12 0 2", "HGP-12 3 2", "Entry 0 5", "EB4-12-1 0 5"}},
+        {"a part without a row takes the section of its run, else 1",
+         withOne,
+         {{"EP5-9", 1, 2}, {"EB4-12-1", 2, 3}, {"IEG-200", 1, 4}, {"NEW-1", 2, 6}, {"NEW-2", 1, 7}},
+         {"EP5-9|1|5|", "EB4-12-1|2|5|", "IEG-200|1|5|", "NEW-1|2|1|", "NEW-2|1|1|"},
+         {"Mounting 0 1", "NEW-1 2 1", "NEW-2 1 1", "Grips 0 2", "HGS-12 0 2", "Entry 0 5", "EB4-12-1 2 5", "EP5-9 1 5",
+          "IEG-200 1 5"}},
         {"without a section 1, under the first section",
          withoutOne,
-         {{"EP4-4", 1}, {"IEG-200", 2}},
-         {"EP4-4|1|5|", "IEG-200|2|5|"},
-         {"Grips 0 2", "HGS-12 0 2", "Entry 0 5", "EB4-12-1 0 5", "EP4-4 1 5", "IEG-200 2 5"}},
-        {"nothing ordered, and more than a row can hold",
-         withOne,
-         {{"HGS-12", 0}, {"EB4-12-1", 5000000}},
-         {"EB4-12-1|999999|5|"},
-         {"Grips 0 2", "HGS-12 0 2", "Entry 0 5", "EB4-12-1 999999 5"}},
+         {{"EP4-4", 1, 2}, {"HGS-12", 0, 9}},
+         {"EP4-4|1|5|"},
+         {"Entry 0 5", "EB4-12-1 0 5", "EP4-4 1 5", "Grips 0 2", "HGS-12 0 2"}},
     };
     for (const auto& c : cases) {
-        std::vector<AccessoryListRow> rows = base;
-        EXPECT_EQ(RestoreReopenedItems(rows, c.items, c.sections, describe), c.records) << c.what;
+        const ReopenedList reopened = RestoreReopenedItems(offered, c.sections, obsolete, false, c.items, describe);
+        EXPECT_EQ(reopened.records, c.records) << c.what;
         std::vector<std::string> shown;
-        for (const auto& r : rows)
+        for (const auto& r : reopened.rows)
             shown.push_back(r.part + " " + std::to_string(r.quantity) + " " + r.section);
         EXPECT_EQ(shown, c.rows) << c.what;
     }
+    try {
+        RestoreReopenedItems(offered, withOne, obsolete, false, {{"HGS-12", 2147483647, 2}, {"HGS-12", 1, 3}},
+                             describe);
+        ADD_FAILURE() << "a sum beyond what a row holds was ordered";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'2147483648' is not a valid integer value");
+    }
+    EXPECT_THROW(MergeByPart({"AAD-3|2147483647|1|", "AAD-3|1|8|"}), ConversionError);
 }
 
 TEST(AccessoryList, AReloadKeepsWhatTheUserOrdered)

@@ -47,7 +47,7 @@ TEST(ProjectFile, WritesTheGoldenFileAndReadsItBack)
     const std::string golden = ReadFileBytes(kGolden).value_or("(missing)");
     EXPECT_EQ(RenderProjectFile(GoldenList(), GoldenInputs()), golden);
 
-    const Project back = ParseProjectFile(golden);
+    const Project back = ParseProjectFile(golden, "list.tvr");
     EXPECT_EQ(back.inputs, GoldenInputs());
     std::vector<std::string> items;
     for (const ProjectItem& i : back.items)
@@ -63,23 +63,68 @@ TEST(ProjectFile, ReadsEveryLineOnItsOwnAndFallsBackToDefaults)
                                        "2=1|Each|A-1||x|0|\r\n"
                                        "2=5|Each|B-2||x|0|\r\n"
                                        "3=4|Each|||x|0|\r\n"
-                                       "[Other]\r\nNumRuns=many\r\nCtype=7\r\nUnits=f\r\n");
+                                       "4=2147483647|Each|MOST||x|0|\r\n"
+                                       "[Other]\r\nTline=\r\nNumRuns=many\r\nCtype=7\r\nUnits=f\r\n"
+                                       "Hlength=\r\n",
+                                       "p.tvr");
     std::vector<std::string> items;
     for (const ProjectItem& i : p.items)
         items.push_back(i.part + "=" + std::to_string(i.quantity));
-    EXPECT_EQ(items, (std::vector<std::string>{"LATE-7=2", "A-1=1", "B-2=5"}))
+    EXPECT_EQ(items, (std::vector<std::string>{"LATE-7=2", "A-1=1", "B-2=5", "MOST=2147483647"}))
         << "numbered lines anywhere, each with its own quantity; site keys and empty parts are not items";
     EXPECT_EQ(p.inputs.numRuns, 3);
     EXPECT_EQ(p.inputs.cableType, 0) << "a cable type outside the three reads as air";
     EXPECT_FALSE(p.inputs.feet) << "only F is feet";
-    EXPECT_EQ(p.inputs.horizontalLength, "0");
+    EXPECT_EQ(p.inputs.horizontalLength, "0") << "an empty length reads as an empty length box does";
+    EXPECT_EQ(p.inputs.verticalLength, "0");
     EXPECT_EQ(p.inputs.size, "1/2");
-    EXPECT_TRUE(ParseProjectFile("").inputs.feet);
+    EXPECT_EQ(p.items[0].row, 7);
+    EXPECT_TRUE(ParseProjectFile("[SITE 001 LOM]\r\n[Other]\r\nTline=\r\n", "p.tvr").inputs.feet);
 
-    EXPECT_THROW(ParseProjectFile("[SITE 001 LOM]\r\n2=1.5|Each|A-1||x|0|\r\n"), ConversionError);
-    EXPECT_THROW(ParseProjectFile("[Other]\r\nHlength=ten\r\n"), ConversionError);
+    const std::string other = "[Other]\r\nTline=K\r\n";
+    for (const char* bad : {"2=1.5|Each|A-1||x|0|", "2=3000000000|Each|A-1||x|0|"})
+        EXPECT_THROW(ParseProjectFile("[SITE 001 LOM]\r\n" + std::string(bad) + "\r\n" + other, "p.tvr"),
+                     ConversionError)
+            << bad;
+    EXPECT_THROW(ParseProjectFile("[SITE 001 LOM]\r\n" + other + "Hlength=ten\r\n", "p.tvr"), ConversionError);
     TempDir dir;
     EXPECT_THROW(ReadProjectFile(dir.File("missing.tvr")), IoError);
+}
+
+TEST(ProjectFile, BytesWithoutTheItemSectionAndTheCableKeyAreNoProject)
+{
+    const std::string golden = ReadFileBytes(kGolden).value_or("(missing)");
+    std::string utf16;
+    for (char c : golden)
+        utf16 += std::string{c, '\0'};
+    const std::string cases[] = {
+        "",
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+        utf16,
+        "[Header]\r\nCompany Name=\r\n",
+        "[SITE 001 LOM\r\n2=1|Each|A-1||x|0|\r\n[Other]\r\nTline=K\r\n",
+        "[SITE 001 LOM]\r\n2=1|Each|A-1||x|0|\r\n",
+        "[SITE 001 LOM]\r\n[Other]\r\nNumRuns=3\r\n",
+        "[Other]\r\nTline=K\r\n",
+    };
+    for (const std::string& bytes : cases) {
+        try {
+            ParseProjectFile(bytes, "x.tvr");
+            ADD_FAILURE() << "read as a project: " << bytes.substr(0, 40);
+        } catch (const ConversionError&) {
+            ADD_FAILURE() << "refused for a value: " << bytes.substr(0, 40);
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "x.tvr is not a Tavrolin project file");
+        }
+    }
+}
+
+TEST(ProjectFile, ACableTypeOfNoneIsWrittenAsAir)
+{
+    ProjectInputs in = GoldenInputs();
+    in.cableType = -1;
+    const std::string written = RenderProjectFile(GoldenList(), in);
+    EXPECT_NE(written.find("\r\nCtype=0\r\n"), std::string::npos) << written;
 }
 
 TEST(ProjectFile, ARewriteKeepsNothingOfTheOldFile)

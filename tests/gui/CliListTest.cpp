@@ -64,6 +64,8 @@ TEST_F(CliAndList, PriceShowsWhatTheProgramShowsAfterOpeningTheFile)
         {"an ending that is no number", {{"EndF=960", "EndF=9x0"}}, false},
         {"no band", {{"BegF=806\r\n", ""}, {"EndF=960\r\n", ""}}, false},
         {"a beginning that is no number", {{"BegF=806", "BegF=8o6"}}, true},
+        {"a beginning above every ending", {{"BegF=806", "BegF=11700"}}, true},
+        {"empty lengths", {{"Hlength=5", "Hlength="}, {"Vlength=30.5", "Vlength="}}, false},
     };
     ASSERT_NE(demoProject.find("[Other]"), std::string::npos);
     for (const Case& c : cases) {
@@ -84,7 +86,19 @@ TEST_F(CliAndList, PriceShowsWhatTheProgramShowsAfterOpeningTheFile)
         std::string out, err;
         EXPECT_EQ(Run({"price", file}, out, err), 0) << err;
         EXPECT_EQ(out, ShownList(w));
-        EXPECT_EQ(err.find("is no number") != std::string::npos, c.warned) << err;
+        EXPECT_EQ(err.find(file + ": The beginning frequency") != std::string::npos, c.warned) << err;
+    }
+}
+
+TEST_F(CliAndList, AFileThatIsNoProjectIsRefused)
+{
+    const std::string file = inst.dir.Write("notes.tvr", "[Header]\r\nCompany Name=\r\n");
+    const std::vector<std::string> commands[] = {{"price", file}, {"export", file, "--format", "txt", "-o", "-"}};
+    for (const auto& command : commands) {
+        std::string out, err;
+        EXPECT_EQ(Run(command, out, err), 1) << command[0];
+        EXPECT_NE(err.find(file + " is not a Tavrolin project file"), std::string::npos) << err;
+        EXPECT_EQ(out, "") << command[0];
     }
 }
 

@@ -163,7 +163,8 @@ TEST_F(MainWindowStart, CommandLineShapes)
         bool listOnly;
         int runs;
     };
-    const QString site = QString::fromStdString(inst.dir.Write("site.tvr", "[Other]\r\nNumRuns=3\r\n"));
+    const QString site = QString::fromStdString(
+        inst.dir.Write("site.tvr", "[SITE 001 LOM]\r\n[Other]\r\nTline=12FOAM\r\nNumRuns=3\r\n"));
     const Case cases[] = {
         {"open", {"OPEN", site}, TfrmMain::kLom, true, 3},
         {"launch", {"FX-12", "20", "150", "4"}, TfrmMain::kAccessories, true, 4},

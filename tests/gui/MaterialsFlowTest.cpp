@@ -2,6 +2,7 @@
 #include "doubles/AccessoryGrid.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
@@ -23,6 +24,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -201,7 +203,7 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(w->State().runsCount, 4);
 
     // A file in feet while meters are shown switches to feet.
-    inst.dir.Write("feet.tvr", "[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=50000\r\n");
+    inst.dir.Write("feet.tvr", "[SITE 001 LOM]\r\n[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=50000\r\n");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
     w->Open1->trigger();
     EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && w->tsParams->rbFeet->isChecked());
@@ -210,47 +212,77 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
 }
 
-TEST_F(MaterialsFlow, AFileThatCannotBeReadChangesNothing)
+TEST_F(MaterialsFlow, AProjectThatCannotBeOpenedChangesNothing)
 {
-    Start();
-    OrderFromTheList({{"HGS-12", 1}});
-    const std::string lastOrder = inst.dir.Read("prog/Accessories.lom");
-    w->btnRestartClick();
-    w->tsParams->seNumRuns->setValue(5);
-    inst.dir.Write("bad.tvr", "[SITE 001 LOM]\r\n2=lots|Each|HGS-12||x|0|\r\n[Other]\r\nNumRuns=9\r\n");
+    const auto project = [this](const char* name, const std::string& items) {
+        return inst.dir.Write(name, "[SITE 001 LOM]\r\n" + items + "[Other]\r\nTline=K12A\r\nNumRuns=9\r\nUnits=M\r\n");
+    };
+    project("bad-count.tvr", "2=lots|Each|HGS-12||x|0|\r\n");
+    project("priced-in-words.tvr", "2=1|Each|KOVA||x|0|\r\n3=2|Each|BAD-1||x|0|\r\n");
+    project("too-many.tvr", "2=2147483647|Each|HGS-12||x|0|\r\n3=1|Each|HGS-12||x|0|\r\n");
+    inst.dir.Write("noise.tvr", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     struct Case
     {
         const char* file;
         const char* message;
     };
-    const Case cases[] = {{"missing.tvr", "No such file or directory"},
-                          {"bad.tvr", "'lots' is not a valid integer value"}};
+    const Case cases[] = {
+        {"missing.tvr", "No such file or directory"},
+        {"bad-count.tvr", "'lots' is not a valid integer value"},
+        {"noise.tvr", "noise.tvr is not a Tavrolin project file"},
+        {"priced-in-words.tvr", "'12,5' is not a valid floating point value"},
+        {"too-many.tvr", "'2147483648' is not a valid integer value"},
+    };
+
+    Start();
+    OrderFromTheList({{"HGS-12", 1}});
+    const std::string lastOrder = inst.dir.Read("prog/Accessories.lom");
+    const std::vector<std::string> shown = LomRows(*w);
+    const std::vector<std::string> selection = w->State().selection;
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
         fake.boxes.Clear();
         fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File(c.file))};
-        w->Open1->trigger();
-        ASSERT_EQ(fake.boxes.shown.size(), 1u) << c.file;
+        Trigger(*w, "Open1");
+        ASSERT_EQ(fake.boxes.shown.size(), 1u) << fake.boxes.Texts().join('|').toStdString();
         EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.message)) << fake.boxes.shown[0].text.toStdString();
-        EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams) << c.file;
-        EXPECT_EQ(w->State().runsCount, 5) << c.file;
-        EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"), lastOrder) << c.file;
+        EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
+        EXPECT_EQ(LomRows(*w), shown);
+        EXPECT_EQ(w->State().selection, selection);
+        EXPECT_EQ(Named<QSpinBox>(*w, "seNumRuns").value(), 3);
+        EXPECT_EQ(Quantity("HGS-12"), 1);
+        EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"), lastOrder);
+    }
+    // What is shown is what is saved, and Back then Next builds it again.
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("kept.tvr"))};
+    Trigger(*w, "Save1");
+    EXPECT_EQ(inst.dir.Read("kept.tvr"), lastOrder);
+    Click(*w, "btnBack");
+    Click(*w, "btnNext");
+    EXPECT_EQ(LomRows(*w), shown);
+    EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"), lastOrder);
+
+    // Started with one, the program stays on its first page, and an empty list totals $0.00.
+    for (const char* file : {"missing.tvr", "priced-in-words.tvr"}) {
+        FakePlatform local;
+        inst.Register(local.registry);
+        TfrmMain started(local.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(inst.dir.File(file))});
+        EXPECT_EQ(started.CurrentPage(), TfrmMain::kParams) << file;
+        EXPECT_EQ(local.boxes.shown.size(), 1u) << file;
+        EXPECT_EQ(Named<QLabel>(started, "lblTotal").text(), "$0.00") << file;
     }
 
-    fake.boxes.Clear();
-    TfrmMain started(fake.platform, inst.ProgramFolder(),
-                     {"OPEN", QString::fromStdString(inst.dir.File("missing.tvr"))});
-    EXPECT_EQ(started.CurrentPage(), TfrmMain::kParams);
-    EXPECT_EQ(fake.boxes.shown.size(), 1u);
-
     // No last order yet: an empty list, and the first page as it was.
+    Click(*w, "btnRestart");
+    Named<QSpinBox>(*w, "seNumRuns").setValue(5);
     fs::remove(Program("Accessories.lom"));
-    w->ViewLastOrder1->trigger();
+    Trigger(*w, "ViewLastOrder1");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
     EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
-    EXPECT_EQ(w->tsLom->lblTotal->text(), "$0.00");
+    EXPECT_EQ(Named<QLabel>(*w, "lblTotal").text(), "$0.00");
     EXPECT_FALSE(w->btnNext->isEnabled() || w->btnBack->isEnabled());
     EXPECT_TRUE(w->btnRestart->isEnabled());
-    EXPECT_EQ(w->tsParams->seNumRuns->value(), 5);
+    EXPECT_EQ(Named<QSpinBox>(*w, "seNumRuns").value(), 5);
 }
 
 TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
@@ -390,7 +422,11 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     p->cboDiameter->setCurrentText("1/2");
     ASSERT_EQ(w.State().cablePart, "KF12-50-C9");
     while (w.CurrentPage() < TfrmMain::kAccessories)
-        w.btnNextClick();
+        Click(w, "btnNext");
+    // 5 in. ports, whose entry plate the accessory list does not offer, and an arrestor.
+    QTest::keyClicks(&Named<QComboBox>(w, "cboCEDiameter"), "5");
+    QTest::keyClicks(&Named<QComboBox>(w, "cboEoep"), "E");
+    QTest::keyClick(&Named<QSpinBox>(w, "seArrestorQty"), Qt::Key_Up);
     w.pcAccessories->setCurrentWidget(w.tsList);
 
     AccessoryGrid grid(w);
@@ -399,20 +435,21 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     for (const auto& pick : picks)
         grid.Type(pick.first, pick.second);
     grid.Tick("KOVA");
-    w.btnNextClick();
+    Click(w, "btnNext");
     ASSERT_EQ(w.CurrentPage(), TfrmMain::kLom);
     ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 
-    const auto items = [&w] {
+    // The list as shown: headings and items in their order, every cell.
+    const auto shown = [&w] {
         std::vector<std::string> out;
         for (const MaterialsRow& r : w.tsLom->List().rows)
-            if (!r.IsHeading())
-                out.push_back(r.partNumber + " " + r.description + " " + r.price + " " + r.quantity + " " + r.extended);
-        std::sort(out.begin(), out.end());
+            out.push_back(r.IsHeading() ? "# " + r.partNumber
+                                        : r.partNumber + " " + r.description + " " + r.price + " " + r.quantity + " " +
+                                              r.extended);
+        out.push_back("Total: " + w.tsLom->List().total);
         return out;
     };
-    const std::vector<std::string> built = items();
-    const std::string total = w.tsLom->List().total;
+    const std::vector<std::string> built = shown();
     // Each pick is listed and priced; a wizard page may have ordered more of the same part.
     const auto& rows = w.tsLom->List().rows;
     for (const auto& pick : picks) {
@@ -423,17 +460,36 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
         EXPECT_EQ(row->price.substr(0, 1), "$") << row->partNumber;
         EXPECT_GE(std::stoi(row->quantity), pick.second) << row->partNumber;
     }
+    for (const char* part : {"EP5-4", "IEG-200"})
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const MaterialsRow& r) { return r.partNumber == part; }))
+            << part;
     EXPECT_TRUE(w.tsLom->lblKOVA->isVisibleTo(&w));
 
+    // Saved, opened and saved again: the same list on the screen and the same bytes.
     fake.fileDialogs.answers = {QString::fromStdString(demo.dir.File("site")),
-                                QString::fromStdString(demo.dir.File("site.tvr"))};
-    w.Save1->trigger();
-    w.btnRestartClick();
+                                QString::fromStdString(demo.dir.File("site.tvr")),
+                                QString::fromStdString(demo.dir.File("again.tvr"))};
+    Trigger(w, "Save1");
+    Click(w, "btnRestart");
     ASSERT_EQ(w.CurrentPage(), TfrmMain::kParams);
-    w.Open1->trigger();
+    Trigger(w, "Open1");
     EXPECT_EQ(w.CurrentPage(), TfrmMain::kLom);
-    EXPECT_EQ(items(), built);
-    EXPECT_EQ(w.tsLom->List().total, total);
+    EXPECT_EQ(shown(), built);
+    Trigger(w, "Save1");
+    EXPECT_EQ(demo.dir.Read("again.tvr"), demo.dir.Read("site.tvr"));
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST(WholePlanningRun, TheSampleProjectSavesAsItWasShipped)
+{
+    DemoInstallation demo;
+    FakePlatform fake;
+    demo.Register(fake.registry);
+    const std::string sample = std::string(TAVROLIN_DEMO_DIR) + "/data/KF12-rooftop.tvr";
+    TfrmMain w(fake.platform, demo.ProgramFolder(), {"OPEN", QString::fromStdString(sample)});
+    fake.fileDialogs.answers = {QString::fromStdString(demo.dir.File("saved.tvr"))};
+    Trigger(w, "Save1");
+    EXPECT_EQ(demo.dir.Read("saved.tvr"), ReadFileBytes(sample).value_or("(missing)"));
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 

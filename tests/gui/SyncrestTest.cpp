@@ -3,6 +3,7 @@
 #include "doubles/Modal.h"
 #include "doubles/TestHttpServer.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/materials/MaterialsPage.h"
@@ -18,8 +19,10 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -182,6 +185,26 @@ TEST_F(Syncrest, TheListOfMaterialsOnShowIsPricedAgain)
     RunDialog(w, ClickUpdateNow);
     EXPECT_EQ(w.tsLom->List().total, "$4.70");
     EXPECT_EQ(w.tsLom->List().rows.at(1).price, "$2.35");
+}
+
+TEST_F(Syncrest, AnEmptyLastOrderShownInPlaceOfAListIsWhatIsPricedAgain)
+{
+    ListOfMaterials list;
+    list.rows.push_back({MaterialsRowKind::Heading, "Mounting", "", "", "", ""});
+    list.rows.push_back({MaterialsRowKind::Item, "FX-12", "Foam line", "$2.10", "2", "$4.20"});
+    const std::string project = inst.dir.Path() + "site.tvr";
+    WriteProjectFile(project, list, ProjectInputs{});
+    gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(project)});
+    ASSERT_EQ(w.tsLom->List().total, "$4.20");
+    // The last order goes while the list shows, so View Last Order shows an empty list.
+    std::filesystem::remove(inst.dir.Path() + "prog/Accessories.lom");
+    Trigger(w, "ViewLastOrder1");
+    ASSERT_EQ(Named<QTableView>(w, "grdLom").model()->rowCount(), 0);
+
+    RunDialog(w, ClickUpdateNow);
+    EXPECT_EQ(Named<QTableView>(w, "grdLom").model()->rowCount(), 0);
+    EXPECT_EQ(Named<QLabel>(w, "lblTotal").text(), "$0.00");
+    EXPECT_FALSE(std::filesystem::exists(inst.dir.Path() + "prog/Accessories.lom"));
 }
 
 TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)

@@ -21,24 +21,22 @@ static_assert(std::size(kItemKeys) == kMaterialsColumns);
 // What the program shows after opening the project named on the command line: the list
 // and the plan beside it. The file is read whole first, so a damaged project is refused
 // before the installation loads.
-struct OpenedProject
+struct ShownProject
 {
     ListOfMaterials list;
     PlanSummary plan;
 };
 
-OpenedProject OpenProject(Context& context)
+ShownProject OpenProject(Context& context)
 {
     const std::string& path = context.args.positionals.front();
     const Project project = ReadProjectFile(path);
     const Installation& inst = context.LoadInstallation();
-    const ReopenedCablePage page =
-        ReopenCablePage(project.inputs, BuildFrequencyLists(inst.lists.tlines), inst.lists.tlines);
-    if (page.beginningRefused)
-        context.notes += path + ": its beginning frequency '" + project.inputs.beginning +
-                         "' is no number; the list is that of the band " + page.beginning + " - " + page.ending +
-                         " MHz, which the program shows instead\n";
-    return {ReopenedMaterials(project, page, inst.folders, inst.lists), ReopenedPlan(project, page, inst.lists.tlines)};
+    OpenedProject opened = PlanOpenedProject(project, inst.folders, inst.lists);
+    for (const std::string& note : opened.notes)
+        context.notes += path + ": " + note + "\n";
+    PlanSummary plan = ReopenedPlan(opened.page, inst.lists.tlines);
+    return {std::move(opened.materials), std::move(plan)};
 }
 
 // Cells keep their bytes; a tab in one becomes a blank, so the columns stay in place.
@@ -130,7 +128,7 @@ void RunExport(Context& context)
     if (output.empty())
         throw UsageError("--output names no file");
 
-    const OpenedProject opened = OpenProject(context);
+    const ShownProject opened = OpenProject(context);
     const std::string bytes = format->build({opened.list, opened.plan, context.PrintedPdf()});
     if (output == "-")
         context.out = bytes;

@@ -61,6 +61,21 @@ std::string_view ItemValue(std::string_view line)
     return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
 }
 
+SectionOrder::SectionOrder(const std::vector<ListSection>& sections)
+{
+    index_.reserve(sections.size());
+    for (size_t i = 0; i < sections.size(); ++i)
+        index_.emplace(sections[i].number, i);
+}
+
+std::optional<size_t> SectionOrder::Of(std::string_view number) const
+{
+    const auto it = index_.find(number);
+    if (it == index_.end())
+        return std::nullopt;
+    return it->second;
+}
+
 std::vector<ListSection> ReadListSections(TBigIniFile& list)
 {
     std::vector<std::string> lines;

@@ -4,8 +4,10 @@
 #include "core/common/LineList.h"
 #include "core/settings/IniStore.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tav {
@@ -52,6 +54,19 @@ struct ListSection
 {
     std::string number;
     std::string caption;
+};
+
+// Where each section number stands in the table, found at a glance, so grouping many rows
+// under the headings costs one lookup per row. Holds views into the table it was made from.
+class SectionOrder
+{
+public:
+    explicit SectionOrder(const std::vector<ListSection>& sections);
+    // The index of the number's section in the table; nothing when the table lacks it.
+    std::optional<size_t> Of(std::string_view number) const;
+
+private:
+    std::unordered_map<std::string_view, size_t> index_;
 };
 
 // The headings in file order. A number listed again is left out, so no section is shown,

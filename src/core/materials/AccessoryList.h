@@ -4,14 +4,16 @@
 #include "core/materials/AccessoryItems.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tav {
 
-// The most one row of the accessory list can order.
-inline constexpr int kMaxListQuantity = 999999;
+// The most one row of the accessory list can order: every whole number a project file
+// holds, so none is changed on the way through the list.
+inline constexpr int kMaxListQuantity = 2147483647;
 
 // One row of the accessory list page: a section heading or an item to order.
 struct AccessoryListRow
@@ -32,24 +34,37 @@ std::vector<AccessoryListRow> LayOutAccessoryList(const std::vector<AccessoryIte
                                                   const std::vector<ListSection>& sections, const LineList& obsolete,
                                                   bool keepObsolete);
 
-// A part and quantity read back from a project file.
+// A part and quantity read back from a project file, with the row number its line is
+// named by (none when the name is no whole number). Consecutive rows were listed under one
+// heading; a heading row leaves a gap.
 struct ProjectItem
 {
     std::string part;
     int quantity = 0;
+    std::optional<int> row;
 };
 
 // part -> the description a row added for it shows.
 using DescriptionFn = std::function<std::string(std::string_view part)>;
 
-// Puts reopened items back into the list and returns their selection records. Lines of
-// one part are summed; a part whose sum is below 1 is not ordered. Each part is filed
-// under the section of its row, which receives the quantity; a part without a row is
-// filed under "1" (or the table's first section when there is no "1") and gets a row of
-// its own under that heading, so going back to the list and on again keeps it.
-std::vector<std::string> RestoreReopenedItems(std::vector<AccessoryListRow>& rows,
-                                              const std::vector<ProjectItem>& items,
-                                              const std::vector<ListSection>& sections, const DescriptionFn& describe);
+// The accessory list of a reopened project and the selection records of its items.
+struct ReopenedList
+{
+    std::vector<AccessoryListRow> rows;
+    std::vector<std::string> records; // "part|quantity|section|" per ordered part, in file order
+};
+
+// Puts reopened items into the list laid out for the assembled items. Lines of one part are
+// summed; a part whose sum is below 1 is not ordered, and a sum beyond what a row holds
+// throws ConversionError. A part is filed under the section of its first row, even one
+// hidden as obsolete, which then shows with the quantity. A part without a row takes the
+// section of the first part with one among the consecutive rows it was saved in (the items
+// under one heading), else "1" (the table's first section when there is no "1"), and gets a
+// row of its own at the end of that section, so going back to the list and on again keeps
+// it. Every step costs one lookup per item.
+ReopenedList RestoreReopenedItems(const std::vector<AccessoryItem>& items, const std::vector<ListSection>& sections,
+                                  const LineList& obsolete, bool keepObsolete,
+                                  const std::vector<ProjectItem>& projectItems, const DescriptionFn& describe);
 
 // After the list was loaded again (settings changed under it): each row listed again
 // takes the quantity and tick its part had before, and an ordered row that is no longer

@@ -1,6 +1,7 @@
 #include "core/materials/ListOfMaterials.h"
 
 #include "core/catalog/RecordLine.h"
+#include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 #include "core/materials/PriceList.h"
 #include "core/wizard/Quantities.h"
@@ -84,9 +85,13 @@ std::vector<std::string> MergeByPart(const std::vector<std::string>& records)
     }
     std::vector<std::string> out;
     out.reserve(merged.size());
-    for (const Merged& m : merged)
+    for (const Merged& m : merged) {
+        // A sum no quantity can hold is refused, never ordered as something else.
+        if (m.sum > INT_MAX)
+            throw ConversionError("'" + IntToStr(m.sum) + "' is not a valid integer value");
         if (m.sum >= 1)
-            out.push_back(Record(m.part, IntToStr(std::min<long long>(m.sum, INT_MAX)), m.section));
+            out.push_back(Record(m.part, IntToStr(m.sum), m.section));
+    }
     return out;
 }
 
@@ -96,40 +101,34 @@ ListOfMaterials BuildMaterials(const std::vector<std::string>& records, const st
     struct Item
     {
         std::string_view part;
-        std::string_view section;
         int quantity;
     };
     // Convert every quantity first: a bad one stops the build before anything is listed.
-    std::vector<Item> items;
-    items.reserve(records.size());
+    // Each record goes straight to its section's group, so a long list is grouped in one pass.
+    const SectionOrder order(sections);
+    std::vector<std::vector<Item>> bySection(sections.size());
     for (const std::string& r : records) {
         const std::string_view part = GetFieldView(r, 1);
-        const std::string_view section = GetFieldView(r, 3);
         if (part.empty())
             continue;
-        const bool listed =
-            std::any_of(sections.begin(), sections.end(), [&](const ListSection& s) { return s.number == section; });
-        if (!listed)
+        const auto s = order.Of(GetFieldView(r, 3));
+        if (!s)
             continue;
         const int quantity = StrToInt(GetFieldView(r, 2));
         if (quantity >= 1)
-            items.push_back({part, section, quantity});
+            bySection[*s].push_back({part, quantity});
     }
 
     ListOfMaterials list;
     double total = 0;
-    for (const ListSection& s : sections) {
-        bool headed = false;
-        for (const Item& item : items) {
-            if (item.section != s.number)
-                continue;
-            if (!headed) {
-                MaterialsRow heading;
-                heading.kind = MaterialsRowKind::Heading;
-                heading.partNumber = s.caption;
-                list.rows.push_back(std::move(heading));
-                headed = true;
-            }
+    for (size_t s = 0; s < sections.size(); ++s) {
+        if (bySection[s].empty())
+            continue;
+        MaterialsRow heading;
+        heading.kind = MaterialsRowKind::Heading;
+        heading.partNumber = sections[s].caption;
+        list.rows.push_back(std::move(heading));
+        for (const Item& item : bySection[s]) {
             if (item.part == kAdapterPart)
                 list.adapterNote = true;
             const std::string_view price = priceRecord(item.part);

@@ -66,7 +66,8 @@ std::vector<std::string> CollectListPicks(const std::vector<std::string>& select
 
 // One record per part number in order of first appearance, with the summed quantity and
 // the section of its first record. Records without a part, and parts whose sum is below
-// 1, are not ordered. Throws ConversionError for a quantity that is not a whole number.
+// 1, are not ordered. Throws ConversionError for a quantity that is not a whole number and
+// for a sum beyond 2147483647, which no quantity can hold.
 std::vector<std::string> MergeByPart(const std::vector<std::string>& records);
 
 // Groups the records under the headings of the sections table (a section only when it has

@@ -6,8 +6,7 @@
 
 namespace tav {
 
-struct Project;
-struct ReopenedCablePage;
+struct OpenedCablePage;
 
 // What the cable page was set to and how the selected line fares, as an export states it
 // beside the list. Texts are as the page shows them; empty where it is not known.
@@ -31,10 +30,9 @@ struct PlanSummary
     friend bool operator==(const PlanSummary&, const PlanSummary&) = default;
 };
 
-// The plan of a project as the program shows it once opened: the stored inputs in the band
-// the page shows, and the first grid row of the stored cable key (the diameter offered for
-// the stored size, as the page's lists fall back). A project file holds no antenna or
-// structure. A line that cannot be evaluated leaves the figures empty.
-PlanSummary ReopenedPlan(const Project& project, const ReopenedCablePage& page, const LineList& tlines);
+// The plan of a project as the program shows it once opened: the first page of the opened
+// project and the first grid row of the stored cable key. A project file holds no antenna
+// or structure.
+PlanSummary ReopenedPlan(const OpenedCablePage& page, const LineList& tlines);
 
 } // namespace tav

@@ -41,11 +41,23 @@ std::string KeyLine(std::string_view key, std::string_view value)
     return line;
 }
 
+// An empty length box reads 0, so an empty stored length does too.
 std::string CheckedLength(const std::string& text)
 {
+    if (text.empty())
+        return "0";
     StrToFloat(text);
     return text;
 }
+
+// The reader only ever maps a type outside the three to air, so that is what is written.
+int StoredCableType(int cableType)
+{
+    return cableType >= 0 && cableType < kCableTypes ? cableType : 0;
+}
+
+// A value no project file can hold: a line ends where a value would.
+constexpr const char* kAbsent = "\n";
 
 } // namespace
 
@@ -80,7 +92,7 @@ std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& 
                        {KeyLine("Tline", inputs.tline), KeyLine("NumRuns", IntToStr(inputs.numRuns)),
                         KeyLine("BegF", inputs.beginning), KeyLine("EndF", inputs.ending),
                         KeyLine("Hlength", inputs.horizontalLength), KeyLine("Vlength", inputs.verticalLength),
-                        KeyLine("Size", inputs.size), KeyLine("Ctype", IntToStr(inputs.cableType)),
+                        KeyLine("Size", inputs.size), KeyLine("Ctype", IntToStr(StoredCableType(inputs.cableType))),
                         KeyLine("Units", inputs.feet ? "F" : "M")});
     return ini.Render();
 }
@@ -90,43 +102,49 @@ void WriteProjectFile(const std::string& path, const ListOfMaterials& list, cons
     WriteFileAtomic(path, RenderProjectFile(list, inputs));
 }
 
-Project ParseProjectFile(std::string_view bytes)
+Project ParseProjectFile(std::string_view bytes, std::string_view fileName)
 {
     TBigIniFile ini(TBigIniFile::InMemory{}, bytes);
     Project project;
     ProjectInputs& in = project.inputs;
-    in.tline = ini.ReadString(kOtherSection, "Tline", "");
+    in.tline = ini.ReadString(kOtherSection, "Tline", kAbsent);
+    if (in.tline == kAbsent || !ini.SectionExists(kSiteSection))
+        throw Error(std::string(fileName) + " is not a Tavrolin project file");
     in.numRuns = ini.ReadInteger(kOtherSection, "NumRuns", 3);
     in.beginning = ini.ReadString(kOtherSection, "BegF", "");
     in.ending = ini.ReadString(kOtherSection, "EndF", "");
     in.horizontalLength = CheckedLength(ini.ReadString(kOtherSection, "Hlength", "0"));
     in.verticalLength = CheckedLength(ini.ReadString(kOtherSection, "Vlength", "0"));
     in.size = ini.ReadString(kOtherSection, "Size", "1/2");
-    in.cableType = ini.ReadInteger(kOtherSection, "Ctype", 0);
-    if (in.cableType < 0 || in.cableType >= kCableTypes)
-        in.cableType = 0;
+    in.cableType = StoredCableType(ini.ReadInteger(kOtherSection, "Ctype", 0));
     in.feet = ini.ReadString(kOtherSection, "Units", "F") == "F";
 
     for (const std::string& line : ini.SectionLines(kSiteSection)) {
         // Item lines are named by their row number; the site keys never are.
         const size_t eq = line.find('=');
-        if (eq == std::string::npos || !IsNumeric(std::string_view(line).substr(0, eq)))
+        const std::string_view name = std::string_view(line).substr(0, eq);
+        if (eq == std::string::npos || !IsNumeric(name))
             continue;
         // Each line's own value: several lines may share a name.
         const std::string_view value = std::string_view(line).substr(eq + 1);
         std::string part = GetField(value, 3);
         if (!part.empty())
-            project.items.push_back({std::move(part), StrToInt(GetFieldView(value, 1))});
+            project.items.push_back({std::move(part), StrToInt(GetFieldView(value, 1)), TryDecimalToInt(name)});
     }
     return project;
 }
 
-Project ReadProjectFile(const std::string& path)
+std::string ReadProjectBytes(const std::string& path)
 {
-    const auto bytes = ReadFileBytes(path);
+    auto bytes = ReadFileBytes(path);
     if (!bytes)
         throw IoError("Cannot open \"" + path + "\": " + std::strerror(ENOENT));
-    return ParseProjectFile(*bytes);
+    return std::move(*bytes);
+}
+
+Project ReadProjectFile(const std::string& path)
+{
+    return ParseProjectFile(ReadProjectBytes(path), path);
 }
 
 } // namespace tav

@@ -16,7 +16,7 @@ inline constexpr const char* kProjectSuffix = "tvr";
 inline constexpr const char* kLastOrderFileName = "Accessories.lom";
 
 // The cable page as a project file keeps it, in section "Other". Texts are stored as the
-// controls show them.
+// controls show them; the cable type is written as 0 to 2 only, air when none is chosen.
 struct ProjectInputs
 {
     std::string tline; // the selected cable key
@@ -47,13 +47,18 @@ std::string RenderProjectFile(const ListOfMaterials& list, const ProjectInputs& 
 // Throws IoError.
 void WriteProjectFile(const std::string& path, const ListOfMaterials& list, const ProjectInputs& inputs);
 
-// Reads a project from the bytes of its file. Only the items' part numbers and quantities
-// come back; a cable type outside the three reads as air. Throws ConversionError for an
-// item quantity that is not a whole number or a run length that is not a number, so a
-// damaged file is refused before anything of it is applied.
-Project ParseProjectFile(std::string_view bytes);
+// Reads a project from the bytes of its file. Only the items' part numbers, quantities and
+// row numbers come back; a cable type outside the three reads as air and an empty run
+// length as 0. The program always writes the item section and the cable key, so bytes
+// without both are refused as "<fileName> is not a Tavrolin project file" (Error) before
+// they can empty the list. Throws ConversionError for an item quantity that is not a
+// whole number (up to 2147483647) or a run length that is not a number, so a damaged file
+// is refused before anything of it is applied.
+Project ParseProjectFile(std::string_view bytes, std::string_view fileName);
 
-// The same from a file; throws IoError when it is missing or cannot be read.
+// The bytes of a project file; throws IoError when it is missing or cannot be read.
+std::string ReadProjectBytes(const std::string& path);
+// ParseProjectFile of a file's bytes.
 Project ReadProjectFile(const std::string& path);
 
 } // namespace tav

@@ -2,8 +2,12 @@
 
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/common/Text.h"
 #include "core/materials/AccessoryItems.h"
 #include "core/wizard/Obsolete.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace tav {
 
@@ -14,45 +18,105 @@ std::string Entry(const std::vector<std::string>& list, int index)
     return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<size_t>(index)] : std::string();
 }
 
-} // namespace
-
-ReopenedCablePage ReopenCablePage(const ProjectInputs& inputs, const FrequencyLists& frequencies,
-                                  const LineList& tlines)
+// A length as its box holds it: rounded to the box's decimals and within its range.
+double BoxLength(const std::string& text)
 {
-    ReopenedCablePage page;
-    page.beginning = inputs.beginning.empty() ? Entry(frequencies.beginning, 0) : inputs.beginning;
-    const std::string ending = inputs.ending.empty() ? Entry(frequencies.ending, 0) : inputs.ending;
-    if (!IsNumeric(page.beginning)) {
-        page.beginning = Entry(frequencies.beginning, 0);
-        page.beginningRefused = true;
-    }
-    const FrequencyChoices endings = EndingsForBeginning(frequencies.ending, page.beginning, ending);
-    page.ending = Entry(endings.entries, endings.selected);
-
-    std::array<bool, kCableTypeCount> available{};
-    const auto beginning = TryStrToFloat(page.beginning), end = TryStrToFloat(page.ending);
-    if (beginning && end)
-        available = AvailableTypes(tlines, Band{*beginning, *end});
-    page.cableType = TypeForBand(available, inputs.cableType);
-    return page;
+    return std::clamp(RoundRunLength(StrToFloat(text)), 0.0, kMaxRunLength);
 }
 
-ListOfMaterials ReopenedMaterials(const Project& project, const ReopenedCablePage& page, const Folders& folders,
-                                  const CatalogueLists& lists)
+// The band, beginning first: a stored beginning that is no number, or that lies at or above
+// every ending, gives way to the lowest, as the page replaces a beginning it cannot use.
+void ReplayBand(const ProjectInputs& in, const FrequencyLists& frequencies, OpenedCablePage& page,
+                std::vector<std::string>& notes)
 {
+    page.beginnings = frequencies.beginning;
+    const std::string lowest = Entry(frequencies.beginning, 0);
+    page.beginning = in.beginning.empty() ? lowest : in.beginning;
+    const std::string ending = in.ending.empty() ? Entry(frequencies.ending, 0) : in.ending;
+    std::string why;
+    if (!IsNumeric(page.beginning))
+        why = "is no number";
+    else if (!in.beginning.empty() && EndingsForBeginning(frequencies.ending, page.beginning, ending).entries.empty())
+        why = "lies at or above every ending frequency";
+    if (!why.empty())
+        page.beginning = lowest;
+    FrequencyChoices endings = EndingsForBeginning(frequencies.ending, page.beginning, ending);
+    page.endings = std::move(endings.entries);
+    page.ending = Entry(page.endings, endings.selected);
+    if (!why.empty())
+        notes.push_back("The beginning frequency '" + in.beginning + "' " + why + "; the band " + page.beginning +
+                        " - " + page.ending + " MHz is used instead.");
+}
+
+// Types, diameters and the evaluated lines of the band, as the page's cascade finds them.
+void ReplayCable(const ProjectInputs& in, const CatalogueLists& lists, OpenedCablePage& page)
+{
+    const auto beginning = TryStrToFloat(page.beginning), ending = TryStrToFloat(page.ending);
+    std::optional<Band> band;
+    if (beginning && ending)
+        band = Band{*beginning, *ending};
+    if (band)
+        page.typesOffered = AvailableTypes(lists.tlines, *band, &lists.tlineIndex);
+    page.cableType = TypeForBand(page.typesOffered, in.cableType);
+    const std::string typeCode = CableTypeCode(page.cableType);
+    if (band)
+        page.diameters = Diameters(lists.tlines, *band, typeCode, &lists.tlineIndex);
+    const auto kept = std::find_if(page.diameters.begin(), page.diameters.end(),
+                                   [&](const std::string& d) { return EqualsNoCase(d, in.size); });
+    page.diameter = kept != page.diameters.end() ? *kept : Entry(page.diameters, 0);
+
+    page.cableKey = in.tline;
+    if (!band)
+        return;
+    page.evaluation = {band->beginning, band->ending, page.horizontalLength + page.verticalLength, page.meters,
+                       page.cableType == kWaveguideItem};
+    page.lines = EvaluateCandidateLines(lists.tlines, page.evaluation, typeCode, page.diameter, &lists.tlineIndex);
+    page.currentRow = page.lines.empty() ? -1 : 0;
+    for (size_t r = 0; r < page.lines.size(); ++r) {
+        const auto cable = FindCable(lists.tlines, GetFieldView(page.lines[r].row, 1));
+        if (cable && cable->cableKey == in.tline) {
+            page.currentRow = static_cast<int>(r);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+OpenedProject PlanOpenedProject(const Project& project, const Folders& folders, const CatalogueLists& lists)
+{
+    const ProjectInputs& in = project.inputs;
+    OpenedProject plan;
+    OpenedCablePage& page = plan.page;
+    page.horizontalLength = BoxLength(in.horizontalLength);
+    page.verticalLength = BoxLength(in.verticalLength);
+    page.numRuns = in.numRuns;
+    page.meters = !in.feet;
+    ReplayBand(in, BuildFrequencyLists(lists.tlines), page, plan.notes);
+    ReplayCable(in, lists, page);
+
     TBigIniFile list(folders.data + kAccessoryListFileName);
     const std::vector<ListSection> sections = ReadListSections(list);
     const bool surge = !lists.surge.empty();
     const Band band = surge ? Band{StrToFloat(page.beginning), StrToFloat(page.ending)} : Band{};
-    const std::vector<AccessoryItem> items = AssembleAccessoryItems(
-        list, project.inputs.tline, CableTypeCode(page.cableType), lists.surge, surge ? &band : nullptr);
-    std::vector<AccessoryListRow> rows =
-        LayOutAccessoryList(items, sections, lists.obsolete, KeepObsoleteInList(folders.data));
+    const std::vector<AccessoryItem> items =
+        AssembleAccessoryItems(list, in.tline, CableTypeCode(page.cableType), lists.surge, surge ? &band : nullptr);
+    plan.accessoriesOffered = !items.empty();
 
     const auto price = [&lists](std::string_view part) { return lists.priceIndex.Record(lists.price, part); };
     const auto describe = [&price](std::string_view part) { return GetField(price(part), kPriceDescriptionField); };
-    const std::vector<std::string> records = RestoreReopenedItems(rows, project.items, sections, describe);
-    return BuildMaterials(records, sections, price);
+    ReopenedList reopened = RestoreReopenedItems(items, sections, lists.obsolete, KeepObsoleteInList(folders.data),
+                                                 project.items, describe);
+    plan.materials = BuildMaterials(reopened.records, sections, price);
+    plan.accessoryRows = std::move(reopened.rows);
+    plan.records = std::move(reopened.records);
+    return plan;
+}
+
+OpenedProject OpenProject(std::string_view bytes, std::string_view fileName, const Folders& folders,
+                          const CatalogueLists& lists)
+{
+    return PlanOpenedProject(ParseProjectFile(bytes, fileName), folders, lists);
 }
 
 } // namespace tav

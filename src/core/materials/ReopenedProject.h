@@ -1,32 +1,66 @@
 #pragma once
 
 #include "core/app/Installation.h"
+#include "core/cable/CableCatalogue.h"
+#include "core/materials/AccessoryList.h"
 #include "core/materials/ListOfMaterials.h"
 #include "core/materials/ProjectFile.h"
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tav {
 
-// The band and cable type the first page shows once a project is opened by a program just
-// started with it: the stored texts after the page's change handlers ran. A stored band
-// that is missing leaves the band a fresh page shows, the lowest of each list.
-struct ReopenedCablePage
+// What the first page shows once a project is opened: the stored texts run through the
+// band cascade of a page just started, so the result never depends on what the page showed
+// before. A stored band that is missing leaves the lowest of each list.
+struct OpenedCablePage
 {
-    std::string beginning;
+    std::vector<std::string> beginnings; // the frequency boxes' entries
+    std::vector<std::string> endings;
+    std::string beginning; // and their texts
     std::string ending;
+    std::array<bool, kCableTypeCount> typesOffered{};
     int cableType = -1; // -1 when the band offers no type
-    // The stored beginning was no number: the page warns and shows the lowest instead.
-    bool beginningRefused = false;
+    std::vector<std::string> diameters;
+    std::string diameter;
+    EvaluationInputs evaluation; // what the grid's lines are evaluated for
+    std::vector<Candidate> lines;
+    int currentRow = -1; // the first row of the stored cable, else the first row; -1 without rows
+    // The stored cable key: the accessories stay the stored cable's even when no row carries it.
+    std::string cableKey;
+    double horizontalLength = 0; // as the length boxes hold them
+    double verticalLength = 0;
+    int numRuns = 3;
+    bool meters = false;
 };
-ReopenedCablePage ReopenCablePage(const ProjectInputs& inputs, const FrequencyLists& frequencies,
-                                  const LineList& tlines);
 
-// The list of materials the program shows after opening the project: each item under the
-// section of its row in the accessory list of the stored cable, type and band (or the
-// fallback section), priced from the current price list. Throws ConversionError as the
-// program's opening fails, for a band that is no number while surge protectors are listed.
-ListOfMaterials ReopenedMaterials(const Project& project, const ReopenedCablePage& page, const Folders& folders,
-                                  const CatalogueLists& lists);
+// Everything the program shows once it has opened a project, built whole before any of it
+// is shown, so a project that cannot be opened changes nothing.
+struct OpenedProject
+{
+    OpenedCablePage page;
+    // The accessory list of the stored cable, type and band with the reopened quantities.
+    std::vector<AccessoryListRow> accessoryRows;
+    bool accessoriesOffered = true; // the catalogue lists some accessory for the cable
+    // One "part|quantity|section|" per ordered part in file order: the selection behind the
+    // wizard's empty slots, and what the list of materials was built from.
+    std::vector<std::string> records;
+    ListOfMaterials materials;
+    // What the user is told about the file's values that were replaced.
+    std::vector<std::string> notes;
+};
+
+// The plan of an already read project. Throws ConversionError when the installation cannot
+// list or price it: a surge frequency or unit price that is no number, a catalogue line that
+// cannot be evaluated, or a part's quantities summing beyond what a row holds.
+OpenedProject PlanOpenedProject(const Project& project, const Folders& folders, const CatalogueLists& lists);
+
+// The program's and the planner's one way to open a project: the file's bytes, read by
+// ParseProjectFile (fileName names it in messages), turned into the plan.
+OpenedProject OpenProject(std::string_view bytes, std::string_view fileName, const Folders& folders,
+                          const CatalogueLists& lists);
 
 } // namespace tav

@@ -6,6 +6,7 @@
 #include "core/common/Numbers.h"
 #include "core/materials/PriceList.h"
 #include "core/materials/ProjectFile.h"
+#include "core/materials/ReopenedProject.h"
 #include "core/settings/CustomizePages.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
@@ -55,6 +56,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <optional>
 
 namespace tav::gui {
 
@@ -795,24 +797,32 @@ void TfrmMain::RefreshAccessoryList()
 
 void TfrmMain::BuildListOfMaterials()
 {
-    tsLom->ClearList();
-    ShowListCommands();
+    ShowList({}, {}, false);
     state_.selection = CollectListPicks(state_.selection, tsList->Rows());
     ShowMaterials(MergeByPart(state_.selection));
 }
 
 void TfrmMain::ShowMaterials(const std::vector<std::string>& records)
 {
-    shownRecords_ = records;
     // Built whole before it is shown: a failed build leaves no list to save or print.
-    tsLom->ClearList();
-    ShowListCommands();
+    ShowList({}, {}, false);
     const auto price = [this](std::string_view part) {
         return state_.lists.priceIndex.Record(state_.lists.price, part);
     };
-    tsLom->ShowList(BuildMaterials(records, ReadListSections(state_.folders.data), price));
-    ShowListCommands();
+    ListOfMaterials list = BuildMaterials(records, ReadListSections(state_.folders.data), price);
+    ShowList(records, std::move(list), true);
     WriteLastOrder();
+}
+
+void TfrmMain::ShowList(std::vector<std::string> records, ListOfMaterials list, bool built)
+{
+    // What re-pricing starts from always belongs to the list on show.
+    shownRecords_ = std::move(records);
+    if (built)
+        tsLom->ShowList(std::move(list));
+    else
+        tsLom->ClearList();
+    ShowListCommands();
 }
 
 QString TfrmMain::LastOrderPath() const
@@ -835,26 +845,44 @@ void TfrmMain::WriteLastOrder()
 
 bool TfrmMain::OpenProject(const QString& fileName, bool back)
 {
-    return RunGuarded(platform_.boxes, this, [&] {
-        const Project project = ReadProjectFile(ToData(fileName));
-        siteChosen_ = false;
-        ShowPage(kLom);
-        UpdatePageCommands();
-        SetNavigation(false, back, true);
+    std::optional<OpenedProject> plan;
+    const bool built = RunGuarded(platform_.boxes, this, [&] {
         const HourglassCursor wait;
-        ResetSelection(state_.selection);
-        SetUnit(!project.inputs.feet);
-        tsParams->RestoreInputs(project.inputs);
-        ClearMicrosite();
-        ShowLengthLabels();
-        chkMiscOnly->setChecked(true);
-        chkMiscOnly->setVisible(false);
-        BuildAccessoryList();
-        // Behind the wizard's slots, so later wizard writes land in their own places.
-        const std::vector<std::string> records = tsList->RestoreReopenedItems(project.items);
-        state_.selection.insert(state_.selection.end(), records.begin(), records.end());
-        ShowMaterials(records);
+        const std::string path = ToData(fileName);
+        plan = tav::OpenProject(ReadProjectBytes(path), path, state_.folders, state_.lists);
     });
+    if (built)
+        ShowOpenedProject(std::move(*plan), back);
+    return built;
+}
+
+void TfrmMain::ShowOpenedProject(OpenedProject plan, bool back)
+{
+    siteChosen_ = false;
+    ShowPage(kLom);
+    UpdatePageCommands();
+    SetNavigation(false, back, true);
+    ResetSelection(state_.selection);
+    // Behind the wizard's slots, so later wizard writes land in their own places.
+    state_.selection.insert(state_.selection.end(), plan.records.begin(), plan.records.end());
+    SetUnit(plan.page.meters);
+    tsParams->ShowOpenedPage(plan.page);
+    ClearMicrosite();
+    ShowLengthLabels();
+    chkMiscOnly->setChecked(true);
+    chkMiscOnly->setVisible(false);
+    tsList->ShowRows(plan.accessoryRows);
+    if (!plan.accessoriesOffered)
+        tsList->ShowNoneOffered(plan.page.cableKey);
+    ShowList(std::move(plan.records), std::move(plan.materials), true);
+    WriteLastOrder();
+    if (!plan.notes.empty()) {
+        QStringList notes;
+        for (const std::string& note : plan.notes)
+            notes << FromData(note);
+        platform_.sounds.Beep();
+        platform_.boxes.Warning(this, notes.join('\n'));
+    }
 }
 
 void TfrmMain::ClearMicrosite()
@@ -905,8 +933,7 @@ void TfrmMain::ViewLastOrder1Click()
     ShowPage(kLom);
     UpdatePageCommands();
     SetNavigation(false, false, true);
-    tsLom->ShowList({});
-    ShowListCommands();
+    ShowList({}, {}, true);
 }
 
 template <typename F> void TfrmMain::RunListCommand(F&& command)
@@ -982,8 +1009,11 @@ void TfrmMain::RecomputeListQuantities()
 
 void TfrmMain::RepriceListOfMaterials()
 {
-    if (tsLom->HasList())
-        ShowMaterials(shownRecords_);
+    // An empty list has nothing to price again, and no last order to replace.
+    if (!tsLom->HasList() || shownRecords_.empty())
+        return;
+    const std::vector<std::string> records = shownRecords_;
+    ShowMaterials(records);
 }
 
 } // namespace tav::gui

@@ -18,6 +18,11 @@ class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
 
+namespace tav {
+struct ListOfMaterials;
+struct OpenedProject;
+} // namespace tav
+
 namespace tav::gui {
 
 class AccessoryListPage;
@@ -218,7 +223,13 @@ private:
     // Reads the whole file before anything changes: a file that cannot be read or holds a
     // bad value is reported and leaves everything as it was. Returns whether it opened.
     bool OpenProject(const QString& fileName, bool back);
+    // Applies an opened project in one step: pages, selection, lists and the last order.
+    void ShowOpenedProject(OpenedProject plan, bool back);
+    // Builds the list of materials from the records and shows it, or throws with no list shown.
     void ShowMaterials(const std::vector<std::string>& records);
+    // The list on show and the records it was built from, always together; an unbuilt list
+    // shows nothing to save.
+    void ShowList(std::vector<std::string> records, ListOfMaterials list, bool built);
     void WriteLastOrder();
     QString LastOrderPath() const;
     FileDialogRequest ProjectDialog(FileDialogRequest::Mode mode) const;

@@ -7,6 +7,7 @@
 #include "core/materials/LineOrder.h"
 #include "core/materials/PlanSummary.h"
 #include "core/materials/ProjectFile.h"
+#include "core/materials/ReopenedProject.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
 #include "gui/app/ComboBoxes.h"
@@ -495,22 +496,17 @@ void ParamsPage::cboDiameterChange()
 void ParamsPage::EvaluateLines()
 {
     const int savedRow = state_.keepRow ? grdTlines->currentRow() : 0;
-    std::vector<std::string> rows;
     {
         const GuardScope filling(state_.filling);
         ShowRows({});
+        std::vector<Candidate> candidates;
+        EvaluationInputs inputs;
         if (const auto band = CurrentBand()) {
-            const EvaluationInputs inputs{band->beginning, band->ending, TotalLength(), state_.meters, Waveguide()};
+            inputs = {band->beginning, band->ending, TotalLength(), state_.meters, Waveguide()};
             try {
-                std::vector<Candidate> candidates =
+                candidates =
                     EvaluateCandidateLines(state_.lists.tlines, inputs, CableTypeCode(rgCableType->ItemIndex()),
                                            ToData(cboDiameter->currentText()), &state_.lists.tlineIndex);
-                std::vector<std::string> lines;
-                for (Candidate& c : candidates) {
-                    rows.push_back(std::move(c.row));
-                    lines.emplace_back(state_.lists.tlines[c.line]);
-                }
-                pltLoss->Plot(std::move(lines), inputs);
             } catch (...) {
                 // The grid stays empty, so no cable may stay selected either.
                 ClearCable();
@@ -518,11 +514,9 @@ void ParamsPage::EvaluateLines()
                 throw;
             }
         }
-        ShowRows(rows);
-        if (rows.empty() && CurrentBand())
-            ShowNoLines(NoLinesText());
-        if (state_.keepRow && !rows.empty()) {
-            const int row = std::clamp(savedRow, 0, static_cast<int>(rows.size()) - 1);
+        ShowCandidates(candidates, inputs);
+        if (state_.keepRow && !candidates.empty()) {
+            const int row = std::clamp(savedRow, 0, static_cast<int>(candidates.size()) - 1);
             grdTlines->setCurrentCell(row, 0);
             grdTlines->selectRow(row);
         }
@@ -530,6 +524,20 @@ void ParamsPage::EvaluateLines()
     SelectCable(CurrentRowPart());
     ShowSelectedCable();
     ShowLineCosts();
+}
+
+void ParamsPage::ShowCandidates(const std::vector<Candidate>& candidates, const EvaluationInputs& inputs)
+{
+    std::vector<std::string> rows, lines;
+    for (const Candidate& c : candidates) {
+        rows.push_back(c.row);
+        lines.emplace_back(state_.lists.tlines[c.line]);
+    }
+    if (!candidates.empty())
+        pltLoss->Plot(std::move(lines), inputs);
+    ShowRows(rows);
+    if (rows.empty() && CurrentBand())
+        ShowNoLines(NoLinesText());
 }
 
 QString ParamsPage::NoLinesText() const
@@ -871,38 +879,41 @@ ProjectInputs ParamsPage::SavedInputs() const
     return in;
 }
 
-void ParamsPage::RestoreInputs(const ProjectInputs& in)
+void ParamsPage::ShowOpenedPage(const OpenedCablePage& page)
 {
     beforeMistype_.reset();
     {
         const QSignalBlocker b1(seHorizontalLength), b2(seVerticalLength), b3(seNumRuns);
-        seHorizontalLength->SetText(FromData(in.horizontalLength));
-        seVerticalLength->SetText(FromData(in.verticalLength));
+        seHorizontalLength->setValue(page.horizontalLength);
+        seVerticalLength->setValue(page.verticalLength);
         // A count the box cannot show is brought into its range, and the runs follow the box.
-        seNumRuns->setValue(std::clamp(in.numRuns, seNumRuns->minimum(), seNumRuns->maximum()));
+        seNumRuns->setValue(std::clamp(page.numRuns, seNumRuns->minimum(), seNumRuns->maximum()));
         state_.runsCount = seNumRuns->value();
-        // A file without a band keeps the band shown rather than leaving the boxes empty.
-        if (!in.beginning.empty())
-            SetComboTextSilently(cboBeginning, FromData(in.beginning));
-        if (!in.ending.empty())
-            SetComboTextSilently(cboEnding, FromData(in.ending));
-        SetComboTextSilently(cboDiameter, FromData(in.size));
-        rgCableType->SetItemIndex(in.cableType >= 0 && in.cableType < kCableTypeCount ? in.cableType : 0);
     }
-    cboBeginningChange();
-
-    for (int r = 0; r < grdTlines->rowCount(); ++r) {
-        const QTableWidgetItem* item = grdTlines->item(r, 0);
-        const auto cable = item ? FindCable(state_.lists.tlines, ToData(item->text())) : std::nullopt;
-        if (cable && cable->cableKey == in.tline) {
-            SelectGridRow(item->text());
-            SelectCable(item->text());
-            ShowSelectedCable();
-            return;
+    const auto indexOf = [](const std::vector<std::string>& entries, const std::string& text) {
+        const auto it = std::find(entries.begin(), entries.end(), text);
+        return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
+    };
+    FillComboSilently(cboBeginning, page.beginnings, indexOf(page.beginnings, page.beginning));
+    SetComboTextSilently(cboBeginning, FromData(page.beginning));
+    FillComboSilently(cboEnding, page.endings, indexOf(page.endings, page.ending));
+    for (int i = 0; i < kCableTypeCount; ++i)
+        rgCableType->SetItemEnabled(i, page.typesOffered[static_cast<size_t>(i)]);
+    rgCableType->SetItemIndex(page.cableType);
+    FillComboSilently(cboDiameter, page.diameters, indexOf(page.diameters, page.diameter));
+    {
+        const GuardScope filling(state_.filling);
+        ShowCandidates(page.lines, page.evaluation);
+        if (page.currentRow >= 0) {
+            grdTlines->setCurrentCell(page.currentRow, 0);
+            grdTlines->selectRow(page.currentRow);
         }
     }
-    // The accessories stay those of the stored cable even when the band shown has no line of it.
-    state_.cableKey = in.tline;
+    SelectCable(CurrentRowPart());
+    ShowSelectedCable();
+    state_.cableKey = page.cableKey;
+    // The costs are no part of the project: one that cannot be shown stops nothing else.
+    Guarded([this] { ShowLineCosts(); });
 }
 
 } // namespace tav::gui

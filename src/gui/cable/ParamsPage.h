@@ -19,6 +19,9 @@ class QTableWidget;
 
 namespace tav {
 struct Band;
+struct Candidate;
+struct EvaluationInputs;
+struct OpenedCablePage;
 struct PlanSummary;
 struct ProjectInputs;
 struct QuantityInputs;
@@ -90,11 +93,12 @@ public:
     tav::QuantityInputs QuantityInputs() const;
     // The band of the frequency boxes; throws ConversionError for a box that is no number.
     Band BandShown() const;
-    // The page as a project file keeps it, and back: the values are put in place without
-    // their change handling, the band cascade then runs once, and the line of the stored
-    // cable key becomes the selected cable (the key is kept when the grid has none).
+    // The page as a project file keeps it.
     ProjectInputs SavedInputs() const;
-    void RestoreInputs(const ProjectInputs& inputs);
+    // The page of an opened project, put in place without any change handling: the cascade
+    // already ran when the project was opened. The stored cable key stays the selected one
+    // even when the grid has no line of it.
+    void ShowOpenedPage(const OpenedCablePage& page);
 
 public slots:
     void cboBeginningChange();
@@ -127,6 +131,8 @@ private:
     std::optional<Band> CurrentBand() const;
     bool Waveguide() const;
     void ShowRows(const std::vector<std::string>& rows);
+    // The grid's rows and the plot's curves for the evaluated lines.
+    void ShowCandidates(const std::vector<Candidate>& candidates, const EvaluationInputs& inputs);
     void ShowNoLines(const QString& text);
     QString NoLinesText() const;
     void ClearCable();

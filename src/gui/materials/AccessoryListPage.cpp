@@ -2,7 +2,6 @@
 
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
-#include "core/materials/PriceList.h"
 #include "core/settings/IniStore.h"
 #include "core/wizard/Obsolete.h"
 #include "core/wizard/Quantities.h"
@@ -160,22 +159,6 @@ void AccessoryListPage::ShowRows(std::vector<AccessoryListRow> rows)
 const std::vector<AccessoryListRow>& AccessoryListPage::Rows() const
 {
     return model_->Rows();
-}
-
-std::vector<std::string> AccessoryListPage::RestoreReopenedItems(const std::vector<ProjectItem>& items)
-{
-    std::vector<AccessoryListRow> rows = Rows();
-    for (AccessoryListRow& r : rows) {
-        r.quantity = 0;
-        r.useRecommended = false;
-    }
-    const auto describe = [this](std::string_view part) {
-        return GetField(state_.lists.priceIndex.Record(state_.lists.price, part), kPriceDescriptionField);
-    };
-    std::vector<std::string> records =
-        tav::RestoreReopenedItems(rows, items, ReadListSections(state_.folders.data), describe);
-    ShowRows(std::move(rows));
-    return records;
 }
 
 void AccessoryListPage::CarryOver(const std::vector<AccessoryListRow>& before)

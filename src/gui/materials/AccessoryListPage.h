@@ -64,9 +64,6 @@ public:
     // Shows rows built elsewhere (an opened project's), with their quantities and ticks;
     // earlier orders are forgotten.
     void ShowRows(std::vector<AccessoryListRow> rows);
-    // Puts reopened items into the rows, in place of any earlier order, and returns their
-    // selection records.
-    std::vector<std::string> RestoreReopenedItems(const std::vector<ProjectItem>& items);
     // Says that the catalogue lists nothing for the cable.
     void ShowNoneOffered(const std::string& cableKey);
     // After a reload, the quantities and ticks of the rows shown before it.

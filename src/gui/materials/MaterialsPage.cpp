@@ -46,7 +46,8 @@ MaterialsPage::MaterialsPage(QWidget* parent) : QWidget(parent), model_(new Mate
     lblTotalPrice = new QLabel(kTotalCaption, this);
     lblTotalPrice->setObjectName("lblTotalPrice");
     lblTotalPrice->setStyleSheet("font-weight: bold;");
-    lblTotal = new QLabel(this);
+    // An empty list, also one never built, totals nothing.
+    lblTotal = new QLabel(FromData(ListOfMaterials{}.total), this);
     lblTotal->setObjectName("lblTotal");
     lblTotal->setStyleSheet("color: blue; font-weight: bold;");
     totals->addWidget(lblTotalPrice);
