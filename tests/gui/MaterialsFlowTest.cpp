@@ -155,7 +155,7 @@ TEST_F(MaterialsFlow, DialogsStartAtHomeWhenTheProjectFolderCannotBeMade)
 TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
 {
     inst.dir.Write("site.tvr", "[SITE 001 LOM]\r\n2=2|Each|AAD-3||x|0|\r\n4=3|Each|EP4-4||x|0|\r\n"
-                               "5=1|Each|AAD-3||x|0|\r\n6=4|Each|HGP-12||x|0|\r\n"
+                               "5=1|Each|AAD-3||x|0|\r\n6=1200000|Each|HGP-12||x|0|\r\n"
                                "[Other]\r\nTline=K12B\r\nNumRuns=4\r\nBegF=806\r\nEndF=960\r\nHlength=20\r\n"
                                "Vlength=30.5\r\nSize=1/2\r\nCtype=1\r\nUnits=M\r\n");
     for (const char* picture : {"sector.gif", "micro.gif"})
@@ -186,8 +186,9 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(Quantity("AAD-3"), 3) << "the lines of one part are summed";
     EXPECT_EQ(Quantity("EP4-4"), 3) << "a part without a row of its own gets one";
     EXPECT_EQ(Row("EP4-4"), Row("AAD-3") + 1) << "under section 1";
+    EXPECT_EQ(Quantity("HGP-12"), 1200000) << "every whole number of the file, unchanged";
     const std::vector<std::string> opened{"# Mounting", "AAD-3 $12.50 3 $37.50", "EP4-4 $120.00 3 $360.00",
-                                          "# Hoisting Grips", "HGP-12 $30.00 4 $120.00"};
+                                          "# Hoisting Grips", "HGP-12 $30.00 1200000 $36000000.00"};
     EXPECT_EQ(LomRows(*w), opened);
     EXPECT_EQ(std::count(w->State().selection.begin(), w->State().selection.end(), "|||"), 21);
     EXPECT_EQ(w->State().selection.size(), 24u) << "the wizard's slots come back before the items";
