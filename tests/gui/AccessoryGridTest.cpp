@@ -4,6 +4,8 @@
 #include "doubles/DemoWizard.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <functional>
 
@@ -90,6 +92,74 @@ TEST_F(AccessoryGridTest, TypedDigitsReplaceTheQuantityHoweverTheEditorOpens)
         EXPECT_EQ(grid.Quantity("HGS-12"), 57) << c.how;
         EXPECT_EQ(view.currentIndex().row(), row) << c.how;
     }
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(AccessoryGridTest, BackToTheCablePageAndOnKeepsWhatTheNewListStillOffers)
+{
+    Start();
+    Next(3);
+    const auto toTheList = [&] {
+        Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<QWidget>(*w, "tsList"));
+    };
+    const auto backToTheCable = [&] {
+        while (w->CurrentPage() > gui::TfrmMain::kParams)
+            Click(*w, "btnBack");
+    };
+    toTheList();
+    AccessoryGrid grid = Grid();
+    grid.Type("HGS-12", 4);   // 1/2 in. only
+    grid.Type("CTB-100", 2);  // every foam cable
+    grid.Tick("KOVA");        // every foam cable of the demo, counted from the runs
+    grid.Type("SSK-12-4", 3); // 1/2 in. only
+    const int kova = grid.Quantity("KOVA");
+    ASSERT_GT(kova, 0);
+    const std::string shown = grid.Shown();
+
+    backToTheCable();
+    Next(3);
+    toTheList();
+    EXPECT_EQ(grid.Shown(), shown) << "the same cable: the same list, every order kept";
+
+    // More runs: the tick's count follows them; the typed ones stay as typed.
+    backToTheCable();
+    Named<QSpinBox>(*w, "seNumRuns").setValue(6);
+    Next(3);
+    toTheList();
+    EXPECT_GT(grid.Quantity("KOVA"), kova);
+    EXPECT_TRUE(grid.Ticked("KOVA"));
+    EXPECT_EQ(grid.Quantity("HGS-12"), 4);
+
+    // Another cable: what its list no longer offers drops out for good.
+    backToTheCable();
+    Pick(w->tsParams->cboDiameter, "7/8");
+    Next(3);
+    toTheList();
+    EXPECT_EQ(grid.Row("HGS-12"), -1);
+    EXPECT_EQ(grid.Quantity("CTB-100"), 2);
+    EXPECT_TRUE(grid.Ticked("KOVA"));
+    backToTheCable();
+    Pick(w->tsParams->cboDiameter, "1/2");
+    Next(3);
+    toTheList();
+    EXPECT_EQ(grid.Quantity("HGS-12"), 0);
+    EXPECT_EQ(grid.Quantity("SSK-12-4"), 0);
+    EXPECT_EQ(grid.Quantity("CTB-100"), 2);
+
+    // Opening a project shows its own orders alone.
+    grid.Type("SSK-12-4", 3);
+    fake.fileDialogs.answers = {QStringLiteral(TAVROLIN_DEMO_DIR "/data/KF12-rooftop.tvr")};
+    Trigger(*w, "Open1");
+    EXPECT_EQ(grid.Quantity("SSK-12-4"), 0);
+    EXPECT_EQ(grid.Quantity("HGS-12"), 3);
+    Click(*w, "btnBack");
+
+    // Reset Selections empties the list, and it stays empty on the way round.
+    Click(*w, "btnReset");
+    backToTheCable();
+    Next(3);
+    toTheList();
+    EXPECT_FALSE(QString::fromStdString(grid.Shown()).contains(QRegularExpression(" [1-9]")));
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 

@@ -207,4 +207,33 @@ void CarryOverRows(std::vector<AccessoryListRow>& rows, const std::vector<Access
     rows = WithExtraRows(std::move(rows), std::move(extras), sections);
 }
 
+void FillRecommended(std::vector<AccessoryListRow>& rows, const RecommendedQuantityFn& recommended)
+{
+    for (AccessoryListRow& row : rows)
+        if (!row.heading && row.useRecommended)
+            row.quantity = std::clamp(recommended(row.part, row.section), 0, kMaxListQuantity);
+}
+
+void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before)
+{
+    // part|section -> the earlier rows of it in order, and how many were taken.
+    std::unordered_map<std::string, std::pair<std::vector<const AccessoryListRow*>, size_t>> earlier;
+    const auto key = [](const AccessoryListRow& r) { return r.part + "|" + r.section; };
+    for (const AccessoryListRow& old : before)
+        if (!old.heading)
+            earlier[key(old)].first.push_back(&old);
+    if (earlier.empty())
+        return;
+    for (AccessoryListRow& row : rows) {
+        if (row.heading)
+            continue;
+        const auto it = earlier.find(key(row));
+        if (it == earlier.end() || it->second.second >= it->second.first.size())
+            continue;
+        const AccessoryListRow& old = *it->second.first[it->second.second++];
+        row.quantity = old.quantity;
+        row.useRecommended = old.useRecommended;
+    }
+}
+
 } // namespace tav

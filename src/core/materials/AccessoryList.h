@@ -72,4 +72,15 @@ ReopenedList RestoreReopenedItems(const std::vector<AccessoryItem>& items, const
 void CarryOverRows(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before,
                    const std::vector<ListSection>& sections);
 
+// part, section number text -> the recommended quantity.
+using RecommendedQuantityFn = std::function<int(std::string_view part, std::string_view sectionText)>;
+
+// Gives every ticked item row its recommended quantity.
+void FillRecommended(std::vector<AccessoryListRow>& rows, const RecommendedQuantityFn& recommended);
+
+// After the list was built again for new inputs: each row listed again (same part, same
+// section) takes the quantity and tick it had before, the n-th such row of a part the n-th
+// one's; a part the new list no longer offers drops out. One lookup per row.
+void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before);
+
 } // namespace tav

@@ -64,9 +64,6 @@ struct OrderedChoice
 OrderedChoice OrderChosenPart(const std::string& dataFolder, bool meters, const LineList& obsolete,
                               std::string_view listedPart, const PartOffer& offer);
 
-// part, section number text -> the recommended quantity.
-using RecommendedQuantityFn = std::function<int(std::string_view part, std::string_view sectionText)>;
-
 struct ListSubstitution
 {
     bool replaced = false;                // the user took the replacement

@@ -48,11 +48,9 @@ void AccessoryListModel::ClearOrders()
 
 void AccessoryListModel::Recompute(const RecommendedQuantityFn& recommended)
 {
-    for (int r = 0; r < rowCount(); ++r) {
-        const AccessoryListRow& row = rows_[static_cast<size_t>(r)];
-        if (!row.heading && row.useRecommended)
-            SetQuantity(r, recommended(row.part, row.section));
-    }
+    FillRecommended(rows_, recommended);
+    if (!rows_.empty())
+        emit dataChanged(index(0, kQuantityColumn), index(rowCount() - 1, kQuantityColumn));
 }
 
 ListSubstitution AccessoryListModel::Substitute(int row, const LineList& obsolete,
@@ -68,7 +66,7 @@ ListSubstitution AccessoryListModel::Substitute(int row, const LineList& obsolet
     if (rows.size() != rows_.size())
         return result;
     const auto take = [&](size_t r) {
-        rows_[r].quantity = rows[r].quantity;
+        rows_[r].quantity = std::clamp(rows[r].quantity, 0, kMaxListQuantity);
         rows_[r].useRecommended = rows[r].useRecommended;
         RowChanged(static_cast<int>(r));
     };

@@ -115,13 +115,28 @@ void AccessoryListPage::BuildLayout()
 void AccessoryListPage::LoadAccessoryList(const std::string& cableKey, std::string_view typeCode, const Band* band)
 {
     const HourglassCursor wait;
-    ShowRows({});
+    ClearList();
     const bool keepObsolete = KeepObsoleteInList(state_.folders.data);
     TBigIniFile list(state_.folders.data + kAccessoryListFileName);
     const std::vector<AccessoryItem> items = AssembleAccessoryItems(list, cableKey, typeCode, state_.lists.surge, band);
-    ShowRows(LayOutAccessoryList(items, ReadListSections(list), state_.lists.obsolete, keepObsolete));
+    std::vector<AccessoryListRow> rows =
+        LayOutAccessoryList(items, ReadListSections(list), state_.lists.obsolete, keepObsolete);
+    // The inputs may have changed since the ticks were given.
+    CarryListedOrders(rows, kept_);
+    FillRecommended(rows, Recommended());
+    ShowRows(std::move(rows));
     if (items.empty())
         ShowNoneOffered(cableKey);
+}
+
+void AccessoryListPage::ClearList()
+{
+    // A grid emptied already keeps what it held before.
+    if (!Rows().empty())
+        kept_ = Rows();
+    std::vector<AccessoryListRow> orders = std::move(kept_);
+    ShowRows({});
+    kept_ = std::move(orders);
 }
 
 void AccessoryListPage::ShowNoneOffered(const std::string& cableKey)
@@ -131,6 +146,7 @@ void AccessoryListPage::ShowNoneOffered(const std::string& cableKey)
 
 void AccessoryListPage::ShowRows(std::vector<AccessoryListRow> rows)
 {
+    kept_.clear();
     jumpSections_.clear();
     jumpRows_.clear();
     QStringList captions;
@@ -168,15 +184,21 @@ void AccessoryListPage::CarryOver(const std::vector<AccessoryListRow>& before)
     ShowRows(std::move(rows));
 }
 
+RecommendedQuantityFn AccessoryListPage::Recommended() const
+{
+    return [in = inputs_()](std::string_view part, std::string_view section) {
+        return RecommendedQuantity(in, part, section);
+    };
+}
+
 void AccessoryListPage::RecomputeRecommended()
 {
-    const tav::QuantityInputs in = inputs_();
-    model_->Recompute(
-        [&](std::string_view part, std::string_view section) { return RecommendedQuantity(in, part, section); });
+    model_->Recompute(Recommended());
 }
 
 void AccessoryListPage::btnResetClick()
 {
+    kept_.clear();
     model_->ClearOrders();
     grdList->scrollToTop();
     const QSignalBlocker block(cboJump);
@@ -215,11 +237,7 @@ void AccessoryListPage::grdListCellEdited(int row)
         const auto offer = [&](std::string_view part) {
             return OfferReplacement(platform_, window(), state_.folders.data, state_.lists.obsolete, part);
         };
-        const tav::QuantityInputs in = inputs_();
-        const auto recommended = [&](std::string_view part, std::string_view section) {
-            return RecommendedQuantity(in, part, section);
-        };
-        const ListSubstitution result = model_->Substitute(row, state_.lists.obsolete, offer, recommended);
+        const ListSubstitution result = model_->Substitute(row, state_.lists.obsolete, offer, Recommended());
         if (result.replacementRow) {
             // Once the editor that sent the edit has closed, which moving the current row
             // would do under it; a user already editing again stays where they are.

@@ -57,7 +57,9 @@ public:
     // band is given). Throws ConversionError before any row is shown when a surge
     // frequency is not a number.
     void LoadAccessoryList(const std::string& cableKey, std::string_view typeCode, const Band* band);
-    void ClearList() { ShowRows({}); }
+    // Empties the grid; what it had ordered comes back with the next list built, for
+    // every part that list offers.
+    void ClearList();
 
     // The rows with the quantities and ticks shown.
     const std::vector<AccessoryListRow>& Rows() const;
@@ -79,12 +81,16 @@ public slots:
 private:
     void BuildLayout();
     void ShowSectionOfRow(int row);
+    // The recommended quantities for the inputs the pages show now.
+    RecommendedQuantityFn Recommended() const;
 
     WizardState& state_;
     Platform& platform_;
     InputsFn inputs_;
     AccessoryListModel* model_;
     TAccessoryGrid* grid_; // grdList
+    // The orders of a grid emptied before a new list was built.
+    std::vector<AccessoryListRow> kept_;
     // The sections in the order of their headings, as the jump box lists them, and the
     // row of each heading.
     QStringList jumpSections_;

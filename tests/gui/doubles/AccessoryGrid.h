@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QTest>
 #include <stdexcept>
+#include <string>
 
 namespace tav::test {
 
@@ -38,13 +39,14 @@ public:
     {
         return Row(part) >= 0 && Cell(Row(part), kTick).data(Qt::CheckStateRole).toInt() == Qt::Checked;
     }
-    // Every row as shown: headings as "# caption", items as "part quantity" with "+" when ticked.
-    QStringList Shown() const
+    // Every row as shown, one a line: headings as "# caption", items as "part quantity"
+    // with "+" when ticked.
+    std::string Shown() const
     {
         QStringList out;
         for (int r = 0; r < Rows(); ++r)
             out << (IsItem(r) ? Text(r) + " " + Text(r, kQuantity) + (Ticked(Text(r)) ? " +" : "") : "# " + Text(r));
-        return out;
+        return out.join('\n').toStdString();
     }
 
     // Stands on the part's row and types the quantity, then Enter: the first key opens the
