@@ -163,5 +163,47 @@ TEST_F(AccessoryGridTest, BackToTheCablePageAndOnKeepsWhatTheNewListStillOffers)
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
+TEST_F(AccessoryGridTest, OneTabEntersTheGridAndOneLeavesIt)
+{
+    StartOnTheList();
+    AccessoryGrid grid = Grid();
+    QTableView& view = grid.View();
+    QWidget& jump = Named<QWidget>(*w, "cboJump");
+    const auto inGrid = [&] {
+        return QApplication::focusWidget() == &view || view.isAncestorOf(QApplication::focusWidget());
+    };
+    jump.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &jump);
+
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &view);
+    view.setCurrentIndex(grid.Cell(grid.Row("HGS-12"), AccessoryGrid::kPart));
+    Press(Qt::Key_Down);
+    EXPECT_EQ(view.currentIndex().row(), grid.Row("HGL-12")) << "arrows move inside";
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Tab);
+    EXPECT_FALSE(inGrid()) << "one Tab leaves";
+    QWidget* after = QApplication::focusWidget();
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &view) << "Shift+Tab comes back";
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &jump);
+
+    // Typing opens the editor; Tab takes the quantity and leaves as well.
+    Press(Qt::Key_Tab);
+    Keys("7");
+    ASSERT_TRUE(inGrid());
+    Press(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    EXPECT_EQ(grid.Quantity("HGS-12"), 7);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Keys("8");
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &jump);
+    EXPECT_EQ(grid.Quantity("HGS-12"), 8);
+}
+
 } // namespace
 } // namespace tav::test

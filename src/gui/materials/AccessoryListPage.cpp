@@ -93,6 +93,8 @@ void AccessoryListPage::BuildLayout()
     grdList->setSelectionMode(QAbstractItemView::SingleSelection);
     grdList->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // One Tab enters the grid and the next leaves it; arrows move inside.
+    grdList->setTabKeyNavigation(false);
     grdList->verticalHeader()->setVisible(false);
     grdList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdList->verticalHeader()->setDefaultSectionSize(30);

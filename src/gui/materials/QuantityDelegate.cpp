@@ -3,6 +3,7 @@
 #include "gui/materials/AccessoryListModel.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPersistentModelIndex>
@@ -136,6 +137,25 @@ void TQuantityDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     strip.backgroundBrush = index.data(Qt::BackgroundRole).value<QBrush>();
     StyleOf(option)->drawPrimitive(QStyle::PE_PanelItemViewItem, &strip, painter, option.widget);
     StyleOf(option)->drawComplexControl(QStyle::CC_SpinBox, &spin, painter, option.widget);
+}
+
+bool TQuantityDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* editor = qobject_cast<TQuantitySpin*>(object);
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    if (editor && key && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+        // Tab takes what was typed and leaves the grid, as it does from any cell of it,
+        // instead of moving on to the next cell.
+        QWidget* view = editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr;
+        emit commitData(editor);
+        emit closeEditor(editor, NoHint);
+        if (view) {
+            QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+            QCoreApplication::sendEvent(view, &again);
+        }
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 bool TQuantityDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
