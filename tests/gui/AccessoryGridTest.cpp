@@ -3,6 +3,7 @@
 
 #include "doubles/DemoWizard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -203,6 +204,24 @@ TEST_F(AccessoryGridTest, OneTabEntersTheGridAndOneLeavesIt)
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), &jump);
     EXPECT_EQ(grid.Quantity("HGS-12"), 8);
+}
+
+TEST_F(AccessoryGridTest, ResetAndRestartEachTakeOnePressOfTheirAltKey)
+{
+    StartOnTheList();
+    AccessoryGrid grid = Grid();
+    const QString reset = Named<QAbstractButton>(*w, "btnReset").text();
+    const int amp = static_cast<int>(reset.indexOf('&'));
+    ASSERT_GE(amp, 0) << reset.toStdString();
+    const int resetKey = reset.at(amp + 1).toUpper().unicode();
+
+    // A button pressed by its key clicks a moment later.
+    grid.Type("HGS-12", 4);
+    Press(resetKey, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid.Quantity("HGS-12") == 0; }, 1000));
+    EXPECT_EQ(w->CurrentPage(), gui::TfrmMain::kAccessories);
+    Press(Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == gui::TfrmMain::kParams; }, 1000));
 }
 
 } // namespace

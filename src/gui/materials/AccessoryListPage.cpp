@@ -70,7 +70,8 @@ void AccessoryListPage::BuildLayout()
     auto* bar = new QHBoxLayout;
     chkMiscOnly = new QCheckBox("Select from this list only", this);
     chkMiscOnly->setObjectName("chkMiscOnly");
-    btnReset = new QPushButton("&Reset Selections", this);
+    // Alt+R belongs to Restart below the page.
+    btnReset = new QPushButton("R&eset Selections", this);
     btnReset->setObjectName("btnReset");
     auto* jumpLabel = new QLabel("Section:", this);
     cboJump = new QComboBox(this);
