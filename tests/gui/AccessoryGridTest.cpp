@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <functional>
@@ -222,6 +224,48 @@ TEST_F(AccessoryGridTest, ResetAndRestartEachTakeOnePressOfTheirAltKey)
     EXPECT_EQ(w->CurrentPage(), gui::TfrmMain::kAccessories);
     Press(Qt::Key_R, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == gui::TfrmMain::kParams; }, 1000));
+}
+
+TEST_F(AccessoryGridTest, EveryBuildOfEitherListStartsAtTheTop)
+{
+    StartOnTheList();
+    auto& lom = Named<QTableView>(*w, "grdLom");
+    auto& jump = Named<QComboBox>(*w, "cboJump");
+    struct Case
+    {
+        const char* what;
+        QTableView& view;
+        std::function<void()> show, rebuild;
+    };
+    const Case cases[] = {
+        {"the accessory list, skipping the wizard again", Grid().View(), [] {},
+         [&] {
+             Click(*w, "btnBack");
+             Click(*w, "btnListNow");
+         }},
+        {"the list of materials, back to the accessories and on", lom,
+         [&] {
+             fake.fileDialogs.answers = {QStringLiteral(TAVROLIN_DEMO_DIR "/data/KF12-rooftop.tvr")};
+             Trigger(*w, "Open1");
+         },
+         [&] {
+             Click(*w, "btnBack");
+             Click(*w, "btnNext");
+         }},
+    };
+    for (const Case& c : cases) {
+        c.show();
+        QApplication::processEvents();
+        QScrollBar& bar = *c.view.verticalScrollBar();
+        ASSERT_GT(bar.maximum(), 0) << c.what << ": long enough to scroll";
+        bar.setValue(bar.maximum());
+        c.rebuild();
+        QApplication::processEvents();
+        EXPECT_EQ(bar.value(), 0) << c.what;
+        EXPECT_EQ(c.view.rowAt(0), 0) << c.what;
+    }
+    EXPECT_EQ(jump.currentIndex(), 0);
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
 } // namespace

@@ -167,6 +167,8 @@ void AccessoryListPage::ShowRows(std::vector<AccessoryListRow> rows)
         jumpRows_.push_back(r);
         captions << FromData(row.part);
     }
+    // A new list starts at its first row.
+    grdList->scrollToTop();
     grdList->setUpdatesEnabled(true);
 
     const QSignalBlocker blockJump(cboJump);

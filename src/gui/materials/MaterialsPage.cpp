@@ -73,6 +73,8 @@ void MaterialsPage::ShowList(ListOfMaterials list)
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         if (rows[static_cast<size_t>(r)].IsHeading())
             grdLom->setSpan(r, 0, 1, kMaterialsColumns);
+    // A new list starts at its first row.
+    grdLom->scrollToTop();
     grdLom->setUpdatesEnabled(true);
     lblTotal->setText(FromData(model_->List().total));
     lblKOVA->setVisible(model_->List().adapterNote);
