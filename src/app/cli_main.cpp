@@ -1,11 +1,11 @@
 // The planner without a window, for scripts: the program's rules over the same
 // installation, found the same way. `tavrolin-cli --help` lists the commands.
+#include "canvas/PrintedPdf.h"
 #include "core/app/PersonalFolder.h"
 #include "core/cli/Cli.h"
 #include "core/common/Files.h"
 #include "core/materials/PriceList.h"
 #include "gui/app/Maker.h"
-#include "gui/materials/PrintedPdf.h"
 #include "registry/Registry.h"
 
 #include <QCoreApplication>
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     tav::cli::Environment env;
     if (paints)
         env.printedPdf = [](const tav::ListOfMaterials& list) {
-            return tav::gui::PrintedListPdf(list, tav::gui::LocalePaper());
+            return tav::canvas::PrintedListPdf(list, tav::canvas::LocalePaper(), tav::gui::kMakerSiteLabel);
         };
     const Place place = FindPlace(QCoreApplication::applicationDirPath() + "/");
     env.programFolder = place.program;

@@ -1,3 +1,4 @@
+#include "canvas/PainterCanvas.h"
 #include "core/common/Files.h"
 #include "core/materials/PrintLayout.h"
 #include "doubles/QtPrinters.h"
@@ -7,7 +8,6 @@
 #include "gui/app/TextCodec.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/materials/MaterialsPage.h"
-#include "gui/materials/PainterCanvas.h"
 #include "support/MaterialsFixture.h"
 
 #include <QAction>
@@ -283,7 +283,7 @@ TEST(PainterCanvas, TextStaysInsideItsBox)
     const QRect box(40, 50, 120, 60);
     {
         QPainter painter(&image);
-        gui::PainterCanvas canvas(painter, nullptr);
+        canvas::PainterCanvas canvas(painter, nullptr);
         canvas.SetFont("Arial", 14, false);
         canvas.DrawTextInBox(box.left(), box.top(), box.left() + box.width(), box.top() + box.height(),
                              "A description far longer than the box it has to fit in, so it wraps and is cut off",

@@ -1,10 +1,11 @@
 // The workbook and the PDF of the list of materials, from the window and from the planner.
+#include "canvas/PrintedPdf.h"
 #include "core/cli/Cli.h"
 #include "core/common/Files.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/Widgets.h"
+#include "gui/app/Maker.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/materials/PrintedPdf.h"
 
 #include <QAction>
 #include <QProcess>
@@ -96,7 +97,9 @@ protected:
     {
         cli::Environment env;
         env.registeredSharedFolder = [&] { return cli::Environment::SharedFolder{inst.dir.Path() + "shared", {}}; };
-        env.printedPdf = [](const ListOfMaterials& list) { return gui::PrintedListPdf(list, gui::LocalePaper()); };
+        env.printedPdf = [](const ListOfMaterials& list) {
+            return canvas::PrintedListPdf(list, canvas::LocalePaper(), gui::kMakerSiteLabel);
+        };
         std::string out;
         return cli::Run(
             {"export", project, "--format", format, "-o", file, "--program-folder", inst.ProgramFolder().toStdString()},

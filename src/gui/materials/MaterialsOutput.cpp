@@ -1,5 +1,6 @@
 #include "gui/materials/MaterialsOutput.h"
 
+#include "canvas/PrintedPdf.h"
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
 #include "core/materials/ExportFormats.h"
@@ -9,7 +10,6 @@
 #include "gui/app/Maker.h"
 #include "gui/app/TextCodec.h"
 #include "gui/materials/MaterialsPage.h"
-#include "gui/materials/PrintedPdf.h"
 
 #include <QFile>
 #include <QPainter>
@@ -42,8 +42,9 @@ void MaterialsOutput::Export(std::string_view name)
     // Some dialogs leave a typed name without the suffix they were given.
     const QString file = WithDefaultSuffix(chosen, suffix);
     const PlanSummary plan = plan_ ? plan_() : PlanSummary{};
-    const ExportSource source{page_.List(), plan,
-                              [](const ListOfMaterials& list) { return PrintedListPdf(list, LocalePaper()); }};
+    const ExportSource source{page_.List(), plan, [](const ListOfMaterials& list) {
+                                  return canvas::PrintedListPdf(list, canvas::LocalePaper(), kMakerSiteLabel);
+                              }};
     WriteFileAtomic(ToData(file), format->build(source));
     // Without an application for the type the desktop opens nothing; the file stays written.
     platform_.desktop.Open(QUrl::fromLocalFile(file));
@@ -107,7 +108,7 @@ void MaterialsOutput::Draw(QPrinter& printer)
     if (!painter.begin(&printer))
         throw Error("The print job could not be started.");
     try {
-        DrawPrintedList(painter, printer, page_.List());
+        canvas::DrawPrintedList(painter, printer, page_.List(), kMakerSiteLabel);
     } catch (...) {
         printer.abort();
         painter.end();

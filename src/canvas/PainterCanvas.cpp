@@ -1,13 +1,13 @@
-#include "gui/materials/PainterCanvas.h"
+#include "canvas/PainterCanvas.h"
 
-#include "gui/app/TextCodec.h"
+#include "canvas/TextCodec.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
-namespace tav::gui {
+namespace tav::canvas {
 
 void PainterCanvas::SetFont(std::string_view family, int height, bool bold)
 {
@@ -57,4 +57,4 @@ bool PainterCanvas::NewPage()
     return pages_ && pages_->newPage();
 }
 
-} // namespace tav::gui
+} // namespace tav::canvas

@@ -5,7 +5,7 @@
 class QPagedPaintDevice;
 class QPainter;
 
-namespace tav::gui {
+namespace tav::canvas {
 
 // The printed list's canvas over an active painter. Pages come from the paged device
 // (a printer or a preview); without one there is no next page.
@@ -28,4 +28,4 @@ private:
     QPagedPaintDevice* pages_;
 };
 
-} // namespace tav::gui
+} // namespace tav::canvas

@@ -1,8 +1,8 @@
-#include "gui/app/TextCodec.h"
+#include "canvas/TextCodec.h"
 
 #include <QStringDecoder>
 
-namespace tav::gui {
+namespace tav::canvas {
 
 QString FromData(std::string_view bytes)
 {
@@ -35,4 +35,4 @@ QStringList FromDataLines(const std::vector<std::string>& lines)
     return out;
 }
 
-} // namespace tav::gui
+} // namespace tav::canvas

@@ -1,9 +1,8 @@
-#include "gui/materials/PrintedPdf.h"
+#include "canvas/PrintedPdf.h"
 
+#include "canvas/PainterCanvas.h"
 #include "core/common/Errors.h"
 #include "core/materials/PrintLayout.h"
-#include "gui/app/Maker.h"
-#include "gui/materials/PainterCanvas.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -14,7 +13,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
-namespace tav::gui {
+namespace tav::canvas {
 
 namespace {
 
@@ -35,15 +34,16 @@ Paper LocalePaper()
     return height == kLetterHeightMm ? Paper::Letter : Paper::A4;
 }
 
-void DrawPrintedList(QPainter& painter, QPagedPaintDevice& device, const ListOfMaterials& list)
+void DrawPrintedList(QPainter& painter, QPagedPaintDevice& device, const ListOfMaterials& list,
+                     std::string_view webAddress)
 {
     PainterCanvas canvas(painter, &device);
     const double scale = PrintScale(device.width(), device.height());
     PageLayout layout(canvas, scale, scale);
-    LayoutMaterials(layout, list, CountPrintedPages(list), kPrintTitle, kMakerSiteLabel);
+    LayoutMaterials(layout, list, CountPrintedPages(list), kPrintTitle, webAddress);
 }
 
-std::string PrintedListPdf(const ListOfMaterials& list, Paper paper)
+std::string PrintedListPdf(const ListOfMaterials& list, Paper paper, std::string_view webAddress)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -59,7 +59,7 @@ std::string PrintedListPdf(const ListOfMaterials& list, Paper paper)
         if (!painter.begin(&writer))
             throw Error("The PDF document could not be started.");
         try {
-            DrawPrintedList(painter, writer, list);
+            DrawPrintedList(painter, writer, list, webAddress);
         } catch (...) {
             painter.end();
             throw;
@@ -71,4 +71,4 @@ std::string PrintedListPdf(const ListOfMaterials& list, Paper paper)
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-} // namespace tav::gui
+} // namespace tav::canvas
