@@ -80,7 +80,7 @@ protected:
 
     bool TabShown(QWidget* page) const { return dlg->pcCustomize->isTabVisible(dlg->pcCustomize->indexOf(page)); }
 
-    static void Type(gui::TDecimalSpinEdit* spin, const QString& text)
+    static void Type(gui::DecimalSpinEdit* spin, const QString& text)
     {
         auto* edit = spin->findChild<QLineEdit*>();
         edit->selectAll();

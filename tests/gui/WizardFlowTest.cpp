@@ -49,7 +49,7 @@ protected:
         QTimer::singleShot(0, [&] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (auto* d = qobject_cast<gui::TfrmCustom*>(top); d && d->isVisible()) {
-                    Named<gui::TDecimalSpinEdit>(*d, "seGroundingKitQty").setValue(feet);
+                    Named<gui::DecimalSpinEdit>(*d, "seGroundingKitQty").setValue(feet);
                     Click(*d, "btnSave");
                     saved = true;
                 }

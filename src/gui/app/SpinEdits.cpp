@@ -11,7 +11,7 @@
 
 namespace tav::gui {
 
-TDecimalSpinEdit::TDecimalSpinEdit(const QString& objectName, double value, QWidget* parent) : QDoubleSpinBox(parent)
+DecimalSpinEdit::DecimalSpinEdit(const QString& objectName, double value, QWidget* parent) : QDoubleSpinBox(parent)
 {
     setObjectName(objectName);
     setDecimals(kRunLengthDecimals);
@@ -22,12 +22,12 @@ TDecimalSpinEdit::TDecimalSpinEdit(const QString& objectName, double value, QWid
     setValue(value);
 }
 
-void TDecimalSpinEdit::SetText(const QString& text)
+void DecimalSpinEdit::SetText(const QString& text)
 {
     setValue(StrToFloat(ToData(text)));
 }
 
-double TDecimalSpinEdit::ValueOf(std::string_view text) const
+double DecimalSpinEdit::ValueOf(std::string_view text) const
 {
     const double value = StrToFloat(text);
     // A value the box would clip is not the one asked for.
@@ -57,17 +57,17 @@ QString DecimalText(double value, int decimals)
     return text;
 }
 
-QString TDecimalSpinEdit::textFromValue(double value) const
+QString DecimalSpinEdit::textFromValue(double value) const
 {
     return DecimalText(value, decimals());
 }
 
-double TDecimalSpinEdit::valueFromText(const QString& text) const
+double DecimalSpinEdit::valueFromText(const QString& text) const
 {
     return TryStrToFloat(ToData(text)).value_or(value());
 }
 
-QValidator::State TDecimalSpinEdit::validate(QString& text, int&) const
+QValidator::State DecimalSpinEdit::validate(QString& text, int&) const
 {
     if (text.isEmpty() || text == ".")
         return QValidator::Intermediate;

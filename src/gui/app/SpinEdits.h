@@ -9,11 +9,11 @@ namespace tav::gui {
 
 // A length box: decimal numbers written as the user typed them ("15", "30.5"), with
 // "." as the decimal separator and never below zero.
-class TDecimalSpinEdit : public QDoubleSpinBox
+class DecimalSpinEdit : public QDoubleSpinBox
 {
     Q_OBJECT
 public:
-    TDecimalSpinEdit(const QString& objectName, double value, QWidget* parent = nullptr);
+    DecimalSpinEdit(const QString& objectName, double value, QWidget* parent = nullptr);
 
     // Sets the value from a number text; throws ConversionError when it is none.
     void SetText(const QString& text);

@@ -101,10 +101,10 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
         args.push_back(ToData(a));
     state_.commandLine = ParseCommandLine(args);
     images_ = std::make_unique<ImageLoader>(platform_, this, FromData(state_.folders.images));
-    NewsDlg1 = std::make_unique<TNewsDlg>(platform_, this, images_->ImagesFolder());
-    SyncrestDlg1 = std::make_unique<TSyncrestDlg>(platform_, this, images_->ImagesFolder());
-    SyncrestDlg1->DefaultProgram = "Tavrolin";
-    SyncrestDlg1->PricesInstalled = [this](const std::string& folder) { PriceListInstalled(folder); };
+    newsDlg_ = std::make_unique<TNewsDlg>(platform_, this, images_->ImagesFolder());
+    syncrestDlg_ = std::make_unique<TSyncrestDlg>(platform_, this, images_->ImagesFolder());
+    syncrestDlg_->DefaultProgram = "Tavrolin";
+    syncrestDlg_->PricesInstalled = [this](const std::string& folder) { PriceListInstalled(folder); };
 
     CreateMenu();
     CreatePages();
@@ -636,18 +636,18 @@ void TfrmMain::FormActivate()
 
 void TfrmMain::RunReminders()
 {
-    RunGuarded(platform_.boxes, this, [&] { NewsDlg1->Check(); });
-    RunGuarded(platform_.boxes, this, [&] { SyncrestDlg1->Check(); });
+    RunGuarded(platform_.boxes, this, [&] { newsDlg_->Check(); });
+    RunGuarded(platform_.boxes, this, [&] { syncrestDlg_->Check(); });
 }
 
 void TfrmMain::ViewLatestNewsFromBrimcor1Click()
 {
-    RunGuarded(platform_.boxes, this, [&] { NewsDlg1->Execute(); });
+    RunGuarded(platform_.boxes, this, [&] { newsDlg_->Execute(); });
 }
 
 void TfrmMain::Syncrest1Click()
 {
-    RunGuarded(platform_.boxes, this, [&] { SyncrestDlg1->Execute(); });
+    RunGuarded(platform_.boxes, this, [&] { syncrestDlg_->Execute(); });
 }
 
 void TfrmMain::About1Click()

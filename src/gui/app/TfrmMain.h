@@ -253,8 +253,8 @@ private:
     bool siteChosen_ = false;      // the list shown was built through the antenna and site pages
     // What the list of materials on show was built from, to price it again.
     std::vector<std::string> shownRecords_;
-    std::unique_ptr<TNewsDlg> NewsDlg1;
-    std::unique_ptr<TSyncrestDlg> SyncrestDlg1;
+    std::unique_ptr<TNewsDlg> newsDlg_;
+    std::unique_ptr<TSyncrestDlg> syncrestDlg_;
     // The reminders ask at most once per run.
     bool remindersRun_ = false;
     AccessoryTabChooser* tabChooser_ = nullptr;

@@ -202,8 +202,8 @@ void ParamsPage::BuildLayout()
     size->setObjectName("gbSize");
     auto* sl = new QGridLayout(size);
     cboDiameter = MakeCombo(size, "cboDiameter");
-    seHorizontalLength = new TDecimalSpinEdit("seHorizontalLength", 15, size);
-    seVerticalLength = new TDecimalSpinEdit("seVerticalLength", 100, size);
+    seHorizontalLength = new DecimalSpinEdit("seHorizontalLength", 15, size);
+    seVerticalLength = new DecimalSpinEdit("seVerticalLength", 100, size);
     rbFeet = new QRadioButton("Feet", size);
     rbFeet->setObjectName("rbFeet");
     rbFeet->setChecked(true);

@@ -29,7 +29,7 @@ struct QuantityInputs;
 
 namespace tav::gui {
 
-class TDecimalSpinEdit;
+class DecimalSpinEdit;
 class GridRow;
 class LossPlot;
 class TImage;
@@ -49,8 +49,8 @@ public:
     QComboBox* cboEnding;
     TRadioGroup* rgCableType;
     QComboBox* cboDiameter;
-    TDecimalSpinEdit* seHorizontalLength;
-    TDecimalSpinEdit* seVerticalLength;
+    DecimalSpinEdit* seHorizontalLength;
+    DecimalSpinEdit* seVerticalLength;
     QRadioButton* rbFeet;
     QRadioButton* rbMeters;
     QSpinBox* seNumRuns;

@@ -11,7 +11,7 @@
 
 namespace tav::gui {
 
-TQuantitySpin::TQuantitySpin(QWidget* parent) : QSpinBox(parent)
+QuantitySpin::QuantitySpin(QWidget* parent) : QSpinBox(parent)
 {
     setRange(0, kMaxListQuantity);
     setAlignment(Qt::AlignCenter);
@@ -20,7 +20,7 @@ TQuantitySpin::TQuantitySpin(QWidget* parent) : QSpinBox(parent)
     setKeyboardTracking(false);
 }
 
-void TQuantitySpin::stepBy(int steps)
+void QuantitySpin::stepBy(int steps)
 {
     // A step below nothing is refused and leaves the row as it was.
     if (value() + steps < minimum())
@@ -92,9 +92,9 @@ QWidget* TQuantityDelegate::createEditor(QWidget* parent, const QStyleOptionView
 {
     if (!IsQuantity(index))
         return QStyledItemDelegate::createEditor(parent, option, index);
-    auto* spin = new TQuantitySpin(parent);
+    auto* spin = new QuantitySpin(parent);
     const QPersistentModelIndex cell(index);
-    connect(spin, &TQuantitySpin::stepped, this, [spin, cell] {
+    connect(spin, &QuantitySpin::stepped, this, [spin, cell] {
         if (cell.isValid())
             const_cast<QAbstractItemModel*>(cell.model())->setData(cell, spin->value(), AccessoryListModel::kSpunRole);
     });
@@ -103,7 +103,7 @@ QWidget* TQuantityDelegate::createEditor(QWidget* parent, const QStyleOptionView
 
 void TQuantityDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    auto* spin = qobject_cast<TQuantitySpin*>(editor);
+    auto* spin = qobject_cast<QuantitySpin*>(editor);
     if (!spin)
         return QStyledItemDelegate::setEditorData(editor, index);
     const QSignalBlocker block(spin);
@@ -114,7 +114,7 @@ void TQuantityDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
 
 void TQuantityDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
-    auto* spin = qobject_cast<TQuantitySpin*>(editor);
+    auto* spin = qobject_cast<QuantitySpin*>(editor);
     if (!spin)
         return QStyledItemDelegate::setModelData(editor, model, index);
     spin->interpretText();
@@ -141,7 +141,7 @@ void TQuantityDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
 bool TQuantityDelegate::eventFilter(QObject* object, QEvent* event)
 {
-    auto* editor = qobject_cast<TQuantitySpin*>(object);
+    auto* editor = qobject_cast<QuantitySpin*>(object);
     const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     if (editor && key && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
         // Tab takes what was typed and leaves the grid, as it does from any cell of it,

@@ -7,18 +7,18 @@ namespace tav::gui {
 
 // The quantity editor of an item row: whole numbers from 0, never below it. A step of its
 // arrows is told apart from typing, since only a step drops the recommended quantity.
-class TQuantitySpin : public QSpinBox
+class QuantitySpin : public QSpinBox
 {
     Q_OBJECT
 public:
-    explicit TQuantitySpin(QWidget* parent = nullptr);
+    explicit QuantitySpin(QWidget* parent = nullptr);
     void stepBy(int steps) override;
 
 signals:
     void stepped();
 };
 
-// Shows a quantity cell with its spin buttons and edits it in a TQuantitySpin. The
+// Shows a quantity cell with its spin buttons and edits it in a QuantitySpin. The
 // buttons step the quantity without opening the editor; an editor opens with its whole
 // text selected, so what the user types replaces the quantity instead of joining it.
 class TQuantityDelegate : public QStyledItemDelegate

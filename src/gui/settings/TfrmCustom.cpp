@@ -74,9 +74,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
-TDecimalSpinEdit* MakeSpacingBox(QWidget* parent, const QString& name, double value)
+DecimalSpinEdit* MakeSpacingBox(QWidget* parent, const QString& name, double value)
 {
-    auto* spin = new TDecimalSpinEdit(name, value, parent);
+    auto* spin = new DecimalSpinEdit(name, value, parent);
     spin->setMinimumWidth(90);
     return spin;
 }
@@ -186,7 +186,7 @@ QWidget* TfrmCustom::BuildHangerPage(int family, const QString& caption)
     return page;
 }
 
-QWidget* TfrmCustom::BuildSpacingPage(const char* name, const QString& text, TDecimalSpinEdit*& spin, TImage*& image,
+QWidget* TfrmCustom::BuildSpacingPage(const char* name, const QString& text, DecimalSpinEdit*& spin, TImage*& image,
                                       int initial, const char* spinName)
 {
     auto* page = new QWidget;
@@ -420,7 +420,7 @@ void TfrmCustom::ShowVisiblePage()
     }
 }
 
-void TfrmCustom::ShowSpacing(TDecimalSpinEdit* spin, LoadedSpacing& loaded, const std::string& stored, SpacingKind kind,
+void TfrmCustom::ShowSpacing(DecimalSpinEdit* spin, LoadedSpacing& loaded, const std::string& stored, SpacingKind kind,
                              double fallback)
 {
     spin->setValue(ShownSpacing(stored, kind).value_or(fallback));
@@ -658,7 +658,7 @@ void TfrmCustom::btnRestoreClick()
     platform_.boxes.Information(this, "Default settings have been restored.");
 }
 
-QString TfrmCustom::SpacingBoxText(TDecimalSpinEdit* spin) const
+QString TfrmCustom::SpacingBoxText(DecimalSpinEdit* spin) const
 {
     return spin->ValueText();
 }
@@ -693,7 +693,7 @@ bool TfrmCustom::CheckPages()
 SpacingChanges TfrmCustom::CollectSpacings() const
 {
     SpacingChanges changes;
-    const auto toSave = [this](const LoadedSpacing& loaded, TDecimalSpinEdit* spin, SpacingKind kind) {
+    const auto toSave = [this](const LoadedSpacing& loaded, DecimalSpinEdit* spin, SpacingKind kind) {
         return SpacingToSave(loaded.stored, ToData(loaded.shown), ToData(SpacingBoxText(spin)), kind);
     };
     changes.grounding = toSave(groundingLoaded_, seGroundingKitQty, SpacingKind::Whole);

@@ -22,7 +22,7 @@ class QTabWidget;
 
 namespace tav::gui {
 
-class TDecimalSpinEdit;
+class DecimalSpinEdit;
 class TImage;
 class TypeAhead;
 
@@ -48,13 +48,13 @@ public:
     QTabWidget* pcCustomize;
     std::array<QWidget*, kHangerFamilyCount> tsHangers;
     std::array<QLabel*, kHangerFamilyCount> lblHangerPart;
-    std::array<TDecimalSpinEdit*, kHangerFamilyCount> seHangerSpacing;
+    std::array<DecimalSpinEdit*, kHangerFamilyCount> seHangerSpacing;
     std::array<TImage*, kHangerFamilyCount> imgHanger;
     QWidget* tsGroundingKits;
-    TDecimalSpinEdit* seGroundingKitQty;
+    DecimalSpinEdit* seGroundingKitQty;
     TImage* imgGroundingKits;
     QWidget* tsHoistingGrips;
-    TDecimalSpinEdit* seHoistGripQty;
+    DecimalSpinEdit* seHoistGripQty;
     TImage* imgHoistingGrips;
     QWidget* tsOldParts;
     QCheckBox* chkOldInWizard;
@@ -112,7 +112,7 @@ private:
 
     void BuildLayout();
     QWidget* BuildHangerPage(int family, const QString& caption);
-    QWidget* BuildSpacingPage(const char* name, const QString& text, TDecimalSpinEdit*& spin, TImage*& image,
+    QWidget* BuildSpacingPage(const char* name, const QString& text, DecimalSpinEdit*& spin, TImage*& image,
                               int initial, const char* spinName);
     QWidget* BuildOldPartsPage();
     QWidget* BuildLineOptions(QWidget* page);
@@ -127,7 +127,7 @@ private:
     void ShowVisiblePage();
 
     void LoadSpacings(const QString& cableKey);
-    void ShowSpacing(TDecimalSpinEdit* spin, LoadedSpacing& loaded, const std::string& stored, SpacingKind kind,
+    void ShowSpacing(DecimalSpinEdit* spin, LoadedSpacing& loaded, const std::string& stored, SpacingKind kind,
                      double fallback);
     void LoadObsoleteBoxes();
     void LoadOverrides();
@@ -145,7 +145,7 @@ private:
     // The refusals come first, so a refused save writes nothing.
     bool CheckPages();
     SpacingChanges CollectSpacings() const;
-    QString SpacingBoxText(TDecimalSpinEdit* spin) const;
+    QString SpacingBoxText(DecimalSpinEdit* spin) const;
     SelectionOptions CollectSelection() const;
     // Runs one write step; an I/O error counts as a write, since the file may have changed.
     template <typename F> void WriteStep(F&& step);

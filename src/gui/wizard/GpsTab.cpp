@@ -18,7 +18,7 @@ GpsTab::GpsTab(const WizardContext& context, QWidget* parent) : WizardPage(conte
     imgGps = new TImage("imgGps", this);
     imgGps->setMinimumSize(150, 150);
     cboGPS = MakeChoiceBox("cboGPS");
-    seGpsLength = new TDecimalSpinEdit("seGpsLength", 0, this);
+    seGpsLength = new DecimalSpinEdit("seGpsLength", 0, this);
     seGpsLength->setEnabled(false);
     rbGPSFeet = new QRadioButton("Feet", this);
     rbGPSFeet->setObjectName("rbGPSFeet");

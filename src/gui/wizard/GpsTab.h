@@ -7,7 +7,7 @@ class QRadioButton;
 
 namespace tav::gui {
 
-class TDecimalSpinEdit;
+class DecimalSpinEdit;
 class TImage;
 
 // "GPS": the GPS feeder item of gps.dat (slot 18, one item). The feeder length is for the
@@ -20,7 +20,7 @@ public:
 
     TImage* imgGps;
     QComboBox* cboGPS;
-    TDecimalSpinEdit* seGpsLength;
+    DecimalSpinEdit* seGpsLength;
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;
 
