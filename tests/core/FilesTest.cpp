@@ -1,12 +1,16 @@
-#include "core/common/Errors.h"
 #include "core/common/Files.h"
+
+#include "core/common/Errors.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
 
-#include <gtest/gtest.h>
-
+#include <fcntl.h>
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace tav {
@@ -191,7 +195,7 @@ TEST(Files, ReadOnlyFolderRewritesAWritableFileInPlace)
 // Where the temporary file cannot take the target's place, the target is rewritten.
 TEST(Files, NoRoomForATemporaryFileRewritesInPlace)
 {
-    // A name that fits the folder, with no room left for the temporary suffix.
+    // A name that fills the folder entry: its temporary file gets a shortened name.
     TempDir dir;
     const std::string name(250, 'n');
     dir.Write(name, "old content");
@@ -250,6 +254,153 @@ TEST(Files, AtomicWriteKeepsOwnerAndGroup)
     EXPECT_EQ(st.st_uid, owner);
     EXPECT_EQ(st.st_gid, group);
     EXPECT_EQ(st.st_mode & 07777, 0664u);
+}
+
+// A target that is no regular file is written into as it is, never replaced by one.
+TEST(Files, SpecialTargetsAreWrittenIntoNeverReplaced)
+{
+    TempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("fifo", dir.File("Accessories.lom"));
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    // A program reads the FIFO (here: this test, whose end is open before the write), and
+    // standard output may be a pipe that only its /proc name reaches.
+    const int fifoReader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    const std::pair<std::string, int> readers[] = {
+        {dir.File("Accessories.lom"), fifoReader},
+        {"/proc/self/fd/" + std::to_string(pipeEnds[1]), pipeEnds[0]},
+    };
+    for (const auto& [name, reader] : readers) {
+        WriteFileAtomic(name, "last order");
+        char got[32] = {};
+        EXPECT_EQ(::read(reader, got, sizeof got), 10) << name;
+        EXPECT_STREQ(got, "last order") << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("Accessories.lom")));
+    for (const int fd : {fifoReader, pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
+
+    struct Case
+    {
+        const char* what;
+        std::string path;
+        const char* message;
+    };
+    ::sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = dir.File("socket");
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const ::sockaddr*>(&address), sizeof address), 0);
+    std::filesystem::create_directories(dir.File("folder"));
+    const Case cases[] = {
+        {"a FIFO without a reader", fifo, "no program reads from it"},
+        {"a socket", socketPath, "is a socket"},
+        {"a folder", dir.File("folder"), "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        const auto type = std::filesystem::status(c.path).type();
+        try {
+            WriteFileAtomic(c.path, "x");
+            ADD_FAILURE() << c.what;
+        } catch (const IoError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.what << ": " << e.what();
+        }
+        EXPECT_EQ(std::filesystem::status(c.path).type(), type) << c.what;
+    }
+    ::close(sock);
+
+    // A device stays one; root may make a null device of its own to try.
+    const std::string null = dir.File("null");
+    if (::mknod(null.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) != 0)
+        GTEST_SKIP() << "no device can be made here";
+    WriteFileAtomic(null, "gone");
+    EXPECT_TRUE(std::filesystem::is_character_file(null));
+}
+
+TEST(Files, ReadingNeitherHangsNorFillsTheMemory)
+{
+    TempDir dir;
+    const std::string fifo = dir.File("fifo.tvr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileBytes(fifo), "") << "no writer: empty at once";
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ASSERT_EQ(::write(pipeEnds[1], "[Other]\r\n", 9), 9);
+    ::close(pipeEnds[1]);
+    EXPECT_EQ(ReadFileBytes("/proc/self/fd/" + std::to_string(pipeEnds[0])), "[Other]\r\n") << "a pipe";
+    ::close(pipeEnds[0]);
+
+    struct Case
+    {
+        const char* what;
+        std::string path;
+        size_t limit;
+        const char* message; // nullptr: read whole
+    };
+    dir.Write("big.dat", std::string(1000, 'x'));
+    std::filesystem::create_directories(dir.File("folder.tvr"));
+    std::filesystem::create_symlink("loop.tvr", dir.File("loop.tvr"));
+    std::filesystem::create_symlink("nowhere.tvr", dir.File("dangling.tvr"));
+    const Case cases[] = {
+        {"a file at the limit", dir.File("big.dat"), 1000, nullptr},
+        {"a file beyond the limit", dir.File("big.dat"), 999, "holds more than"},
+        {"a device without end", "/dev/zero", 1 << 20, "holds more than"},
+        {"a folder", dir.File("folder.tvr"), kMaxReadBytes, "Is a directory"},
+        {"a loop of links", dir.File("loop.tvr"), kMaxReadBytes, "Too many levels of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        try {
+            const auto bytes = ReadFileBytes(c.path, c.limit);
+            EXPECT_FALSE(c.message) << c.what;
+            EXPECT_EQ(bytes.value_or("").size(), c.limit) << c.what;
+        } catch (const IoError& e) {
+            ASSERT_TRUE(c.message) << c.what << ": " << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.what << ": " << e.what();
+        }
+    }
+    EXPECT_FALSE(ReadFileBytes(dir.File("dangling.tvr"))) << "a link to nothing is a missing file";
+}
+
+// Only the program's own temporary files of the target, older than a minute, go.
+TEST(Files, LeftoversOfAKilledWriteGoAtTheNextWrite)
+{
+    TempDir dir;
+    const auto age = [&](const std::string& name, int seconds) {
+        const std::string path = dir.File(name);
+        const timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+        ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    };
+    struct Case
+    {
+        const char* name;
+        int age;
+        bool goes;
+    };
+    const Case cases[] = {
+        {".list.html.tavrolin-a1B2c3", 120, true},  {".list.html.tavrolin-NeW123", 10, false},
+        {"list.html.backup", 120, false},           {"list.html.a1B2c3", 120, false},
+        {".list.html.tavrolin-a1B2", 120, false},   {".other.html.tavrolin-a1B2c3", 120, false},
+        {".list.html.tavrolin-a1-2c3", 120, false},
+    };
+    for (const auto& c : cases) {
+        dir.Write(c.name, "left");
+        age(c.name, c.age);
+    }
+    std::filesystem::create_directories(dir.File(".list.html.tavrolin-Folder"));
+    std::filesystem::create_symlink("list.html.backup", dir.File(".list.html.tavrolin-LinkTo"));
+    age(".list.html.tavrolin-Folder", 120);
+    age(".list.html.tavrolin-LinkTo", 120);
+
+    WriteFileAtomic(dir.File("list.html"), "<HTML>");
+    EXPECT_EQ(dir.Read("list.html"), "<HTML>");
+    for (const auto& c : cases)
+        EXPECT_EQ(std::filesystem::exists(dir.File(c.name)), !c.goes) << c.name;
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".list.html.tavrolin-Folder")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File(".list.html.tavrolin-LinkTo")));
 }
 
 } // namespace

@@ -4,8 +4,10 @@
 #include "core/materials/PriceInstall.h"
 #include "support/TempDir.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tav {
 namespace {
@@ -141,6 +143,22 @@ TEST_F(PriceInstallTest, TheBackupKeepsTheLastWholeList)
         EXPECT_EQ(dir.Read("shared/M_lom.dat"), newList);
         EXPECT_EQ(dir.Read("shared/M_lom.bak"), c.backupStays ? std::string(c.backup) : c.current);
     }
+}
+
+// An install that was killed leaves its temporary files; the next one takes them away.
+TEST_F(PriceInstallTest, LeftoversOfAnInterruptedInstallGoAtTheNext)
+{
+    dir.Write("shared/M_lom.dat", oldList);
+    const char* left[] = {".M_lom.dat.tavrolin-Ab12cd", ".M_lom.bak.tavrolin-Ab12cd", "M_lom.dat.Ab12cd"};
+    const timespec twoMinutesAgo[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+    for (const char* name : left) {
+        dir.Write(std::string("shared/") + name, std::string(1000, 'x'));
+        ::utimensat(AT_FDCWD, (Shared() + "/" + name).c_str(), twoMinutesAgo, 0);
+    }
+    InstallPriceList(Shared(), newList);
+    EXPECT_FALSE(std::filesystem::exists(Shared() + "/" + left[0]));
+    EXPECT_FALSE(std::filesystem::exists(Shared() + "/" + left[1]));
+    EXPECT_TRUE(std::filesystem::exists(Shared() + "/" + left[2])) << "a name the program never uses";
 }
 
 TEST_F(PriceInstallTest, AFailureLeavesTheListAsItWas)

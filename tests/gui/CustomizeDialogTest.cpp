@@ -252,8 +252,9 @@ TEST_F(CustomizeDialog, OkAndSaveWriteTheirStepsInTheirOwnOrder)
 
     // A step that fails stops the save: the steps before it stay done, the later ones are not run.
     Write("settings.dat", kSettings);
+    // advanced.dat reads as missing but cannot be written: its link leads into no folder.
     std::filesystem::remove(dir.Path() + "dat/advanced.dat");
-    std::filesystem::create_directory(dir.Path() + "dat/advanced.dat");
+    std::filesystem::create_symlink("no-such-folder/advanced.dat", dir.Path() + "dat/advanced.dat");
     fake.boxes.Clear();
     Open();
     dlg->chkOldInList->setChecked(true);

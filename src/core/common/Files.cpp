@@ -4,11 +4,15 @@
 #include "core/common/LineList.h"
 #include "core/common/Text.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +32,19 @@ bool IsRegularOrLink(const std::string& path)
     };
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
+
+// Closes a descriptor when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+private:
+    int fd_;
+};
 
 // Closes a descriptor and removes the temporary file it names (if any) unless released.
 class TempFile
@@ -100,36 +117,87 @@ bool FileExists(const std::string& path)
     return ResolveFile(path).has_value();
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path)
+namespace {
+
+std::string TooLargeMessage(const std::string& path, size_t maxBytes)
+{
+    return "Cannot read \"" + path + "\": it holds more than " + std::to_string(maxBytes >> 20) +
+           " MiB, more than any file of the program";
+}
+
+// A name that stands for something that is no file (a folder, a loop of links) says so
+// instead of reading as missing.
+void RefuseWhatIsNoFile(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(path.c_str(), &st) != 0)
+        return;
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ELOOP)
+            throw IoError(IoMessage("Cannot read", path, ELOOP));
+        return;
+    }
+    if (S_ISDIR(st.st_mode))
+        throw IoError(IoMessage("Cannot read", path, EISDIR));
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
 {
     const auto resolved = ResolveFile(path);
-    if (!resolved)
+    if (!resolved) {
+        RefuseWhatIsNoFile(path);
         return std::nullopt;
-    FILE* f = std::fopen(resolved->c_str(), "rb");
-    if (!f)
-        throw IoError(IoMessage("Cannot read", *resolved, errno));
-    std::string bytes;
-    // One read of the size the file has now, then whatever may have been appended since.
-    size_t expected = 0;
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        const long size = std::ftell(f);
-        expected = size > 0 ? static_cast<size_t>(size) : 0;
-        std::rewind(f);
     }
-    bytes.resize(expected);
-    const size_t got = expected > 0 ? std::fread(bytes.data(), 1, expected, f) : 0;
-    bytes.resize(got);
-    if (got == expected) {
-        char buf[1 << 14];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-            bytes.append(buf, n);
-    }
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed)
+    // Without blocking, a FIFO that no program writes to opens at once and then reads as
+    // empty; a pipe with a writer is waited for as usual once open.
+    const int fd = ::open(resolved->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENXIO)
+            throw IoError("Cannot read \"" + *resolved + "\": it is a socket, not a file");
         throw IoError(IoMessage("Cannot read", *resolved, err));
+    }
+    const Descriptor file(fd);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0)
+        throw IoError(IoMessage("Cannot read", *resolved, errno));
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    const bool regular = S_ISREG(st.st_mode);
+    if (regular && static_cast<unsigned long long>(st.st_size) > maxBytes)
+        throw IoError(TooLargeMessage(*resolved, maxBytes));
+
+    // One read of the size a regular file has now, then whatever may have been appended
+    // since; a device or a pipe is read in growing steps up to the limit.
+    std::string bytes;
+    bytes.resize(regular ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16);
+    size_t have = 0;
+    for (;;) {
+        if (have == bytes.size()) {
+            if (have > maxBytes)
+                throw IoError(TooLargeMessage(*resolved, maxBytes));
+            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(IoMessage("Cannot read", *resolved, errno));
+        }
+        if (n == 0)
+            break;
+        have += static_cast<size_t>(n);
+    }
+    if (have > maxBytes)
+        throw IoError(TooLargeMessage(*resolved, maxBytes));
+    bytes.resize(have);
     return bytes;
 }
 
@@ -209,6 +277,132 @@ void WriteAll(int fd, std::string_view bytes, const std::string& target)
     }
 }
 
+// Pipes and devices take their bytes in order; they have no offsets to write at.
+void WriteStream(int fd, std::string_view bytes, const std::string& target)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(IoMessage("Cannot write", target, errno));
+        }
+        done += static_cast<size_t>(w);
+    }
+}
+
+// A reader that goes away in the middle of a write would end the whole program with
+// SIGPIPE: while it is blocked the write fails with EPIPE instead, and the signal the write
+// raised is taken back before it is unblocked.
+class BrokenPipeHeld
+{
+public:
+    BrokenPipeHeld()
+    {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        ::pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+        wasPending_ = Pending();
+    }
+    ~BrokenPipeHeld()
+    {
+        if (!wasPending_ && Pending()) {
+            const timespec none{};
+            ::sigtimedwait(&pipe_, nullptr, &none);
+        }
+        ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    BrokenPipeHeld(const BrokenPipeHeld&) = delete;
+    BrokenPipeHeld& operator=(const BrokenPipeHeld&) = delete;
+
+private:
+    static bool Pending()
+    {
+        sigset_t pending;
+        sigemptyset(&pending);
+        return ::sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+    }
+    sigset_t pipe_{};
+    sigset_t old_{};
+    bool wasPending_ = false;
+};
+
+// A target that is no regular file (a device, a FIFO, a terminal, standard output as a
+// pipe) is written to as it is: a file renamed over it would take its place for good.
+void WriteIntoSpecial(const std::string& target, const struct stat& st, std::string_view bytes)
+{
+    if (S_ISDIR(st.st_mode))
+        throw IoError(IoMessage("Cannot write", target, EISDIR));
+    if (S_ISSOCK(st.st_mode))
+        throw IoError("Cannot write \"" + target + "\": it is a socket, not a file");
+    const bool fifo = S_ISFIFO(st.st_mode);
+    // A FIFO is opened without waiting, so one that no program reads from is said at once.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (fifo ? O_NONBLOCK : 0));
+    if (fd < 0) {
+        const int err = errno;
+        if (fifo && err == ENXIO)
+            throw IoError("Cannot write \"" + target + "\": it is a FIFO, and no program reads from it");
+        throw IoError(IoMessage("Cannot write", target, err));
+    }
+    TempFile file(fd, std::string());
+    if (fifo) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0)
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    {
+        const BrokenPipeHeld held;
+        WriteStream(fd, bytes, target);
+    }
+    if (file.Close() != 0)
+        throw IoError(IoMessage("Cannot write", target, errno));
+}
+
+// The program's temporary files are named "." + the target's name + ".tavrolin-" + six
+// letters or digits, which no file of the user's has; the name is cut so the whole fits.
+constexpr std::string_view kTempMark = ".tavrolin-";
+constexpr size_t kTempLetters = 6;
+constexpr size_t kLongestName = 255;
+constexpr time_t kLeftoverAge = 60;
+
+std::string TempPrefix(std::string_view name)
+{
+    const size_t room = kLongestName - 1 - kTempMark.size() - kTempLetters;
+    return "." + std::string(name.substr(0, room)) + std::string(kTempMark);
+}
+
+bool IsTempName(std::string_view entry, std::string_view prefix)
+{
+    if (entry.size() != prefix.size() + kTempLetters || entry.substr(0, prefix.size()) != prefix)
+        return false;
+    for (const char c : entry.substr(prefix.size()))
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
+// Temporary files of this target that a write killed midway left behind. One written
+// within the last minute may belong to a write still running, so it stays.
+void RemoveLeftovers(const std::string& folder, std::string_view prefix)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTempName(entry->d_name, prefix))
+            continue;
+        struct stat st
+        {
+        };
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            now - st.st_mtime > kLeftoverAge)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 void SyncFile(int fd, const std::string& target)
 {
     // Some file systems cannot sync; what they hold is as safe as it gets there.
@@ -255,30 +449,36 @@ void RewriteInPlace(const std::string& target, std::string_view bytes, const str
 void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
 {
     // Write through the name the file already has, whatever case the caller used.
-    const std::string target = FinalTarget(ResolveFile(path).value_or(path));
+    const std::string named = ResolveFile(path).value_or(path);
     struct stat old
     {
     };
+    // The system follows every link here, /dev/stdout to the pipe it is included.
+    if (::stat(named.c_str(), &old) == 0 && !S_ISREG(old.st_mode))
+        return WriteIntoSpecial(named, old, bytes);
+    const std::string target = FinalTarget(named);
     const bool exists = ::stat(target.c_str(), &old) == 0;
     // A file the user may not write is not replaced behind its back either.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         throw IoError(IoMessage("Cannot write", target, errno));
 
-    std::string tmpl = target + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
+    const size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+    const std::string prefix = TempPrefix(slash == std::string::npos ? target : target.substr(slash + 1));
+    std::string tmpl = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + prefix +
+                       std::string(kTempLetters, 'X');
     // Where no temporary file can replace the target (a folder the user may not write, a
-    // name too long for the suffix, a sticky folder or a bind-mounted file that refuses
-    // the rename), an existing file is rewritten in place instead.
+    // sticky folder or a bind-mounted file that refuses the rename), an existing file is
+    // rewritten in place instead.
     const bool inPlacePossible = exists && S_ISREG(old.st_mode);
-    const int fd = ::mkstemp(name.data());
+    const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) {
         const int err = errno;
         if (inPlacePossible)
             return RewriteInPlace(target, bytes, old);
         throw IoError(IoMessage("Cannot write", target, err));
     }
-    TempFile tmp(fd, name.data());
+    TempFile tmp(fd, tmpl);
 
     mode_t mode = 0;
     if (exists) {
@@ -309,6 +509,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability
     tmp.Release();
     if (durability == Durability::Synced)
         SyncFolder(target);
+    RemoveLeftovers(folder, prefix);
 }
 
 } // namespace tav

@@ -18,9 +18,15 @@ std::string WithTrailingSlash(std::string folder);
 std::optional<std::string> ResolveFile(const std::string& path);
 bool FileExists(const std::string& path);
 
-// The whole file as bytes; throws IoError when it exists but cannot be read, and
-// returns nullopt when there is no such file.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// No file the program reads comes near this size; a device that never ends must not fill
+// the memory instead.
+inline constexpr size_t kMaxReadBytes = size_t{256} << 20;
+
+// The whole file as bytes; returns nullopt when there is no such file. A FIFO no program
+// writes to reads as empty at once, a pipe or device is read to its end. Throws IoError
+// naming the file when it exists but cannot be read: a folder, a loop of links, a socket,
+// more than maxBytes.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = kMaxReadBytes);
 
 // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
@@ -32,8 +38,11 @@ LineList ReadLineList(const std::string& path);
 // Lines joined with CR LF after each line, as the program writes its text files.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
-// Writes the bytes to a temporary file in the target's folder and renames it over the
-// target, so a failure never leaves a half-written or deleted file behind. A symbolic
+// Writes the bytes to a temporary file in the target's folder (".NAME.tavrolin-XXXXXX")
+// and renames it over the target, so a failure never leaves a half-written or deleted file
+// behind; such files older than a minute, left by a write that was killed, go at the next
+// write of the target. A target that is no regular file (a device, a FIFO, a pipe) is
+// written to as it is and never replaced; a FIFO without a reader or a socket is refused. A symbolic
 // link is written through to its final target and stays a link. An existing target keeps
 // its permission bits and, where the process may set them, its owner and group. When no
 // temporary file can be made or renamed over it (a folder the user may not write, while
