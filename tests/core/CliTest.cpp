@@ -351,7 +351,8 @@ TEST(Cli, InstallationAndDataErrorsExitWithOneAndPrintNothing)
     Result r = RunCli(kHalfInchFoam, env);
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "") << "no half result";
-    EXPECT_EQ(r.err, "tavrolin-cli: '0,2' is not a valid floating point value\n");
+    EXPECT_EQ(r.err, "tavrolin-cli: '0,2' is not a valid floating point value\nin \"" + dir.Path() +
+                         "prog/dat/tlines.dat\", line 3\n");
 
     std::filesystem::remove(dir.Path() + "prog/dat/metric.dat");
     r = RunCli(kHalfInchFoam, env);

@@ -35,6 +35,9 @@ TEST(Files, SplitLinesAcceptsEveryLineEnd)
         {"", {}},
         {"a\r\n\r\n", {"a", ""}},
         {std::string("x\0y\n", 4), {std::string("x\0y", 3)}},
+        {"\xEF\xBB\xBF[General]\r\nx", {"[General]", "x"}},
+        {"\xEF\xBB\xBF", {}},
+        {"a\r\n\xEF\xBB\xBF", {"a", "\xEF\xBB\xBF"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitLines(c.text), c.expected);

@@ -1,12 +1,21 @@
-#include "core/app/CommandLine.h"
 #include "core/app/Installation.h"
+
+#include "core/app/CommandLine.h"
 #include "core/cable/MetricPart.h"
+#include "core/common/Errors.h"
 #include "core/common/Files.h"
+#include "core/common/Placing.h"
+#include "core/materials/AccessoryItems.h"
+#include "core/materials/ListOfMaterials.h"
+#include "core/settings/QuantityOverrides.h"
+#include "core/settings/SettingsFile.h"
+#include "core/wizard/Quantities.h"
+#include "core/wizard/SurgeChoices.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {
@@ -17,10 +26,9 @@ using test::TempDir;
 Folders CompleteInstallation(const TempDir& dir)
 {
     const Folders f = MakeFolders(dir.Path() + "prog", dir.Path() + "shared");
-    const char* dataFiles[] = {"tlines.dat",  "ground.dat",   "Surge.dat",    "weather.dat",
-                               "cblEntry.dat", "hoist.dat",   "mount.dat",    "gps.dat",
-                               "accessorylist.dat", "settings.dat", "Images.dat", "obsolete.dat",
-                               "advanced.dat", "defaults.dat", "metric.dat"};
+    const char* dataFiles[] = {"tlines.dat", "ground.dat",   "Surge.dat",    "weather.dat",       "cblEntry.dat",
+                               "hoist.dat",  "mount.dat",    "gps.dat",      "accessorylist.dat", "settings.dat",
+                               "Images.dat", "obsolete.dat", "advanced.dat", "defaults.dat",      "metric.dat"};
     for (const char* name : dataFiles)
         dir.Write(std::string("prog/dat/") + name, "x\n");
     dir.Write("shared/M_lom.dat", "x\n");
@@ -70,11 +78,81 @@ TEST(Installation, CatalogueListsDropHeadersOnlyWhereDue)
     dir.Write("prog/dat/obsolete.dat", "");
     dir.Write("shared/M_lom.dat", "H|H|PART|H|DESC|PRICE|\r\n");
     const CatalogueLists lists = LoadCatalogueLists(f);
-    EXPECT_EQ(lists.tlines.ToVector(), std::vector<std::string>{"LX-13|13AIR|800|960|AIR|7/8\"|"}) << "a header is dropped even when it looks like data";
-    EXPECT_EQ(lists.surge.ToVector(), (std::vector<std::string>{"S1|", "", "S1|"})) << "duplicates and blank lines are kept";
+    EXPECT_EQ(lists.tlines.ToVector(), std::vector<std::string>{"LX-13|13AIR|800|960|AIR|7/8\"|"})
+        << "a header is dropped even when it looks like data";
+    EXPECT_EQ(lists.surge.ToVector(), (std::vector<std::string>{"S1|", "", "S1|"}))
+        << "duplicates and blank lines are kept";
     EXPECT_EQ(lists.images.ToVector(), std::vector<std::string>{"Plate=plate.gif"});
     EXPECT_TRUE(lists.obsolete.empty());
     EXPECT_EQ(lists.price.size(), 1u);
+}
+
+// What many editors put first in a file hides nothing: every reader skips it.
+TEST(Installation, ByteOrderMarkIsSkippedByEveryReader)
+{
+    TempDir dir;
+    const Folders f = CompleteInstallation(dir);
+    const std::string bom = "\xEF\xBB\xBF";
+    dir.Write("prog/dat/Images.dat", bom + "Plate=plate.gif\n");
+    dir.Write("shared/M_lom.dat", bom + "P|HDW|AAD-3|PK|Angle Adapter|47.25|\r\n");
+    dir.Write("prog/dat/accessorylist.dat", bom + "[Sections]\r\n1=Mounting\r\n");
+    dir.Write("prog/dat/settings.dat", bom + "[General]\r\nSelectCable=1\r\n");
+    dir.Write("prog/dat/advanced.dat", bom + "LSH-12|5|\r\n");
+    const CatalogueLists lists = LoadCatalogueLists(f);
+    EXPECT_EQ(lists.images.ToVector(), std::vector<std::string>{"Plate=plate.gif"});
+    EXPECT_EQ(lists.priceIndex.Record(lists.price, "AAD-3"), "P|HDW|AAD-3|PK|Angle Adapter|47.25|");
+    EXPECT_EQ(ReadListSections(f.data).size(), 1u);
+    SettingsFile settings(f.data);
+    EXPECT_TRUE(settings.Get(keys::SelectCable));
+    EXPECT_EQ(AdvancedQuantity(f.data, "LSH-12"), 5);
+    std::vector<QuantityOverride> rows;
+    ReadOverrides(f.data, rows);
+    EXPECT_EQ(rows, (std::vector<QuantityOverride>{{"LSH-12", 5}}));
+}
+
+// A value of the lists read at start that is no number names its file and line.
+TEST(Installation, AValueThatIsNoNumberNamesItsLine)
+{
+    struct Case
+    {
+        const char* file;
+        const char* bytes;
+        std::function<void(const CatalogueLists&)> use;
+        const char* message;
+    };
+    const EvaluationInputs band{806, 960, 100, false, false};
+    const Case cases[] = {
+        {"prog/dat/tlines.dat", "Head|\nFX-12|12FOAM|806|960|FOAM|1/2\"|\nAX-78|78AIR|x|960|AIR|7/8\"|\n",
+         [](const CatalogueLists& l) { BuildFrequencyLists(l.tlines); },
+         "'x' is not a valid floating point value\nin \"@prog/dat/tlines.dat\", line 3"},
+        {"prog/dat/tlines.dat", "Head|\r\nFX-12|12FOAM|806|960|FOAM|1/2\"||0.1|\r\n",
+         [&](const CatalogueLists& l) { EvaluateCandidateLines(l.tlines, band, "FOAM", "1/2\"", &l.tlineIndex); },
+         "'' is not a valid floating point value\nin \"@prog/dat/tlines.dat\", line 2"},
+        {"prog/dat/Surge.dat", "Low|High|\n800|1000|SP-1|\n800|\n",
+         [](const CatalogueLists& l) {
+             FirstConnectorChoices(l.surge, Band{806, 960});
+         },
+         "'' is not a valid floating point value\nin \"@prog/dat/Surge.dat\", line 3"},
+        {"shared/M_lom.dat", "P|HDW|AAD-3|PK|Angle Adapter|47.25|\r\nP|HDW|KOVA|PK|Adapter|64,50|\r\n",
+         [](const CatalogueLists& l) {
+             const auto price = [&](std::string_view part) { return l.priceIndex.Record(l.price, part); };
+             NamingPlace([&] { return BuildMaterials({"KOVA|1|1|"}, {{"1", "Mounting"}}, price); }, l.price);
+         },
+         "'64,50' is not a valid floating point value\nin \"@shared/M_lom.dat\", line 2"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const Folders f = CompleteInstallation(dir);
+        dir.Write(c.file, c.bytes);
+        std::string expected = c.message;
+        expected.replace(expected.find('@'), 1, dir.Path());
+        try {
+            c.use(LoadCatalogueLists(f));
+            ADD_FAILURE() << c.file;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), expected);
+        }
+    }
 }
 
 TEST(CommandLine, Shapes)
@@ -122,7 +200,7 @@ TEST(MetricPart, ReplacesOnlyUnderMetersAndRereadsTheFile)
         const char* expected;
     };
     const Case cases[] = {
-        {"HK-10", true, "HK-10M"}, // the first line counts
+        {"HK-10", true, "HK-10M"},                           // the first line counts
         {"HK-10", false, "HK-10"}, {"HK-20", true, "HK-20"}, // with case
         {"hk-20", true, "HK-20M"}, {"ZZ-1", true, "ZZ-1"},
     };

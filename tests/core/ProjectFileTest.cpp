@@ -119,6 +119,36 @@ TEST(ProjectFile, BytesWithoutTheItemSectionAndTheCableKeyAreNoProject)
     }
 }
 
+TEST(ProjectFile, AValueThatIsNoNumberNamesTheFileAndKey)
+{
+    struct Case
+    {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"[SITE 001 LOM]\r\n1=2|Each|A-1||x|0|\r\n2=1.5|Each|B-2||x|0|\r\n[Other]\r\nTline=\r\n",
+         "'1.5' is not a valid integer value\nin \"@\", key \"2\" of [SITE 001 LOM]"},
+        {"[SITE 001 LOM]\r\n[Other]\r\nTline=\r\nHlength=ten\r\n",
+         "'ten' is not a valid floating point value\nin \"@\", key \"Hlength\" of [Other]"},
+        {"\xEF\xBB\xBF[SITE 001 LOM]\r\n[Other]\r\nTline=\r\nVlength=1,5\r\n",
+         "'1,5' is not a valid floating point value\nin \"@\", key \"Vlength\" of [Other]"},
+    };
+    TempDir dir;
+    const std::string path = dir.File("site.tvr");
+    for (const auto& c : cases) {
+        dir.Write("site.tvr", c.text);
+        std::string expected = c.message;
+        expected.replace(expected.find('@'), 1, path);
+        try {
+            ReadProjectFile(path);
+            ADD_FAILURE() << c.text;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), expected);
+        }
+    }
+}
+
 TEST(ProjectFile, ACableTypeOfNoneIsWrittenAsAir)
 {
     ProjectInputs in = GoldenInputs();

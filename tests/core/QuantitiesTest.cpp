@@ -1,6 +1,7 @@
 #include "core/wizard/Quantities.h"
 
 #include "core/common/Errors.h"
+#include "core/settings/QuantityOverrides.h"
 #include "core/wizard/Selection.h"
 #include "support/TempDir.h"
 
@@ -200,7 +201,7 @@ TEST(AdvancedQuantity, ReReadOnEveryCall)
     EXPECT_EQ(AttachmentQuantity(in, "LSH-12", 6), 6);
 }
 
-TEST(Quantities, BadDataStopsWithTheStandardMessage)
+TEST(Quantities, BadDataStopsWithTheStandardMessageNamingWhere)
 {
     struct Case
     {
@@ -208,12 +209,15 @@ TEST(Quantities, BadDataStopsWithTheStandardMessage)
         const char* hangerLines;
         const char* advanced;
         const char* message;
+        const char* where;
     };
     const Case cases[] = {
-        {"B=LSH-12|ten|\r\n", "", "", "'ten' is not a valid integer value"},
-        {"", "B=LSH-12|1|3,5|\r\n", "", "'3,5' is not a valid floating point value"},
-        {"", "", "LSH-12|1.5|\n", "'1.5' is not a valid integer value"},
-        {"", "", "LSH-12||\n", "'' is not a valid integer value"},
+        {"B=LSH-12|ten|\r\n", "", "", "'ten' is not a valid integer value", "settings.dat\", key \"B\" of [UnitPack]"},
+        {"", "B=LSH-12|1|3,5|\r\n", "", "'3,5' is not a valid floating point value",
+         "settings.dat\", key \"B\" of [KF12]"},
+        {"", "", "LSH-12|1.5|\n", "'1.5' is not a valid integer value", "advanced.dat\", line 1"},
+        {"", "", "OTHER|1|\r\n\r\nLSH-12||\n", "'' is not a valid integer value", "advanced.dat\", line 3"},
+        {"", "", "OTHER|1|\rLSH-12|\n", "'' is not a valid integer value", "advanced.dat\", line 2"},
     };
     for (const auto& c : cases) {
         QuantityData data(c.packLines, c.hangerLines, c.advanced);
@@ -221,7 +225,18 @@ TEST(Quantities, BadDataStopsWithTheStandardMessage)
             AttachmentQuantity(data.Inputs(15, 100, 3), "LSH-12", 6);
             ADD_FAILURE() << c.message;
         } catch (const ConversionError& e) {
-            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.Standard(), c.message);
+            EXPECT_EQ(std::string(e.what()), std::string(c.message) + "\nin \"" + data.dir.Path() + c.where);
+        }
+        // The customize dialog reads advanced.dat line by line and names the same place.
+        if (*c.advanced) {
+            std::vector<QuantityOverride> rows;
+            try {
+                ReadOverrides(data.dir.Path(), rows);
+                ADD_FAILURE() << c.advanced;
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(std::string(e.what()), std::string(c.message) + "\nin \"" + data.dir.Path() + c.where);
+            }
         }
     }
     // Bad lines of other parts are never converted.

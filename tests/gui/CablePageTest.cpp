@@ -545,7 +545,9 @@ TEST_F(CablePage, SpecificCableThatCannotBeEvaluatedLeavesNoCable)
     page->cboCableList->lineEdit()->clear();
     page->cboCableList->setFocus();
     QTest::keyClicks(QApplication::focusWidget(), "f9");
-    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'0,2' is not a valid floating point value"});
+    EXPECT_EQ(fake.boxes.Texts(),
+              QStringList{"'0,2' is not a valid floating point value\nin \"" + QString::fromStdString(inst.dir.Path()) +
+                          "prog/dat/tlines.dat\", line 10"});
     EXPECT_TRUE(w->State().cableKey.empty()) << w->State().cableKey;
     EXPECT_TRUE(w->State().cableDiameter.empty());
     EXPECT_TRUE(w->State().cablePart.empty());

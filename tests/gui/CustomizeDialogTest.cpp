@@ -384,7 +384,9 @@ TEST_F(CustomizeDialog, ABrokenOverrideFileOpensWithSavingDisabledUntilRepaired)
         Write("advanced.dat", "A|1|\nB|x|\nC|2|\n");
         fake.boxes.Clear();
         Open();
-        ASSERT_EQ(fake.boxes.Texts(), QStringList{"'x' is not a valid integer value"}) << c.repair;
+        ASSERT_EQ(fake.boxes.Texts(), QStringList{"'x' is not a valid integer value\nin \"" +
+                                                  QString::fromStdString(dir.Path()) + "dat/advanced.dat\", line 2"})
+            << c.repair;
         EXPECT_EQ(Rows(), QStringList{"A=1"}) << "the rows before the bad line are shown";
         EXPECT_FALSE(dlg->btnSave->isEnabled());
         EXPECT_FALSE(dlg->btnSaveSettings->isEnabled());

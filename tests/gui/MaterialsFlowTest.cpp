@@ -290,7 +290,8 @@ TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
 {
     Start();
     OrderFromTheList({{"HGS-12", 1}, {"BAD-1", 2}});
-    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'12,5' is not a valid floating point value"});
+    EXPECT_EQ(fake.boxes.Texts(), QStringList{"'12,5' is not a valid floating point value\nin \"" +
+                                              QString::fromStdString(inst.SharedFolder()) + "/M_lom.dat\", line 8"});
     EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
     EXPECT_FALSE(w->Save1->isEnabled() || w->btnPrint->isEnabled() || w->CopyToClipboard1->isEnabled());
     EXPECT_FALSE(fs::exists(Program("Accessories.lom")));

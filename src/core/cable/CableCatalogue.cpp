@@ -2,6 +2,7 @@
 
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/common/Text.h"
 
 #include <algorithm>
@@ -130,10 +131,17 @@ private:
 FrequencyLists BuildFrequencyLists(const LineList& tlines)
 {
     ValueList beginning, ending;
-    for (std::string_view line : tlines) {
-        beginning.Add(std::string(GetFieldView(line, 3)));
-        ending.Add(std::string(GetFieldView(line, 4)));
-    }
+    // Every frequency is a number, checked where it stands so a bad one names its line.
+    NamingPlace(
+        [&] {
+            for (std::string_view line : tlines) {
+                StrToFloat(GetFieldView(line, 3));
+                StrToFloat(GetFieldView(line, 4));
+                beginning.Add(std::string(GetFieldView(line, 3)));
+                ending.Add(std::string(GetFieldView(line, 4)));
+            }
+        },
+        tlines);
     FrequencyLists lists{beginning.Take(), ending.Take()};
     SortNumeric(lists.beginning);
     SortNumeric(lists.ending);
@@ -199,14 +207,18 @@ std::array<bool, kCableTypeCount> AvailableTypes(const LineList& tlines, const B
 {
     const Lines lines(tlines, index);
     std::array<bool, kCableTypeCount> seen{};
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!lines.Covers(i, band))
-            continue;
-        if (const int t = lines.TypeItem(i); t >= 0)
-            seen[static_cast<size_t>(t)] = true;
-        if (seen[0] && seen[1] && seen[2])
-            break;
-    }
+    NamingPlace(
+        [&] {
+            for (size_t i = 0; i < lines.size(); ++i) {
+                if (!lines.Covers(i, band))
+                    continue;
+                if (const int t = lines.TypeItem(i); t >= 0)
+                    seen[static_cast<size_t>(t)] = true;
+                if (seen[0] && seen[1] && seen[2])
+                    break;
+            }
+        },
+        tlines);
     return seen;
 }
 
@@ -215,9 +227,13 @@ std::vector<std::string> Diameters(const LineList& tlines, const Band& band, std
 {
     const Lines lines(tlines, index);
     ValueList diameters;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode))
-            diameters.Add(std::string(lines.Diameter(i)));
+    NamingPlace(
+        [&] {
+            for (size_t i = 0; i < lines.size(); ++i)
+                if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode))
+                    diameters.Add(std::string(lines.Diameter(i)));
+        },
+        tlines);
     return diameters.Take();
 }
 
@@ -239,9 +255,13 @@ std::vector<Candidate> EvaluateCandidateLines(const LineList& tlines, const Eval
     const Lines lines(tlines, index);
     const Band band{inputs.beginning, inputs.ending};
     std::vector<Candidate> all;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode) && lines.Diameter(i) == diameter)
-            all.push_back({EvaluateLine(tlines[i], inputs), i});
+    NamingPlace(
+        [&] {
+            for (size_t i = 0; i < lines.size(); ++i)
+                if (lines.Covers(i, band) && lines.TypeMatches(i, typeCode) && lines.Diameter(i) == diameter)
+                    all.push_back({EvaluateLine(tlines[i], inputs), i});
+        },
+        tlines);
     // A value list: text order without regard to case, the first of equal rows kept.
     std::stable_sort(all.begin(), all.end(),
                      [](const Candidate& a, const Candidate& b) { return CompareNoCase(a.row, b.row) < 0; });

@@ -14,8 +14,9 @@ std::string_view GetFieldView(std::string_view line, int n, char separator)
     size_t start = 0;
     for (int count = 1;; ++count) {
         const size_t sep = line.find(separator, start);
+        // Empty, but still within the line, so an error about it can name the line.
         if (sep == std::string_view::npos)
-            return {};
+            return line.substr(line.size());
         if (count == n)
             return line.substr(start, sep - start);
         start = sep + 1;

@@ -216,7 +216,9 @@ LineList ReadLineList(const std::string& path)
     auto bytes = ReadFileBytes(path);
     if (!bytes)
         return {};
-    return LineList::FromText(std::move(*bytes));
+    LineList lines = LineList::FromText(std::move(*bytes));
+    lines.SetSource(ResolveFile(path).value_or(path));
+    return lines;
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines)

@@ -1,7 +1,10 @@
 #include "core/common/LineList.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
+#include <functional>
+#include <stdexcept>
 
 namespace tav {
 
@@ -11,34 +14,32 @@ LineList::LineList(std::initializer_list<std::string_view> lines)
         push_back(l);
 }
 
+namespace {
+
+struct NoSink
+{
+    void Expect(size_t) {}
+    void Line(const LineList&, size_t, std::string_view) {}
+};
+
+} // namespace
+
 LineList LineList::FromText(std::string text)
 {
-    LineList list;
-    list.buffer_ = std::move(text);
-    // One span per line end and one for a last line without: a lone CR may still add some.
-    list.spans_.reserve(static_cast<size_t>(std::count(list.buffer_.begin(), list.buffer_.end(), '\n')) + 1);
-    const char* const base = list.buffer_.data();
-    const char* p = base;
-    const char* const end = base + list.buffer_.size();
-    while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        const char* segmentEnd = nl ? nl : end;
-        // A lone CR also ends a line; CR LF ends one line, not two.
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(segmentEnd - p)));
-        if (cr && cr + 1 < segmentEnd) {
-            list.spans_.push_back({static_cast<size_t>(p - base), static_cast<size_t>(cr - p)});
-            p = cr + 1;
-            continue;
-        }
-        list.spans_.push_back({static_cast<size_t>(p - base), static_cast<size_t>((cr ? cr : segmentEnd) - p)});
-        p = nl ? nl + 1 : (cr ? cr + 1 : end);
-    }
-    return list;
+    NoSink none;
+    return FromText(std::move(text), none);
+}
+
+void LineList::AddSpan(size_t offset, size_t length)
+{
+    if (offset + length > UINT32_MAX)
+        throw std::length_error("a list of lines holds at most 4 GiB");
+    spans_.push_back({static_cast<uint32_t>(offset), static_cast<uint32_t>(length)});
 }
 
 void LineList::push_back(std::string_view line)
 {
-    spans_.push_back({buffer_.size(), line.size()});
+    AddSpan(buffer_.size(), line.size());
     buffer_.append(line);
 }
 
@@ -53,6 +54,25 @@ void LineList::clear()
     buffer_.clear();
     spans_.clear();
     first_ = 0;
+}
+
+std::optional<size_t> LineList::FileLineAt(const char* text) const
+{
+    const std::less_equal<const char*> notAfter;
+    const char* const base = buffer_.data();
+    if (!text || spans_.empty() || !notAfter(base, text) || !notAfter(text, base + buffer_.size()))
+        return std::nullopt;
+    const size_t offset = static_cast<size_t>(text - base);
+    // The last line that starts at or before the text; an empty field at a line's end
+    // points just past it.
+    auto it = std::upper_bound(spans_.begin() + static_cast<std::ptrdiff_t>(first_), spans_.end(), offset,
+                               [](size_t at, const Span& s) { return at < s.offset; });
+    if (it == spans_.begin() + static_cast<std::ptrdiff_t>(first_))
+        return std::nullopt;
+    --it;
+    if (offset > size_t{it->offset} + it->length)
+        return std::nullopt;
+    return static_cast<size_t>(it - spans_.begin()) + 1;
 }
 
 std::vector<std::string> LineList::ToVector() const

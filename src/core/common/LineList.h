@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,8 +79,13 @@ public:
 
     LineList() = default;
     LineList(std::initializer_list<std::string_view> lines);
-    // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
+    // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line, and a
+    // leading UTF-8 byte-order mark is no part of the first line.
     static LineList FromText(std::string text);
+    // The same, telling the sink first how many lines there can be at most
+    // (sink.Expect(count)) and then each line as it is split off, while its bytes are at
+    // hand (sink.Line(list so far, index, line)).
+    template <typename Sink> static LineList FromText(std::string text, Sink& sink);
 
     size_t size() const { return spans_.size() - first_; }
     bool empty() const { return size() == 0; }
@@ -98,15 +105,63 @@ public:
     std::vector<std::string> ToVector() const;
     friend bool operator==(const LineList& a, const LineList& b);
 
+    // The file the lines were read from, so a message can say where a value stands; empty
+    // for lines made in memory.
+    const std::string& Source() const { return source_; }
+    void SetSource(std::string source) { source_ = std::move(source); }
+    // The line, counted from 1 as in the file (a dropped header included), that holds the
+    // text at this address; nothing when the text is not in this list.
+    std::optional<size_t> FileLineAt(const char* text) const;
+
 private:
+    // Offsets and lengths fit 32 bits: no file the program reads comes near 4 GiB.
     struct Span
     {
-        size_t offset;
-        size_t length;
+        uint32_t offset;
+        uint32_t length;
     };
+    void AddSpan(size_t offset, size_t length);
+
     std::string buffer_;
     std::vector<Span> spans_;
     size_t first_ = 0;
+    std::string source_;
 };
+
+template <typename Sink> LineList LineList::FromText(std::string text, Sink& sink)
+{
+    LineList list;
+    list.buffer_ = std::move(text);
+    // One span per line end and one for a last line without: a lone CR may still add some.
+    size_t ends = 1;
+    for (const char *p = list.buffer_.data(), *end = p + list.buffer_.size();
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)))) != nullptr; ++p)
+        ++ends;
+    list.spans_.reserve(ends);
+    sink.Expect(ends);
+    const char* const base = list.buffer_.data();
+    const char* const end = base + list.buffer_.size();
+    const char* p = base;
+    if (list.buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        p += 3;
+    const auto add = [&](const char* from, const char* to) {
+        list.AddSpan(static_cast<size_t>(from - base), static_cast<size_t>(to - from));
+        sink.Line(list, list.spans_.size() - 1 - list.first_, std::string_view(from, static_cast<size_t>(to - from)));
+    };
+    while (p < end) {
+        const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* segmentEnd = nl ? nl : end;
+        // A lone CR also ends a line; CR LF ends one line, not two.
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(segmentEnd - p)));
+        if (cr && cr + 1 < segmentEnd) {
+            add(p, cr);
+            p = cr + 1;
+            continue;
+        }
+        add(p, cr ? cr : segmentEnd);
+        p = nl ? nl + 1 : (cr ? cr + 1 : end);
+    }
+    return list;
+}
 
 } // namespace tav

@@ -73,7 +73,7 @@ int StrToInt(std::string_view text)
 {
     if (auto v = TryStrToInt(text))
         return *v;
-    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    throw ConversionError("'" + std::string(text) + "' is not a valid integer value", text.data());
 }
 
 int StrToIntDef(std::string_view text, int fallback)
@@ -134,7 +134,7 @@ double StrToFloat(std::string_view text)
 {
     if (auto v = TryStrToFloat(text))
         return *v;
-    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value", text.data());
 }
 
 bool IsNumeric(std::string_view text)

@@ -67,4 +67,14 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
+bool HasUtf8Bom(std::string_view bytes)
+{
+    return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
+}
+
+std::string_view WithoutUtf8Bom(std::string_view bytes)
+{
+    return HasUtf8Bom(bytes) ? bytes.substr(kUtf8Bom.size()) : bytes;
+}
+
 } // namespace tav

@@ -18,6 +18,12 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 int CompareNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
+// The UTF-8 byte-order mark that many editors put at the start of a text file; it is no
+// part of the text, so every reader skips it.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+bool HasUtf8Bom(std::string_view bytes);
+std::string_view WithoutUtf8Bom(std::string_view bytes);
+
 // A hash that folds ASCII case, so texts equal without regard to case hash alike.
 size_t HashNoCase(std::string_view s);
 

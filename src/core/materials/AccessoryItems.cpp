@@ -3,6 +3,7 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/wizard/SurgeChoices.h"
 
 #include <unordered_set>
@@ -44,13 +45,17 @@ std::vector<AccessoryItem> AssembleAccessoryItems(TBigIniFile& list, std::string
         append(typeSection);
 
     if (band) {
-        for (size_t i = 0; i < surge.size(); ++i) {
-            const std::string_view s = surge[i];
-            if (FitsBand(s, *band))
-                items.push_back({IntToStr(static_cast<long long>(items.size()) + 1) + "=" + GetField(s, 3) + "|" +
-                                     GetField(s, 5) + "|" + kSurgeItemSection + "|",
-                                 std::string(), i});
-        }
+        NamingPlace(
+            [&] {
+                for (size_t i = 0; i < surge.size(); ++i) {
+                    const std::string_view s = surge[i];
+                    if (FitsBand(s, *band))
+                        items.push_back({IntToStr(static_cast<long long>(items.size()) + 1) + "=" + GetField(s, 3) +
+                                             "|" + GetField(s, 5) + "|" + kSurgeItemSection + "|",
+                                         std::string(), i});
+                }
+            },
+            surge);
     }
     return items;
 }

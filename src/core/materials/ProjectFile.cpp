@@ -4,6 +4,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/settings/IniStore.h"
 
 #include <cerrno>
@@ -41,12 +42,18 @@ std::string KeyLine(std::string_view key, std::string_view value)
     return line;
 }
 
-// An empty length box reads 0, so an empty stored length does too.
-std::string CheckedLength(const std::string& text)
+// An empty length box reads 0, so an empty stored length does too; a length that is no
+// number names its key.
+std::string CheckedLength(TBigIniFile& ini, const char* key)
 {
+    const std::string text = ini.ReadString(kOtherSection, key, "0");
     if (text.empty())
         return "0";
-    StrToFloat(text);
+    try {
+        StrToFloat(text);
+    } catch (const ConversionError& e) {
+        throw e.PlacedAt("", "key \"" + std::string(key) + "\" of [" + kOtherSection + "]");
+    }
     return text;
 }
 
@@ -102,7 +109,9 @@ void WriteProjectFile(const std::string& path, const ListOfMaterials& list, cons
     WriteFileAtomic(path, RenderProjectFile(list, inputs));
 }
 
-Project ParseProjectFile(std::string_view bytes, std::string_view fileName)
+namespace {
+
+Project ParseUnplaced(std::string_view bytes, std::string_view fileName)
 {
     TBigIniFile ini(TBigIniFile::InMemory{}, bytes);
     Project project;
@@ -113,25 +122,40 @@ Project ParseProjectFile(std::string_view bytes, std::string_view fileName)
     in.numRuns = ini.ReadInteger(kOtherSection, "NumRuns", 3);
     in.beginning = ini.ReadString(kOtherSection, "BegF", "");
     in.ending = ini.ReadString(kOtherSection, "EndF", "");
-    in.horizontalLength = CheckedLength(ini.ReadString(kOtherSection, "Hlength", "0"));
-    in.verticalLength = CheckedLength(ini.ReadString(kOtherSection, "Vlength", "0"));
+    in.horizontalLength = CheckedLength(ini, "Hlength");
+    in.verticalLength = CheckedLength(ini, "Vlength");
     in.size = ini.ReadString(kOtherSection, "Size", "1/2");
     in.cableType = StoredCableType(ini.ReadInteger(kOtherSection, "Ctype", 0));
     in.feet = ini.ReadString(kOtherSection, "Units", "F") == "F";
 
-    for (const std::string& line : ini.SectionLines(kSiteSection)) {
-        // Item lines are named by their row number; the site keys never are.
-        const size_t eq = line.find('=');
-        const std::string_view name = std::string_view(line).substr(0, eq);
-        if (eq == std::string::npos || !IsNumeric(name))
-            continue;
-        // Each line's own value: several lines may share a name.
-        const std::string_view value = std::string_view(line).substr(eq + 1);
-        std::string part = GetField(value, 3);
-        if (!part.empty())
-            project.items.push_back({std::move(part), StrToInt(GetFieldView(value, 1)), TryDecimalToInt(name)});
-    }
+    NamingPlace(
+        [&] {
+            for (const std::string& line : ini.SectionLines(kSiteSection)) {
+                // Item lines are named by their row number; the site keys never are.
+                const size_t eq = line.find('=');
+                const std::string_view name = std::string_view(line).substr(0, eq);
+                if (eq == std::string::npos || !IsNumeric(name))
+                    continue;
+                // Each line's own value: several lines may share a name.
+                const std::string_view value = std::string_view(line).substr(eq + 1);
+                std::string part = GetField(value, 3);
+                if (!part.empty())
+                    project.items.push_back({std::move(part), StrToInt(GetFieldView(value, 1)), TryDecimalToInt(name)});
+            }
+        },
+        ini);
     return project;
+}
+
+} // namespace
+
+Project ParseProjectFile(std::string_view bytes, std::string_view fileName)
+{
+    try {
+        return ParseUnplaced(bytes, fileName);
+    } catch (const ConversionError& e) {
+        throw e.PlacedAt(std::string(fileName), "");
+    }
 }
 
 std::string ReadProjectBytes(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/common/Text.h"
 #include "core/materials/AccessoryItems.h"
 #include "core/wizard/Obsolete.h"
@@ -107,7 +108,7 @@ OpenedProject PlanOpenedProject(const Project& project, const Folders& folders, 
     const auto describe = [&price](std::string_view part) { return GetField(price(part), kPriceDescriptionField); };
     ReopenedList reopened = RestoreReopenedItems(items, sections, lists.obsolete, KeepObsoleteInList(folders.data),
                                                  project.items, describe);
-    plan.materials = BuildMaterials(reopened.records, sections, price);
+    plan.materials = NamingPlace([&] { return BuildMaterials(reopened.records, sections, price); }, lists.price);
     plan.accessoryRows = std::move(reopened.rows);
     plan.records = std::move(reopened.records);
     return plan;

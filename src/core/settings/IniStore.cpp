@@ -5,6 +5,7 @@
 #include "core/common/Text.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tav {
 
@@ -295,6 +296,24 @@ std::string TBigIniFile::Render() const
         out += "\r\n";
     }
     return out;
+}
+
+std::optional<std::string> TBigIniFile::KeyAt(const char* text) const
+{
+    const std::less_equal<const char*> notAfter;
+    for (const auto& s : sections_)
+        for (const auto& line : s.lines)
+            if (text && notAfter(line.data(), text) && notAfter(text, line.data() + line.size()))
+                return "key \"" + std::string(NameOf(line)) + "\" of [" + s.name + "]";
+    return std::nullopt;
+}
+
+std::optional<ConversionError> PlaceOf(const ConversionError& e, const TBigIniFile& ini)
+{
+    const auto key = ini.KeyAt(e.TextAt());
+    if (!key)
+        return std::nullopt;
+    return e.PlacedAt(ini.FileName(), *key);
 }
 
 void TBigIniFile::UpdateFile()

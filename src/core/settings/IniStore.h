@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Errors.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +64,10 @@ public:
     // The file text that UpdateFile writes.
     std::string Render() const;
 
+    // Where a text the store holds stands: 'key "NAME" of [SECTION]'; nothing for a text
+    // that is not the store's.
+    std::optional<std::string> KeyAt(const char* text) const;
+
     // Integer conversion of a stored value: hexadecimal when it begins with "0x" or "$",
     // otherwise decimal.
     static std::optional<int> ParseIniInteger(std::string_view text);
@@ -85,6 +91,9 @@ private:
     bool changed_ = false;
     size_t lastFound_ = 0;
 };
+
+// A conversion error about a text of the store, naming its file and the key.
+std::optional<ConversionError> PlaceOf(const ConversionError& e, const TBigIniFile& ini);
 
 // The class the program instantiates; it adds nothing.
 class TBiggerIniFile : public TBigIniFile

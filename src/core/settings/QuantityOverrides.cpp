@@ -4,6 +4,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/wizard/Quantities.h"
 
 namespace tav {
@@ -19,17 +20,24 @@ std::string AdvancedPath(const std::string& dataFolder)
 
 void ReadOverrides(const std::string& dataFolder, std::vector<QuantityOverride>& rows)
 {
-    if (const auto bytes = ReadFileBytes(AdvancedPath(dataFolder)))
-        ParseOverrides(*bytes, rows);
+    const std::string path = AdvancedPath(dataFolder);
+    if (const auto bytes = ReadFileBytes(path))
+        ParseOverrides(*bytes, rows, ResolveFile(path).value_or(path));
 }
 
-void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows)
+void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows, const std::string& file)
 {
-    for (std::string_view line : LineList::FromText(std::string(bytes))) {
-        if (line.empty())
-            continue;
-        rows.push_back(QuantityOverride{GetField(line, 1), StrToInt(GetFieldView(line, 2))});
-    }
+    LineList lines = LineList::FromText(std::string(bytes));
+    lines.SetSource(file);
+    NamingPlace(
+        [&] {
+            for (std::string_view line : lines) {
+                if (line.empty())
+                    continue;
+                rows.push_back(QuantityOverride{GetField(line, 1), StrToInt(GetFieldView(line, 2))});
+            }
+        },
+        lines);
 }
 
 std::optional<std::string> OverrideProblem(const std::vector<QuantityOverride>& rows)

@@ -19,10 +19,11 @@ struct QuantityOverride
 
 // Appends the overrides of advanced.dat in file order; a missing file holds none and
 // blank lines carry none. A quantity that is not a whole number throws ConversionError
-// with the rows before it already appended; an unreadable file throws IoError.
+// naming the file and line, with the rows before it already appended; an unreadable file
+// throws IoError.
 void ReadOverrides(const std::string& dataFolder, std::vector<QuantityOverride>& rows);
-// The same from the bytes of advanced.dat.
-void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows);
+// The same from the bytes of advanced.dat; the file, when given, is named in errors.
+void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows, const std::string& file = {});
 
 // A part number with "|" or a line break would be written as another record (or two),
 // so the override would apply to some other part. The warning for the first such row,

@@ -5,6 +5,8 @@
 #include "core/common/Errors.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
+#include "core/common/Text.h"
 #include "core/settings/SectionLines.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Selection.h"
@@ -115,7 +117,7 @@ int AdvancedQuantity(const std::string& dataFolder, std::string_view part)
     const auto bytes = ReadFileBytes(path);
     if (!bytes)
         throw IoError("Cannot open \"" + path + "\": No such file or directory");
-    return OverrideQuantity(*bytes, part);
+    return NamingPlace([&] { return OverrideQuantity(*bytes, part); }, FileText{*bytes, path});
 }
 
 int OverrideQuantity(std::string_view advancedBytes, std::string_view part)
@@ -125,7 +127,7 @@ int OverrideQuantity(std::string_view advancedBytes, std::string_view part)
         return 0;
     int result = 0;
     // Every matching line is taken in turn, so the last one counts.
-    ForEachLineStartingWith(advancedBytes, part,
+    ForEachLineStartingWith(WithoutUtf8Bom(advancedBytes), part,
                             [&](std::string_view rest) { result = StrToInt(GetFieldView(rest, 1)); });
     return result;
 }
@@ -141,26 +143,26 @@ int AttachmentQuantity(const QuantityInputs& in, std::string_view part, int slot
     const double feet = WholeFeet(IsHorizontalSlot(slot) ? in.horizontalLength : in.verticalLength, in.meters);
 
     SettingsFile settings(in.dataFolder);
-    std::vector<std::string> lines;
     // A pack that cannot be divided by gives way to the next one that can: the part's own
     // record to "All", "All" to the factory pack.
     int allPack = settings.Get(keys::UnitPackAll);
     if (allPack <= 0)
         allPack = keys::UnitPackAll.fallback;
     int pack = allPack;
-    settings.Ini().ReadSectionValues(keys::kUnitPackSection, lines);
-    for (std::string_view value : ValuesByName(lines))
-        if (GetFieldView(value, 1) == part)
-            pack = StrToInt(GetFieldView(value, 2));
+    double spacing = kDefaultHangerSpacing;
+    // The values are read where the store keeps them, so a bad one names its key.
+    NamingPlace(
+        [&] {
+            for (std::string_view value : ValuesByName(settings.Ini().SectionLines(keys::kUnitPackSection)))
+                if (GetFieldView(value, 1) == part)
+                    pack = StrToInt(GetFieldView(value, 2));
+            for (std::string_view value : ValuesByName(settings.Ini().SectionLines(in.cableKey)))
+                if (GetFieldView(value, 1) == part)
+                    spacing = StrToFloat(GetFieldView(value, 3));
+        },
+        settings.Ini());
     if (pack <= 0)
         pack = allPack;
-
-    double spacing = kDefaultHangerSpacing;
-    lines.clear();
-    settings.Ini().ReadSectionValues(in.cableKey, lines);
-    for (std::string_view value : ValuesByName(lines))
-        if (GetFieldView(value, 1) == part)
-            spacing = StrToFloat(GetFieldView(value, 3));
     if (!(spacing > 0))
         spacing = kDefaultHangerSpacing;
 

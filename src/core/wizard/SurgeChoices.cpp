@@ -2,6 +2,7 @@
 
 #include "core/catalog/RecordLine.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/wizard/ChoiceLists.h"
 #include "core/wizard/ChoicePictures.h"
 #include "core/wizard/Selection.h"
@@ -43,30 +44,42 @@ bool FitsBand(std::string_view record, const Band& band)
 std::vector<std::string> FirstConnectorChoices(const LineList& surge, const Band& band)
 {
     ValueList values;
-    for (std::string_view record : surge)
-        if (FitsBand(record, band))
-            values.Add(GetField(record, kSurgeFirstConnectorField));
+    NamingPlace(
+        [&] {
+            for (std::string_view record : surge)
+                if (FitsBand(record, band))
+                    values.Add(GetField(record, kSurgeFirstConnectorField));
+        },
+        surge);
     return OrNotApplicable(values);
 }
 
 std::vector<std::string> SecondConnectorChoices(const LineList& surge, const Band& band, std::string_view first)
 {
     ValueList values;
-    for (std::string_view record : surge) {
-        if (!FitsBand(record, band) || GetFieldView(record, kSurgeFirstConnectorField) != first)
-            continue;
-        const std::string_view second = GetFieldView(record, kSurgeSecondConnectorField);
-        values.Add(second.empty() ? std::string(kNoneChoice) : std::string(second));
-    }
+    NamingPlace(
+        [&] {
+            for (std::string_view record : surge) {
+                if (!FitsBand(record, band) || GetFieldView(record, kSurgeFirstConnectorField) != first)
+                    continue;
+                const std::string_view second = GetFieldView(record, kSurgeSecondConnectorField);
+                values.Add(second.empty() ? std::string(kNoneChoice) : std::string(second));
+            }
+        },
+        surge);
     return OrNotApplicable(values);
 }
 
 std::vector<std::string> SurgeChoices(const LineList& surge, const SurgeFilter& filter, const LineList& obsolete)
 {
     ValueList values;
-    for (std::string_view record : surge)
-        if (Offered(record, filter, obsolete))
-            values.Add(GetField(record, kSurgeDescriptionField));
+    NamingPlace(
+        [&] {
+            for (std::string_view record : surge)
+                if (Offered(record, filter, obsolete))
+                    values.Add(GetField(record, kSurgeDescriptionField));
+        },
+        surge);
     values.Add(kNotApplicableChoice);
     return values.Take();
 }
@@ -74,10 +87,15 @@ std::vector<std::string> SurgeChoices(const LineList& surge, const SurgeFilter& 
 std::optional<size_t> OfferedSurgeRecord(const LineList& surge, const SurgeFilter& filter, const LineList& obsolete,
                                          std::string_view description)
 {
-    for (size_t i = 0; i < surge.size(); ++i)
-        if (GetFieldView(surge[i], kSurgeDescriptionField) == description && Offered(surge[i], filter, obsolete))
-            return i;
-    return std::nullopt;
+    return NamingPlace(
+        [&]() -> std::optional<size_t> {
+            for (size_t i = 0; i < surge.size(); ++i)
+                if (GetFieldView(surge[i], kSurgeDescriptionField) == description &&
+                    Offered(surge[i], filter, obsolete))
+                    return i;
+            return std::nullopt;
+        },
+        surge);
 }
 
 std::string SurgePictureName(const LineList& surge, const SurgeFilter& filter, const LineList& obsolete,
@@ -104,10 +122,14 @@ std::optional<std::string> SelectSurgePart(std::vector<std::string>& selection, 
     if (record && GetFieldView(surge[*record], kSurgePartField) == *chosen.moveTo)
         return std::string(description);
     // Only a protector the list offers can be shown; otherwise the list keeps its entry.
-    for (size_t i = 0; i < surge.size(); ++i)
-        if (GetFieldView(surge[i], kSurgePartField) == *chosen.moveTo && Offered(surge[i], filter, obsolete))
-            return GetField(surge[i], kSurgeDescriptionField);
-    return std::nullopt;
+    return NamingPlace(
+        [&]() -> std::optional<std::string> {
+            for (size_t i = 0; i < surge.size(); ++i)
+                if (GetFieldView(surge[i], kSurgePartField) == *chosen.moveTo && Offered(surge[i], filter, obsolete))
+                    return GetField(surge[i], kSurgeDescriptionField);
+            return std::nullopt;
+        },
+        surge);
 }
 
 } // namespace tav

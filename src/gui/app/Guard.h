@@ -14,16 +14,18 @@ namespace tav::gui {
 
 // Runs one handler so that no exception crosses the event loop: the program's errors
 // (a conversion, a file that cannot be written) stop the operation and reach the user
-// in the standard error box. Returns false when the handler stopped on an error.
+// in the standard error box, once for the whole user action it belongs to. Returns false
+// when the handler stopped on an error.
 template <typename F> bool RunGuarded(IMessageBoxes& boxes, QWidget* parent, F&& handler)
 {
+    const ActionScope action(boxes);
     try {
         std::forward<F>(handler)();
         return true;
     } catch (const std::bad_alloc&) {
-        boxes.Error(parent, QStringLiteral("Out of memory"));
+        boxes.ActionError(parent, QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {
-        boxes.Error(parent, QString::fromUtf8(e.what()));
+        boxes.ActionError(parent, QString::fromUtf8(e.what()));
     }
     return false;
 }

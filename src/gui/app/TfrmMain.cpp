@@ -4,7 +4,9 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/materials/PriceList.h"
+#include "core/materials/PriceListCheck.h"
 #include "core/materials/ProjectFile.h"
 #include "core/materials/ReopenedProject.h"
 #include "core/settings/CustomizePages.h"
@@ -558,6 +560,7 @@ void TfrmMain::Customize1Click()
 
 void TfrmMain::AfterCustomize(bool wroteSettings)
 {
+    const ActionScope action(platform_.boxes);
     const int page = CurrentPage();
     const FramePage shown = page == kParams        ? FramePage::Cable
                             : page == kAccessories ? FramePage::Accessories
@@ -696,6 +699,8 @@ void TfrmMain::LoadLocationPictures()
 
 void TfrmMain::FormCreate()
 {
+    // The start is one action: a broken file is told once, not by every step that reads it.
+    const ActionScope startUp(platform_.boxes);
     state_.keepRow = false;
     const bool spreadsheet = platform_.registry.ClassExists("Excel.Application");
     ToanMSExcelSpreadsheet1->setEnabled(spreadsheet);
@@ -809,7 +814,8 @@ void TfrmMain::ShowMaterials(const std::vector<std::string>& records)
     const auto price = [this](std::string_view part) {
         return state_.lists.priceIndex.Record(state_.lists.price, part);
     };
-    ListOfMaterials list = BuildMaterials(records, ReadListSections(state_.folders.data), price);
+    const std::vector<ListSection> sections = ReadListSections(state_.folders.data);
+    ListOfMaterials list = NamingPlace([&] { return BuildMaterials(records, sections, price); }, state_.lists.price);
     ShowList(records, std::move(list), true);
     WriteLastOrder();
 }

@@ -4,6 +4,7 @@
 #include "core/catalog/RecordLine.h"
 #include "core/common/Files.h"
 #include "core/common/Numbers.h"
+#include "core/common/Placing.h"
 #include "core/materials/LineOrder.h"
 #include "core/materials/PlanSummary.h"
 #include "core/materials/ProjectFile.h"
@@ -785,9 +786,13 @@ void ParamsPage::cboCableListChange()
     std::string row;
     try {
         // Evaluated over its own band, with the current lengths and unit.
-        const EvaluationInputs inputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)),
-                                      TotalLength(), state_.meters, Waveguide()};
-        row = EvaluateLine(line, inputs);
+        const EvaluationInputs inputs = NamingPlace(
+            [&] {
+                return EvaluationInputs{StrToFloat(GetFieldView(line, 3)), StrToFloat(GetFieldView(line, 4)),
+                                        TotalLength(), state_.meters, Waveguide()};
+            },
+            state_.lists.tlines);
+        row = NamingPlace([&] { return EvaluateLine(line, inputs); }, state_.lists.tlines);
         pltLoss->Plot({std::string(line)}, inputs);
     } catch (...) {
         // The grid still shows the cable named before; no cable may stay selected behind it.

@@ -51,6 +51,14 @@ void IMessageBoxes::Information(QWidget* parent, const QString& text)
     Show(parent, Simple(BoxKind::Information, text));
 }
 
+void IMessageBoxes::ActionError(QWidget* parent, const QString& text)
+{
+    if (actionDepth_ > 0 && actionErrorShown_)
+        return;
+    actionErrorShown_ = actionDepth_ > 0;
+    Error(parent, text);
+}
+
 BoxButton IMessageBoxes::Confirm(QWidget* parent, const QString& text)
 {
     BoxRequest r = Simple(BoxKind::Confirmation, text);
