@@ -1,5 +1,6 @@
 // Any bytes read as the maker's price list give the same record for a part through the
-// index as through a scan of the whole list, also from copies of the index; and the check of
+// index as through a scan of the whole list, whether the index was made while the bytes
+// were split or afterwards; and the check of
 // a price package reports as its first problem the first of all its problems, so the
 // price update refuses a package for the reason the installation check lists first.
 #include "Property.h"
@@ -33,11 +34,12 @@ bool SameProblem(const tav::PriceListProblem& a, const tav::PriceListProblem& b)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes = tav::fuzz::Bytes(data, size);
-    const tav::LineList prices = tav::LineList::FromText(std::string(bytes));
-
-    const tav::PriceIndex index(prices);
+    // The index made while the bytes are split, and one made afterwards over the lines.
+    const tav::LoadedPriceList loaded = tav::ParsePriceList(std::string(bytes));
+    const tav::LineList& prices = loaded.lines;
+    const tav::PriceIndex& index = loaded.index;
     tav::PriceIndex copy;
-    copy = index;
+    copy = tav::PriceIndex(prices);
     // The parts of the first, a middle and the last line, near misses one character
     // shorter or longer, and parts no line may hold.
     std::vector<std::string> probes{"", "N/A"};

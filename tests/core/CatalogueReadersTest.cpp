@@ -110,10 +110,10 @@ TEST(PriceList, FirstLineOfAPartCounts)
     const LineList prices{"Type|Group|Part Number|Unit|Description|Price|", "P|HDW|AAD-3|PK|Angle Adapter|47.25|",
                           "P|HDW|aad-3|PK|Other case|1.00|", "P|HDW|AAD-3|PK|Repeat|2.00|", "P|ENT|EP4-12|EA|Plate||"};
     const PriceIndex index(prices);
-    EXPECT_EQ(index.Find("AAD-3"), 1u);
-    EXPECT_EQ(index.Find("aad-3"), 2u) << "part numbers compare with case";
-    EXPECT_EQ(index.Find("EP4-12"), 4u);
-    EXPECT_FALSE(index.Find("KOVA"));
+    EXPECT_EQ(index.Find(prices, "AAD-3"), 1u);
+    EXPECT_EQ(index.Find(prices, "aad-3"), 2u) << "part numbers compare with case";
+    EXPECT_EQ(index.Find(prices, "EP4-12"), 4u);
+    EXPECT_FALSE(index.Find(prices, "KOVA"));
     EXPECT_EQ(FindPriceRecord(prices, "AAD-3"), "P|HDW|AAD-3|PK|Angle Adapter|47.25|");
     EXPECT_EQ(FindPriceRecord(prices, "KOVA"), std::string(33, '|'));
 
@@ -125,6 +125,27 @@ TEST(PriceList, FirstLineOfAPartCounts)
     }
     for (const char* part : {"AAD-3", "aad-3", "EP4-12", "KOVA", "", "Part Number"})
         EXPECT_EQ(copy.Record(prices, part), FindPriceRecord(prices, part)) << part;
+}
+
+// The index made while a long list is split finds the first line of every part, as a scan
+// does: repeats, parts in other case and lines without a part among them. The first line
+// is so long that the list looks like one of few lines until the index has to grow.
+TEST(PriceList, TheIndexOfALongListAnswersAsAScan)
+{
+    std::string text = "\xEF\xBB\xBFType|Group|Part Number|Unit|" + std::string(70000, 'D') + "|Price|\r\n";
+    for (int i = 0; i < 3000; ++i) {
+        const std::string part = (i % 7 == 0 ? "pn-" : "PN-") + std::to_string(i % 1100);
+        text += "P|G|" + (i % 500 == 3 ? std::string() : part) + "|EA|Line " + std::to_string(i) + "|1.00|\r\n";
+    }
+    const LoadedPriceList loaded = ParsePriceList(text);
+    ASSERT_EQ(loaded.lines.size(), 3001u);
+    for (int i = 0; i < 1200; ++i)
+        for (const char* prefix : {"PN-", "pn-"}) {
+            const std::string part = prefix + std::to_string(i);
+            EXPECT_EQ(loaded.index.Record(loaded.lines, part), FindPriceRecord(loaded.lines, part)) << part;
+        }
+    EXPECT_EQ(loaded.index.Find(loaded.lines, ""), 4u) << "the first line without a part";
+    EXPECT_EQ(loaded.index.Find(loaded.lines, "Part Number"), 0u);
 }
 
 TEST(IniLines, LineNumbersFollowTheStoresLoading)

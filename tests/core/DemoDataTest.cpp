@@ -121,7 +121,7 @@ TEST(DemoData, ObsoletePartsInEveryKindOfFile)
     const PriceIndex index(prices);
     for (std::string_view line : obsolete) {
         // The notification shows the description the list of materials will show.
-        const auto i = index.Find(GetFieldView(line, 2));
+        const auto i = index.Find(prices, GetFieldView(line, 2));
         ASSERT_TRUE(i) << line;
         EXPECT_EQ(GetFieldView(line, 3), GetFieldView(prices[*i], kPriceDescriptionField)) << line;
     }

@@ -70,8 +70,9 @@ LineList LoadCatalogueList(const std::string& path, bool dropHeader)
 CatalogueLists LoadCatalogueLists(const Folders& folders)
 {
     CatalogueLists lists;
-    lists.price = LoadCatalogueList(folders.shared + "/M_lom.dat", false);
-    lists.priceIndex = PriceIndex(lists.price);
+    LoadedPriceList prices = LoadPriceList(folders.shared + "/" + kPriceListFileName);
+    lists.price = std::move(prices.lines);
+    lists.priceIndex = std::move(prices.index);
     lists.tlines = LoadCatalogueList(folders.data + "tlines.dat", true);
     lists.tlineIndex = CableIndex(lists.tlines);
     lists.surge = LoadCatalogueList(folders.data + "Surge.dat", true);

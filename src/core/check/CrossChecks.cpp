@@ -276,7 +276,7 @@ void CheckPriceLines(Context& c, const PriceIndex& index)
             continue;
         const Place at = c.prices.At(i);
         const std::string_view part = GetFieldView(line, kPricePartField);
-        if (const auto first = index.Find(part); !part.empty() && first && *first < i)
+        if (const auto first = index.Find(lines, part); !part.empty() && first && *first < i)
             c.Warning(at, "part number " + std::string(part) + " is also on line " +
                               IntToStr(c.prices.At(*first).line) + "; the list of materials uses that line");
         const std::string_view price = GetFieldView(line, kPriceUnitPriceField);
@@ -295,7 +295,7 @@ void CheckOfferedPartsPriced(Context& c, const PriceIndex& index)
 {
     for (const std::string& part : c.OfferedParts()) {
         const Place& offered = c.OffersOf(part)->front().place;
-        const auto i = index.Find(part);
+        const auto i = index.Find(c.prices.lines, part);
         if (!i) {
             c.Warning(offered, "part " + part + " has no line in " + c.prices.label +
                                    "; the list of materials shows \"N/A\" and \"Contact Brimcor For Price\"");

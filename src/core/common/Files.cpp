@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,6 +127,22 @@ std::string TooLargeMessage(const std::string& path, size_t maxBytes)
            " MiB, more than any file of the program";
 }
 
+// A big file fills its buffer with a few large pages instead of thousands of small ones,
+// each of which the system would have to fault in and clear on its own.
+void PreferLargePages(char* data, size_t size)
+{
+#ifdef MADV_HUGEPAGE
+    constexpr uintptr_t kLarge = uintptr_t{2} << 20;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) & ~(kLarge - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)size;
+#endif
+}
+
 // A name that stands for something that is no file (a folder, a loop of links) says so
 // instead of reading as missing.
 void RefuseWhatIsNoFile(const std::string& path)
@@ -177,7 +195,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
     // One read of the size a regular file has now, then whatever may have been appended
     // since; a device or a pipe is read in growing steps up to the limit.
     std::string bytes;
-    bytes.resize(regular ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16);
+    const size_t first = regular ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16;
+    bytes.reserve(first);
+    PreferLargePages(bytes.data(), first);
+    bytes.resize(first);
     size_t have = 0;
     for (;;) {
         if (have == bytes.size()) {

@@ -128,38 +128,36 @@ private:
     std::string source_;
 };
 
+// The first line break (LF or CR) from p on, or end.
+const char* FindLineBreak(const char* p, const char* end);
+// How many line breaks the text holds, CR LF counting as one.
+size_t CountLineBreaks(const char* p, const char* end);
+// About how many lines the text holds, judged from its first 64 KiB: exact for a shorter
+// text, and spared a pass over a long one.
+size_t EstimateLines(const char* p, const char* end);
+
 template <typename Sink> LineList LineList::FromText(std::string text, Sink& sink)
 {
     LineList list;
     list.buffer_ = std::move(text);
-    // One span per line end and one for a last line without: a lone CR may still add some.
-    size_t ends = 1;
-    for (const char *p = list.buffer_.data(), *end = p + list.buffer_.size();
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)))) != nullptr; ++p)
-        ++ends;
-    list.spans_.reserve(ends);
-    sink.Expect(ends);
     const char* const base = list.buffer_.data();
     const char* const end = base + list.buffer_.size();
+    // Room is made once for the lines there will be; a text whose first lines are longer
+    // than the rest only makes it again.
+    const size_t lines = EstimateLines(base, end);
+    list.spans_.reserve(lines + lines / 4);
+    sink.Expect(lines);
     const char* p = base;
     if (list.buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0)
         p += 3;
-    const auto add = [&](const char* from, const char* to) {
-        list.AddSpan(static_cast<size_t>(from - base), static_cast<size_t>(to - from));
-        sink.Line(list, list.spans_.size() - 1 - list.first_, std::string_view(from, static_cast<size_t>(to - from)));
-    };
     while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        const char* segmentEnd = nl ? nl : end;
+        const char* brk = FindLineBreak(p, end);
+        list.AddSpan(static_cast<size_t>(p - base), static_cast<size_t>(brk - p));
+        sink.Line(list, list.spans_.size() - 1, std::string_view(p, static_cast<size_t>(brk - p)));
+        if (brk == end)
+            break;
         // A lone CR also ends a line; CR LF ends one line, not two.
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(segmentEnd - p)));
-        if (cr && cr + 1 < segmentEnd) {
-            add(p, cr);
-            p = cr + 1;
-            continue;
-        }
-        add(p, cr ? cr : segmentEnd);
-        p = nl ? nl + 1 : (cr ? cr + 1 : end);
+        p = brk + (*brk == '\r' && brk + 1 < end && brk[1] == '\n' ? 2 : 1);
     }
     return list;
 }

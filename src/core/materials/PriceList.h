@@ -2,11 +2,12 @@
 
 #include "core/common/LineList.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace tav {
 
@@ -25,29 +26,59 @@ std::string EmptyPriceRecord();
 // record. A linear scan of the whole list.
 std::string FindPriceRecord(const LineList& prices, std::string_view part);
 
-// The same lookup for many parts: the line of the first record of each part number,
-// indexed once per loaded list. The index keeps its own copy of the part numbers and
-// holds no pointer, so it stays valid however it or the list is copied or moved.
+// The same lookup for many parts: the line of the first record of each part number. An
+// open-addressing table of line numbers with a tag of each part's hash, sized once for the
+// lines the list is expected to hold, so indexing a list of a million lines costs little
+// beside reading it. It holds no pointer, only line numbers of
+// the list it was built from, which every lookup is given again.
 class PriceIndex
 {
 public:
     PriceIndex() = default;
     explicit PriceIndex(const LineList& prices);
-    std::optional<size_t> Find(std::string_view part) const;
 
+    std::optional<size_t> Find(const LineList& prices, std::string_view part) const;
     // The record for the part in the list the index was built from, or the empty record.
     std::string_view Record(const LineList& prices, std::string_view part) const;
 
+    // Building while the list is split: room for this many lines, then each line in turn.
+    void Expect(size_t lines);
+    void Line(const LineList& prices, size_t line, std::string_view record);
+    // Lines still waiting for their slot go in; Find needs it after the last Line.
+    void Finish(const LineList& prices);
+
 private:
-    struct Entry
+    struct Slot
+    {
+        uint32_t tag;  // the upper half of the part's hash
+        uint32_t line; // the line + 1; 0 for an empty slot
+    };
+    struct Pending
     {
         size_t hash;
-        size_t line;
-        size_t offset; // of the part number in keys_
-        size_t length;
+        uint32_t line;
     };
-    std::string keys_;
-    std::vector<Entry> entries_; // by hash, then by line
+    void Insert(const LineList& prices, const Pending& p);
+    void Grow(const LineList& prices);
+
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+    size_t growAt_ = 0;
+    // The slot of a line is fetched into the cache a few lines before the line goes in.
+    static constexpr size_t kAhead = 16;
+    Pending pending_[kAhead]{};
+    size_t pendingCount_ = 0;
 };
+
+// The price list read whole: the file's bytes in one buffer, its lines as views into it
+// and the index of its part numbers, all made in one pass over the bytes. The lines name
+// the file, so a value that is no number names its line. A missing file gives no lines.
+struct LoadedPriceList
+{
+    LineList lines;
+    PriceIndex index;
+};
+LoadedPriceList LoadPriceList(const std::string& path);
+LoadedPriceList ParsePriceList(std::string bytes);
 
 } // namespace tav

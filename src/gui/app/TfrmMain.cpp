@@ -664,9 +664,9 @@ void TfrmMain::PriceListInstalled(const std::string& sharedFolder)
     // Only the list this program reads from is reloaded; another folder's copy is not ours.
     if (state_.folders.shared.empty() || WithTrailingSlash(sharedFolder) != WithTrailingSlash(state_.folders.shared))
         return;
-    LineList prices = LoadCatalogueList(state_.folders.shared + "/" + kPriceListFileName, false);
-    state_.lists.priceIndex = PriceIndex(prices);
-    state_.lists.price = std::move(prices);
+    LoadedPriceList prices = LoadPriceList(state_.folders.shared + "/" + kPriceListFileName);
+    state_.lists.priceIndex = std::move(prices.index);
+    state_.lists.price = std::move(prices.lines);
     // The install itself is done; a list that cannot be priced again says so on its own.
     RunGuarded(platform_.boxes, this, [&] { RepriceListOfMaterials(); });
     RunGuarded(platform_.boxes, this, [&] { tsParams->ShowLineCosts(); });
