@@ -69,8 +69,10 @@ TEST(PriceListCheck, CountsOnlyRecordsThatPriceAPart)
         {"P|HDW|AAD-3|PK|Angle Adapter||\nP|HDW|AAD-4|PK|Angle Adapter|ask|\n", 0},
         {"P|HDW||PK|No part|1.00|\nP|HDW|AAD-3|PK|Angle Adapter|47.25|\nP|HDW|AAD-4|PK|x|1e3|\n", 2},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CountPricedRecords(LineList::FromText(c.text)), c.priced) << c.text;
+        EXPECT_EQ(HoldsAnyPrice(LineList::FromText(c.text)), c.priced > 0) << c.text;
+    }
 }
 
 TEST_F(PriceInstallTest, TheOldListIsKeptBesideTheNewOne)

@@ -153,6 +153,43 @@ TEST_F(MainWindowStart, PictureThatCannotBeLoadedIsReportedByName)
     EXPECT_TRUE(fake.boxes.shown.empty()) << "silent when errors are not shown";
 }
 
+// A file the start cannot use is told in one box that names it, however many steps of the
+// start read it.
+TEST_F(MainWindowStart, ABrokenFileIsToldOnceByName)
+{
+    struct Case
+    {
+        const char* file;
+        const char* bytes;
+        QStringList args;
+        BoxKind kind;
+        const char* text; // "@" stands for the temporary folder
+    };
+    const QStringList launch{"FX-12", "20", "150", "4"};
+    const Case cases[] = {
+        {"shared/M_lom.dat",
+         "Price list of the maker\n\nx|x|FX-12|x|Foam line|ask|\n",
+         {},
+         BoxKind::Warning,
+         "The price list \"@shared/M_lom.dat\" holds no price."},
+        {"prog/dat/tlines.dat", "Part|Key|Begin|End|\nFX-12|12FOAM||960|FOAM|1/2\"|0.21|0.0004|5|40|||c.gif|\n", launch,
+         BoxKind::Error, "'' is not a valid floating point value\nin \"@prog/dat/tlines.dat\", line 2"},
+        {"prog/dat/Surge.dat", "Low|High|\n800|1000|SP-1|na.gif|Surge|N Male|N Male|\n800|\n", launch, BoxKind::Error,
+         "'' is not a valid floating point value\nin \"@prog/dat/Surge.dat\", line 3"},
+    };
+    for (const auto& c : cases) {
+        TestInstallation broken;
+        broken.dir.Write(c.file, c.bytes);
+        FakePlatform local;
+        broken.Register(local.registry);
+        TfrmMain w(local.platform, broken.ProgramFolder(), c.args);
+        ASSERT_EQ(local.boxes.shown.size(), 1u) << c.file << ": " << local.boxes.Texts().join(" | ").toStdString();
+        EXPECT_EQ(local.boxes.shown[0].kind, c.kind) << c.file;
+        const QString text = QString(c.text).replace("@", QString::fromStdString(broken.dir.Path()));
+        EXPECT_TRUE(local.boxes.shown[0].text.startsWith(text)) << local.boxes.shown[0].text.toStdString();
+    }
+}
+
 TEST_F(MainWindowStart, CommandLineShapes)
 {
     struct Case

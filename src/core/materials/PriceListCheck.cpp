@@ -4,6 +4,8 @@
 #include "core/common/Numbers.h"
 #include "core/materials/PriceList.h"
 
+#include <algorithm>
+
 namespace tav {
 
 std::vector<PriceListProblem> CheckPriceList(const LineList& lines, size_t maxProblems)
@@ -55,15 +57,23 @@ size_t CountPriceRecords(const LineList& lines)
     return count;
 }
 
+namespace {
+
+bool PricesAPart(std::string_view line)
+{
+    return !GetFieldView(line, kPricePartField).empty() && TryStrToFloat(GetFieldView(line, kPriceUnitPriceField));
+}
+
+} // namespace
+
 size_t CountPricedRecords(const LineList& lines)
 {
-    size_t count = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        if (!GetFieldView(line, kPricePartField).empty() && TryStrToFloat(GetFieldView(line, kPriceUnitPriceField)))
-            ++count;
-    }
-    return count;
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), PricesAPart));
+}
+
+bool HoldsAnyPrice(const LineList& lines)
+{
+    return std::any_of(lines.begin(), lines.end(), PricesAPart);
 }
 
 std::vector<PriceListProblem> CheckPriceListBytes(std::string_view bytes, size_t maxProblems)

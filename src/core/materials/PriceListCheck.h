@@ -38,5 +38,8 @@ size_t CountPriceRecords(const LineList& lines);
 // Records that name a part (field 3) and give it a price (a number in field 6): a list
 // without one prices every part "N/A", which the program and the checker say.
 size_t CountPricedRecords(const LineList& lines);
+// Whether the list holds at least one such record; it stops at the first, so asking costs
+// nothing at start.
+bool HoldsAnyPrice(const LineList& lines);
 
 } // namespace tav

@@ -731,6 +731,11 @@ void TfrmMain::LoadStartupLists()
     // Read the registry again: the list comes from where it says now.
     state_.folders.shared = ToData(GetSharedFolder());
     state_.lists = LoadCatalogueLists(state_.folders);
+    // The program runs on without prices, but says so once rather than list every part "N/A".
+    if (!HoldsAnyPrice(state_.lists.price))
+        platform_.boxes.Warning(this, "The price list \"" + FromData(state_.lists.price.Source()) +
+                                          "\" holds no price.\nEvery part is listed without one until a price "
+                                          "list is installed (File, Syncrest).");
     tsParams->LoadFrequencyLists();
     LoadLocationPictures();
     ShowLengthLabels();
