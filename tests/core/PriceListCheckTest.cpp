@@ -161,6 +161,14 @@ TEST_F(PriceInstallTest, LeftoversOfAnInterruptedInstallGoAtTheNext)
     EXPECT_FALSE(std::filesystem::exists(Shared() + "/" + left[0]));
     EXPECT_FALSE(std::filesystem::exists(Shared() + "/" + left[1]));
     EXPECT_TRUE(std::filesystem::exists(Shared() + "/" + left[2])) << "a name the program never uses";
+
+    // A backup that stays (beside a broken list) loses its leftovers too.
+    dir.Write("shared/M_lom.dat", "<html>\n");
+    dir.Write(std::string("shared/") + left[1], "x");
+    ::utimensat(AT_FDCWD, (Shared() + "/" + left[1]).c_str(), twoMinutesAgo, 0);
+    InstallPriceList(Shared(), newList);
+    EXPECT_EQ(dir.Read("shared/M_lom.bak"), oldList) << "the whole backup stayed";
+    EXPECT_FALSE(std::filesystem::exists(Shared() + "/" + left[1]));
 }
 
 TEST_F(PriceInstallTest, AFailureLeavesTheListAsItWas)

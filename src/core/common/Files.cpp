@@ -469,6 +469,14 @@ void RewriteInPlace(const std::string& target, std::string_view bytes, const str
 
 } // namespace
 
+void RemoveLeftoversOf(const std::string& target)
+{
+    const std::string path = FinalTarget(ResolveFile(target).value_or(target));
+    const size_t slash = path.find_last_of('/');
+    RemoveLeftovers(slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash),
+                    TempPrefix(slash == std::string::npos ? path : path.substr(slash + 1)));
+}
+
 void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability)
 {
     // Write through the name the file already has, whatever case the caller used.

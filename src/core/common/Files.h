@@ -42,8 +42,8 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 // and renames it over the target, so a failure never leaves a half-written or deleted file
 // behind; such files older than a minute, left by a write that was killed, go at the next
 // write of the target. A target that is no regular file (a device, a FIFO, a pipe) is
-// written to as it is and never replaced; a FIFO without a reader or a socket is refused. A symbolic
-// link is written through to its final target and stays a link. An existing target keeps
+// written to as it is and never replaced; a FIFO without a reader or a socket is refused.
+// A symbolic link is written through to its final target and stays a link. An existing target keeps
 // its permission bits and, where the process may set them, its owner and group. When no
 // temporary file can be made or renamed over it (a folder the user may not write, while
 // the file is writable), an existing file is rewritten in place. Throws IoError naming
@@ -56,5 +56,9 @@ enum class Durability
     Deferred,
 };
 void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability = Durability::Synced);
+
+// Removes the temporary files that writes of the target killed midway left behind, older
+// than a minute; WriteFileAtomic does so itself after every write.
+void RemoveLeftoversOf(const std::string& target);
 
 } // namespace tav

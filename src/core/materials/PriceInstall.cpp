@@ -65,6 +65,8 @@ std::string InstallPriceList(const std::string& sharedFolder, std::string_view b
         const std::string backup = folder + kPriceBackupFileName;
         if (!KeepBackup(backup, old))
             WriteFileAtomic(backup, old);
+        else
+            RemoveLeftoversOf(backup);
     }
     const std::string target = current.value_or(wanted);
     WriteFileAtomic(target, bytes);
