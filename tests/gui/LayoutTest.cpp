@@ -10,9 +10,12 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
@@ -149,6 +152,47 @@ TEST_F(Layout, EveryCustomizeCaptionShowsAtTheDialogsFirstSize)
     QTest::keyClick(&line, Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(pages.currentIndex(), 1);
     EXPECT_EQ(line.currentText(), chosen);
+}
+
+TEST_F(Layout, AmountsShowWholeInTheListOfMaterials)
+{
+    // $1485.00 apiece, six figures extended, a ten-digit count, a part without a price.
+    inst.dir.Write("dear.tvr", "[SITE 001 LOM]\r\n2=1|Each|IEG-200||x|0|\r\n3=250|Each|EP5-9||x|0|\r\n"
+                               "4=2147483647|Each|HGS-12||x|0|\r\n5=1|Each|NOT-PRICED-1||x|0|\r\n"
+                               "[Other]\r\nTline=K12A\r\nNumRuns=3\r\nUnits=F\r\n");
+    Start();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("dear.tvr"))};
+    Trigger(*w, "Open1");
+    ASSERT_EQ(w->CurrentPage(), TfrmMain::kLom) << fake.boxes.Texts().join('|').toStdString();
+    const auto& lom = Named<QTableView>(*w, "grdLom");
+    const QAbstractItemModel& list = *lom.model();
+    const QHeaderView& header = *lom.horizontalHeader();
+    ASSERT_TRUE(list.match(list.index(0, 2), Qt::DisplayRole, "$1485.00").size() == 1);
+    // The item's text stands this far in from either side of its cell.
+    const int margin = lom.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &lom) + 1;
+    const int headerMargin = lom.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    for (const QSize size : {QSize(1280, 800), QSize(1, 1)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        for (int c = 2; c < list.columnCount(); ++c) {
+            const QString heading = list.headerData(c, Qt::Horizontal).toString();
+            EXPECT_TRUE(TextFits(header, heading, QRect(0, 0, header.sectionSize(c) - 2 * headerMargin, 1)))
+                << heading.toStdString();
+            for (int r = 0; r < list.rowCount(); ++r) {
+                const QModelIndex cell = list.index(r, c);
+                EXPECT_TRUE(TextFits(lom, cell.data().toString(), lom.visualRect(cell).adjusted(margin, 0, -margin, 0)))
+                    << w->width() << " " << heading.toStdString() << " " << cell.data().toString().toStdString();
+            }
+        }
+        if (size.width() == 1280) {
+            // The description takes what is left, no more.
+            EXPECT_EQ(lom.horizontalScrollBar()->maximum(), 0);
+            EXPECT_GE(header.sectionSize(1), 255);
+        }
+    }
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
 } // namespace

@@ -7,14 +7,31 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace tav::gui {
 
 namespace {
 
 constexpr int kWidths[kMaterialsColumns] = {135, 255, 54, 54, 76};
+constexpr int kAmountColumns[] = {2, 3, 4}; // price, quantity, extended
+
+// The widest text of a column's item rows in the font given. Each distinct text is
+// measured once: a long list repeats its prices and amounts.
+int WidestText(const QFontMetrics& font, const std::vector<MaterialsRow>& rows, int column)
+{
+    std::unordered_set<std::string_view> seen;
+    int widest = 0;
+    for (const MaterialsRow& row : rows)
+        if (!row.IsHeading() && seen.insert(row.Cell(column)).second)
+            widest = std::max(widest, font.horizontalAdvance(FromData(row.Cell(column))));
+    return widest;
+}
 
 } // namespace
 
@@ -73,11 +90,25 @@ void MaterialsPage::ShowList(ListOfMaterials list)
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         if (rows[static_cast<size_t>(r)].IsHeading())
             grdLom->setSpan(r, 0, 1, kMaterialsColumns);
+    FitAmountColumns();
     // A new list starts at its first row.
     grdLom->scrollToTop();
     grdLom->setUpdatesEnabled(true);
     lblTotal->setText(FromData(model_->List().total));
     lblKOVA->setVisible(model_->List().adapterNote);
+}
+
+void MaterialsPage::FitAmountColumns()
+{
+    // A cut price reads as another price, so the amounts show whole however large and
+    // the description, which stretches, takes what is left.
+    const QFontMetrics font(grdLom->font());
+    // The item's text margins on both sides, and the grid line.
+    const int margins = 2 * (grdLom->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdLom) + 1) + 1;
+    for (const int c : kAmountColumns) {
+        const int cells = WidestText(font, model_->List().rows, c) + margins;
+        grdLom->setColumnWidth(c, std::max({kWidths[c], grdLom->horizontalHeader()->sectionSizeHint(c), cells}));
+    }
 }
 
 const ListOfMaterials& MaterialsPage::List() const

@@ -32,6 +32,9 @@ public:
     const ListOfMaterials& List() const;
 
 private:
+    // Widens the price, quantity and extended columns to their widest text.
+    void FitAmountColumns();
+
     MaterialsModel* model_;
     bool hasList_ = false;
 };
