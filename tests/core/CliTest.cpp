@@ -175,7 +175,6 @@ TEST(Cli, AWrongCommandLineExitsWithTwoAndPrintsNothing)
         {{}, "no command given"},
         {{"quote"}, "unknown command 'quote'"},
         {{"price"}, "PROJECT.tvr is missing"},
-        {{"price", "a.tvr", "b.tvr"}, "unexpected argument 'b.tvr'"},
         {{"export", "a.tvr", "--format", "ods", "-o", "x"},
          "--format 'ods' is none of txt, xls, html, xlsx, pdf, clipboard"},
         {{"export", "a.tvr", "--format", "txt"}, "--output is missing"},

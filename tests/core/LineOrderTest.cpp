@@ -1,6 +1,7 @@
 #include "core/materials/LineOrder.h"
 
 #include "core/materials/PriceList.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,60 @@ TEST(LineOrder, TheLineRowsQuantityIsExactAndRoundedUpOnce)
         EXPECT_EQ(item.meters, c.meters);
         EXPECT_EQ(item.costText, c.cost);
     }
+}
+
+TEST(LineOrder, TheSelectedLineHeadsItsSectionAtItsOwnQuantity)
+{
+    const LineList tlines{"KF114-50-P2|KF114|1700|2200|FOAM|1-1/4|0.02|0.0001|4|160|50|1-1/4 in. foam coax|x.gif|"};
+    const std::vector<ListSection> sections{{"1", "Hangers"}, {"5", "Cable Entry"}, {"9", "Tools"}};
+    struct Case
+    {
+        const char* what;
+        LineOptions options;
+        const char* part;
+        const char* section; // nullptr: not on the list
+    };
+    const Case cases[] = {
+        {"off", {false, 10, "5", true}, "KF114-50-P2", nullptr},
+        {"no section chosen: the first", {true, 10, "", false}, "kf114-50-p2", "1"},
+        {"the chosen section", {true, 10, "5", false}, "KF114-50-P2", "5"},
+        {"a section the table lacks: the first", {true, 10, "42", false}, "KF114-50-P2", "1"},
+        {"no line selected", {true, 10, "5", false}, "", nullptr},
+        {"a part the catalogue lacks", {true, 10, "5", false}, "KF12-50-C9", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto line = LineOnList(c.options, tlines, c.part, sections);
+        ASSERT_EQ(line.has_value(), c.section != nullptr);
+        if (line) {
+            EXPECT_EQ(line->part, "KF114-50-P2") << "the catalogue's spelling";
+            EXPECT_EQ(line->section, c.section);
+        }
+    }
+
+    // Offered ahead of the items of its section, ticked; every other row keeps the rules' quantity.
+    const LineListItem line = *LineOnList({true, 10, "9", false}, tlines, "KF114-50-P2", sections);
+    std::vector<AccessoryItem> items{{"1=CUT-158|Cable cutter|9|", "KF114", 0}, {"2=EB5|Entry boot|5|", "KF114", 1}};
+    OfferLineItem(items, line);
+    std::vector<AccessoryListRow> rows = LayOutAccessoryList(items, sections, {}, false);
+    TickLineRow(rows, line);
+    std::vector<std::string> shown;
+    for (const AccessoryListRow& r : rows)
+        shown.push_back((r.heading ? "# " : "") + r.part + (r.useRecommended ? " (ticked)" : ""));
+    EXPECT_EQ(shown, (std::vector<std::string>{"# Cable Entry", "EB5", "# Tools", "KF114-50-P2 (ticked)", "CUT-158"}));
+
+    test::TempDir dir;
+    dir.Write("advanced.dat", "CUT-158|4|\r\n");
+    QuantityInputs in;
+    in.dataFolder = dir.Path();
+    in.horizontalLength = 50;
+    in.verticalLength = 120;
+    in.runsCount = 6;
+    const auto recommended = ListRecommendations(
+        in, line, [](std::string_view) { return std::string_view("P|CBL|KF114-50-P2|FT|1-1/4 in. foam coax|9.43|"); });
+    EXPECT_EQ(recommended("KF114-50-P2", "9"), 1122) << "(50 + 120) ft x 6 runs + 10 %";
+    EXPECT_EQ(recommended("CUT-158", "9"), 4) << "advanced.dat, as for any part";
+    EXPECT_EQ(recommended("KF114-50-P2", "5"), 1) << "the same part under another heading is an ordinary item";
 }
 
 } // namespace

@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QTableView>
+#include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace tav::test {
 namespace {
@@ -30,6 +33,38 @@ std::string ShownList(const gui::TfrmMain& w)
     if (w.tsLom->lblKOVA->isVisibleTo(&w))
         text += w.tsLom->lblKOVA->text().replace("\r\n", "\n").toStdString() + "\n";
     return text;
+}
+
+// The list in the planner's text form with every quantity, extended price and the total
+// doubled, as a copy of the project added to it gives.
+std::string Doubled(const std::string& list)
+{
+    const auto doubleMoney = [](const std::string& money) {
+        if (money.empty() || money[0] != '$')
+            return money;
+        const long long cents = std::llround(std::stod(money.substr(1)) * 100) * 2;
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "$%lld.%02lld", cents / 100, cents % 100);
+        return std::string(buf);
+    };
+    std::string out;
+    std::istringstream lines(list);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');)
+            cells.push_back(cell);
+        if (cells.size() == 5 && cells[3] != "Quantity") {
+            cells[3] = std::to_string(std::stoll(cells[3]) * 2);
+            cells[4] = doubleMoney(cells[4]);
+        } else if (cells.size() == 2 && cells[0] == "Total:") {
+            cells[1] = doubleMoney(cells[1]);
+        }
+        for (size_t i = 0; i < cells.size(); ++i)
+            out += (i ? "\t" : "") + cells[i];
+        out += "\n";
+    }
+    return out;
 }
 
 class CliAndList : public ::testing::Test
@@ -128,6 +163,55 @@ TEST_F(CliAndList, ExportWritesTheProgramsBytes)
         EXPECT_EQ(inst.dir.Read("cli"), bytes);
     }
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(CliAndList, ProjectsAddedToTheListMakeOneOrderForTheSite)
+{
+    const std::string rooftop = inst.dir.Write("rooftop.tvr", demoProject);
+    const std::string sector = inst.dir.Write(
+        "sector.tvr", ReadFileBytes(std::string(TAVROLIN_DEMO_DIR) + "/data/KF114-sector.tvr").value_or("(missing)"));
+    const std::string notes = inst.dir.Write("notes.tvr", "[Header]\r\nCompany Name=\r\n");
+    FakePlatform fake;
+    inst.Register(fake.registry);
+    gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(rooftop)});
+    const auto add = [&](const std::string& file) {
+        fake.fileDialogs.answers = {QString::fromStdString(file)};
+        Trigger(w, "AddProjectToList1");
+        return ShownList(w);
+    };
+    const auto price = [&](const std::vector<std::string>& args) {
+        std::string out, err;
+        EXPECT_EQ(Run(args, out, err), 0) << err;
+        return out;
+    };
+    const std::string alone = ShownList(w);
+
+    // A copy of the project doubles every quantity and the total, in the program and the planner.
+    const std::string twice = add(rooftop);
+    EXPECT_EQ(twice, Doubled(alone));
+    EXPECT_EQ(price({"price", rooftop, rooftop}), twice);
+    // A project on another line: its parts are filed as reopened ones, under the first
+    // project's headings, and merged by part.
+    const std::string site = add(sector);
+    EXPECT_EQ(price({"price", rooftop, rooftop, sector}), site);
+    EXPECT_EQ(price({"price", rooftop, sector}),
+              ReadFileBytes(std::string(TAVROLIN_TEST_DATA) + "/cli/price-site-order.txt").value_or("(missing)"));
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+
+    // A file that is no project adds nothing and says why.
+    const std::string lastOrder = inst.dir.Read("prog/Accessories.lom");
+    EXPECT_EQ(add(notes), site);
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_TRUE(fake.boxes.Texts().first().contains("is not a Tavrolin project file"));
+    EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"), lastOrder);
+    std::string out, err;
+    EXPECT_EQ(Run({"price", rooftop, notes}, out, err), 1);
+    EXPECT_EQ(out, "");
+
+    // Saved, the site's list reopens as it shows.
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site.tvr"))};
+    Trigger(w, "Save1");
+    EXPECT_EQ(price({"price", inst.dir.File("site.tvr")}), site);
 }
 
 } // namespace

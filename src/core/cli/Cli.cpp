@@ -157,7 +157,7 @@ void Complete(Invocation& inv)
 {
     const CommandSpec& command = *inv.command;
     CommandArguments& a = inv.arguments;
-    if (a.positionals.size() > command.positionals.size())
+    if (a.positionals.size() > command.positionals.size() && !command.repeatsLast)
         throw UsageError("unexpected argument '" + a.positionals[command.positionals.size()] + "'");
     if (a.positionals.size() < command.positionals.size())
         throw UsageError(command.positionals[a.positionals.size()].name + " is missing");

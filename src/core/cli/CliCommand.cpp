@@ -60,6 +60,8 @@ std::string Synopsis(const CommandSpec& command)
     }
     for (const PositionalSpec& p : command.positionals)
         text += " " + p.name;
+    if (command.repeatsLast)
+        text += " ...";
     return text;
 }
 

@@ -119,6 +119,7 @@ struct CommandSpec
     std::string details; // further lines for the help, each ending in "\n"; may be empty
     std::vector<OptionSpec> options;
     std::vector<PositionalSpec> positionals;
+    bool repeatsLast = false; // the last positional argument may be given again and again
     std::function<void(Context&)> run;
 };
 

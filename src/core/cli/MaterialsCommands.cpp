@@ -19,8 +19,9 @@ constexpr const char* kItemKeys[] = {"partNumber", "description", "price", "quan
 static_assert(std::size(kItemKeys) == kMaterialsColumns);
 
 // What the program shows after opening the project named on the command line: the list
-// and the plan beside it. The file is read whole first, so a damaged project is refused
-// before the installation loads.
+// and the plan beside it. Further projects join the list as File > Add Project To List
+// adds them, the first one's inputs governing. Every file is read whole first, so a
+// damaged project is refused before the installation loads.
 struct ShownProject
 {
     ListOfMaterials list;
@@ -29,12 +30,23 @@ struct ShownProject
 
 ShownProject OpenProject(Context& context)
 {
-    const std::string& path = context.args.positionals.front();
-    const Project project = ReadProjectFile(path);
+    const std::vector<std::string>& paths = context.args.positionals;
+    std::vector<Project> projects;
+    projects.reserve(paths.size());
+    for (const std::string& path : paths)
+        projects.push_back(ReadProjectFile(path));
     const Installation& inst = context.LoadInstallation();
-    OpenedProject opened = PlanOpenedProject(project, inst.folders, inst.lists);
+    OpenedProject opened = PlanOpenedProject(projects.front(), inst.folders, inst.lists);
     for (const std::string& note : opened.notes)
-        context.notes += path + ": " + note + "\n";
+        context.notes += paths.front() + ": " + note + "\n";
+    const ListSource source = SourceOf(opened.page);
+    for (size_t i = 1; i < projects.size(); ++i) {
+        SiteList site =
+            AddProjectToList(opened.accessoryRows, opened.records, projects[i], source, inst.folders, inst.lists);
+        opened.accessoryRows = std::move(site.rows);
+        opened.records = std::move(site.records);
+        opened.materials = std::move(site.materials);
+    }
     PlanSummary plan = ReopenedPlan(opened.page, inst.lists.tlines);
     return {std::move(opened.materials), std::move(plan)};
 }
@@ -138,7 +150,7 @@ void RunExport(Context& context)
 
 std::vector<PositionalSpec> ProjectArgument()
 {
-    return {{kProjectArgument, "a project file the program saved"}};
+    return {{kProjectArgument, "a project file the program saved; further files join its list"}};
 }
 
 } // namespace
@@ -151,11 +163,13 @@ CommandSpec PriceCommand()
     c.details = "The list the program shows after opening the file: its items under the same headings, with\n"
                 "the same texts and total. Prints the headings, a line per section caption and a tab-separated\n"
                 "line per item, then the total (and the adapter note, when the program shows it), or with\n"
-                "--json one object.\n";
+                "--json one object. With several files, the merged list of all of them: each further file's\n"
+                "items are added as File > Add Project To List adds them, the first file's inputs governing.\n";
     c.options = {
         {"json", "", "print JSON: the sections with their items, every cell as the list's text", false, ""},
     };
     c.positionals = ProjectArgument();
+    c.repeatsLast = true;
     c.run = RunPrice;
     return c;
 }
@@ -168,13 +182,15 @@ CommandSpec ExportCommand()
     c.details = "The very bytes the program's Export and Copy To Clipboard commands give for the list it\n"
                 "shows after opening the file. The file is written whole or not at all. The workbook's\n"
                 "plan sheet has no antenna or structure, which a project file does not keep; the PDF has\n"
-                "the printout's pages on the paper of the locale (Letter or A4).\n";
+                "the printout's pages on the paper of the locale (Letter or A4). Several files give their\n"
+                "merged list, as price does.\n";
     c.options = {
         {"format", ExportFormatNames("|"),
          "text, spreadsheet text, web page, Excel workbook, the printout as PDF, or the clipboard's text", true, ""},
         {"output", "FILE", "the file to write, replaced if it exists; - for standard output", true, "", 'o'},
     };
     c.positionals = ProjectArgument();
+    c.repeatsLast = true;
     c.run = RunExport;
     return c;
 }

@@ -1,7 +1,9 @@
 #include "core/materials/LineOrder.h"
 
+#include "core/cable/CableCatalogue.h"
 #include "core/cable/MetricPart.h"
 #include "core/catalog/RecordLine.h"
+#include "core/common/Files.h"
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 #include "core/materials/ListOfMaterials.h"
@@ -18,6 +20,8 @@ namespace {
 
 // The price record's unit of sale.
 constexpr int kPriceUnitField = 4;
+// The description of a tlines.dat line.
+constexpr int kLineDescriptionField = 12;
 
 // Feet per metre as the exact fraction the program's factor is.
 constexpr long long kFeetPerMeterTimes10k = 32808;
@@ -87,6 +91,51 @@ LineOrderItem OrderLine(const LineRun& run, std::string_view part, std::string_v
         item.costText = kNoPriceText;
     }
     return item;
+}
+
+std::optional<LineListItem> LineOnList(const LineOptions& options, const LineList& tlines, std::string_view part,
+                                       const std::vector<ListSection>& sections)
+{
+    if (!options.onList || part.empty() || sections.empty())
+        return std::nullopt;
+    const auto cable = FindCable(tlines, part);
+    if (!cable)
+        return std::nullopt;
+    const auto chosen = std::find_if(sections.begin(), sections.end(),
+                                     [&](const ListSection& s) { return s.number == options.section; });
+    return LineListItem{cable->partNumber, GetField(tlines[cable->index], kLineDescriptionField),
+                        (chosen != sections.end() ? *chosen : sections.front()).number,
+                        ClampWastePercent(options.wastePercent)};
+}
+
+void OfferLineItem(std::vector<AccessoryItem>& items, const LineListItem& line)
+{
+    items.insert(items.begin(), AccessoryItem{"line=" + line.part + "|" + line.description + "|" + line.section + "|",
+                                              std::string(), 0});
+}
+
+RecommendedQuantityFn ListRecommendations(const QuantityInputs& in, const std::optional<LineListItem>& line,
+                                          const PriceRecordFn& priceRecord)
+{
+    std::string overrides;
+    if (line)
+        overrides = ReadFileBytes(WithTrailingSlash(in.dataFolder) + kAdvancedFileName).value_or(std::string());
+    return [in, line, priceRecord, overrides](std::string_view part, std::string_view section) {
+        if (line && part == line->part && section == line->section) {
+            const LineRun run{in.horizontalLength, in.verticalLength, in.meters, in.runsCount, line->wastePercent};
+            return OrderLine(run, part, priceRecord(part), overrides).quantity;
+        }
+        return RecommendedQuantity(in, part, section);
+    };
+}
+
+void TickLineRow(std::vector<AccessoryListRow>& rows, const LineListItem& line)
+{
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const AccessoryListRow& r) {
+        return !r.heading && r.part == line.part && r.section == line.section;
+    });
+    if (row != rows.end())
+        row->useRecommended = true;
 }
 
 } // namespace tav

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "core/common/LineList.h"
+#include "core/materials/AccessoryList.h"
+#include "core/materials/ListOfMaterials.h"
+#include "core/settings/CustomizePages.h"
+#include "core/wizard/Obsolete.h"
+#include "core/wizard/Quantities.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tav {
 
@@ -45,5 +53,33 @@ std::optional<bool> PriceRecordMeters(std::string_view priceRecord);
 // and rounded up once; an override of advanced.dat for the part replaces it.
 LineOrderItem OrderLine(const LineRun& run, std::string_view part, std::string_view priceRecord,
                         std::string_view advancedBytes);
+
+// The line as an item of the accessory list: the selected line's part, filed under the
+// section the settings name, with its description from the catalogue.
+struct LineListItem
+{
+    std::string part;
+    std::string description;
+    std::string section;
+    int wastePercent = 0;
+};
+
+// The selected line's item when the settings put the line on the list. It goes under the
+// chosen section when the table has it, else under the table's first, so a stale setting
+// never loses the line. Nothing when the setting is off, no line is selected or the table
+// has no section.
+std::optional<LineListItem> LineOnList(const LineOptions& options, const LineList& tlines, std::string_view part,
+                                       const std::vector<ListSection>& sections);
+
+// Offers the line ahead of the assembled items, so it heads its section.
+void OfferLineItem(std::vector<AccessoryItem>& items, const LineListItem& line);
+
+// The recommended quantity of every row of the accessory list: the line's own for the
+// line's row, what the quantity rules give for any other. advanced.dat is read once.
+RecommendedQuantityFn ListRecommendations(const QuantityInputs& in, const std::optional<LineListItem>& line,
+                                          const PriceRecordFn& priceRecord);
+
+// Ticks "Use Recommended Quantity" on the line's row, as the list first offers it.
+void TickLineRow(std::vector<AccessoryListRow>& rows, const LineListItem& line);
 
 } // namespace tav

@@ -1,6 +1,7 @@
 #include "core/materials/ReopenedProject.h"
 
 #include "core/catalog/RecordLine.h"
+#include "core/common/Errors.h"
 #include "core/common/Numbers.h"
 #include "core/common/Placing.h"
 #include "core/common/Text.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 namespace tav {
 
@@ -84,6 +86,72 @@ void ReplayCable(const ProjectInputs& in, const CatalogueLists& lists, OpenedCab
 
 } // namespace
 
+ListSource SourceOf(const OpenedCablePage& page)
+{
+    ListSource source{page.cableKey, page.cableType, page.beginning, page.ending, {}};
+    if (page.currentRow >= 0 && page.currentRow < static_cast<int>(page.lines.size()))
+        source.linePart = GetField(page.lines[static_cast<size_t>(page.currentRow)].row, 1);
+    return source;
+}
+
+AssembledList AssembleList(const ListSource& source, const Folders& folders, const CatalogueLists& lists)
+{
+    TBigIniFile list(folders.data + kAccessoryListFileName);
+    AssembledList out;
+    out.sections = ReadListSections(list);
+    const bool surge = !lists.surge.empty();
+    const Band band = surge ? Band{StrToFloat(source.beginning), StrToFloat(source.ending)} : Band{};
+    out.items = AssembleAccessoryItems(list, source.cableKey, CableTypeCode(source.cableType), lists.surge,
+                                       surge ? &band : nullptr);
+    out.offered = !out.items.empty();
+    out.line = LineOnList(LoadLineOptions(folders.data), lists.tlines, source.linePart, out.sections);
+    if (out.line)
+        OfferLineItem(out.items, *out.line);
+    return out;
+}
+
+SiteList AddProjectToList(const std::vector<AccessoryListRow>& rows, const std::vector<std::string>& records,
+                          const Project& more, const ListSource& source, const Folders& folders,
+                          const CatalogueLists& lists)
+{
+    const AssembledList assembled = AssembleList(source, folders, lists);
+    const auto price = [&lists](std::string_view part) { return lists.priceIndex.Record(lists.price, part); };
+    const auto describe = [&price](std::string_view part) { return GetField(price(part), kPriceDescriptionField); };
+    const ReopenedList added = RestoreReopenedItems(assembled.items, assembled.sections, lists.obsolete,
+                                                    KeepObsoleteInList(folders.data), more.items, describe);
+    SiteList site;
+    std::vector<std::string> all = records;
+    all.insert(all.end(), added.records.begin(), added.records.end());
+    site.records = MergeByPart(all);
+    site.materials = NamingPlace([&] { return BuildMaterials(site.records, assembled.sections, price); }, lists.price);
+
+    // Each added part joins the first row of it; a part the rows lack gets one under the
+    // section it was filed in.
+    site.rows = rows;
+    std::unordered_map<std::string_view, size_t> firstRow;
+    for (size_t i = 0; i < site.rows.size(); ++i)
+        if (!site.rows[i].heading)
+            firstRow.emplace(site.rows[i].part, i);
+    std::vector<AccessoryListRow> missing;
+    for (const std::string& record : added.records) {
+        const std::string part = GetField(record, 1);
+        const int quantity = StrToInt(GetFieldView(record, 2));
+        if (const auto it = firstRow.find(part); it != firstRow.end()) {
+            AccessoryListRow& row = site.rows[it->second];
+            const long long sum = static_cast<long long>(row.quantity) + quantity;
+            if (sum > kMaxListQuantity)
+                throw ConversionError("'" + IntToStr(sum) + "' is not a valid integer value");
+            row.quantity = static_cast<int>(sum);
+            // The sum is no longer what the rules recommend.
+            row.useRecommended = false;
+        } else {
+            missing.push_back({false, part, describe(part), GetField(record, 3), quantity, false});
+        }
+    }
+    CarryOverRows(site.rows, missing, assembled.sections);
+    return site;
+}
+
 OpenedProject PlanOpenedProject(const Project& project, const Folders& folders, const CatalogueLists& lists)
 {
     const ProjectInputs& in = project.inputs;
@@ -96,19 +164,16 @@ OpenedProject PlanOpenedProject(const Project& project, const Folders& folders, 
     ReplayBand(in, BuildFrequencyLists(lists.tlines), page, plan.notes);
     ReplayCable(in, lists, page);
 
-    TBigIniFile list(folders.data + kAccessoryListFileName);
-    const std::vector<ListSection> sections = ReadListSections(list);
-    const bool surge = !lists.surge.empty();
-    const Band band = surge ? Band{StrToFloat(page.beginning), StrToFloat(page.ending)} : Band{};
-    const std::vector<AccessoryItem> items =
-        AssembleAccessoryItems(list, in.tline, CableTypeCode(page.cableType), lists.surge, surge ? &band : nullptr);
-    plan.accessoriesOffered = !items.empty();
+    const AssembledList assembled = AssembleList(SourceOf(page), folders, lists);
+    plan.accessoriesOffered = assembled.offered;
+    plan.line = assembled.line;
 
     const auto price = [&lists](std::string_view part) { return lists.priceIndex.Record(lists.price, part); };
     const auto describe = [&price](std::string_view part) { return GetField(price(part), kPriceDescriptionField); };
-    ReopenedList reopened = RestoreReopenedItems(items, sections, lists.obsolete, KeepObsoleteInList(folders.data),
-                                                 project.items, describe);
-    plan.materials = NamingPlace([&] { return BuildMaterials(reopened.records, sections, price); }, lists.price);
+    ReopenedList reopened = RestoreReopenedItems(assembled.items, assembled.sections, lists.obsolete,
+                                                 KeepObsoleteInList(folders.data), project.items, describe);
+    plan.materials =
+        NamingPlace([&] { return BuildMaterials(reopened.records, assembled.sections, price); }, lists.price);
     plan.accessoryRows = std::move(reopened.rows);
     plan.records = std::move(reopened.records);
     return plan;

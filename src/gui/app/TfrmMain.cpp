@@ -126,6 +126,7 @@ void TfrmMain::CreateMenu()
     Open1 = MakeAction(this, file, "Open1", "&Open", QKeySequence("Ctrl+O"));
     Save1 = MakeAction(this, file, "Save1", "&Save", QKeySequence("Ctrl+S"));
     ViewLastOrder1 = MakeAction(this, file, "ViewLastOrder1", "View &Last Order", QKeySequence("Ctrl+V"));
+    AddProjectToList1 = MakeAction(this, file, "AddProjectToList1", "&Add Project To List...");
     N1 = file->addSeparator();
     N1->setObjectName("N1");
     Print1 = MakeAction(this, file, "Print1", "&Print", QKeySequence("Ctrl+P"));
@@ -182,6 +183,7 @@ void TfrmMain::CreateMenu()
     connect(Save1, &QAction::triggered, this, &TfrmMain::Save1Click);
     connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
     connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
+    connect(AddProjectToList1, &QAction::triggered, this, &TfrmMain::AddProjectToList1Click);
     connect(ViewLatestNewsFromBrimcor1, &QAction::triggered, this, &TfrmMain::ViewLatestNewsFromBrimcor1Click);
     connect(Syncrest1, &QAction::triggered, this, &TfrmMain::Syncrest1Click);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
@@ -355,13 +357,13 @@ void TfrmMain::UpdatePageCommands()
 void TfrmMain::ShowListCommands()
 {
     const bool onLom = CurrentPage() == kLom;
-    for (QAction* a : {N1, Save1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
+    for (QAction* a : {N1, Save1, AddProjectToList1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
         a->setVisible(onLom);
     btnPrint->setVisible(onLom);
     // Only a list that was built in full may leave the program. The spreadsheet export
     // keeps its own state: it needs a spreadsheet program.
     const bool listShown = ListShown();
-    for (QAction* a : {Save1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
+    for (QAction* a : {Save1, AddProjectToList1, Print1, PrintPreview1, Export1->menuAction(), CopyToClipboard1})
         a->setEnabled(listShown);
     btnPrint->setEnabled(listShown);
 }
@@ -792,10 +794,7 @@ void TfrmMain::BuildAccessoryList()
     accessoryListStale_ = false;
     // A band that is no number leaves the list empty, never showing the last cable's rows.
     tsList->ClearList();
-    const bool surge = !state_.lists.surge.empty();
-    const Band band = surge ? tsParams->BandShown() : Band{};
-    tsList->LoadAccessoryList(state_.cableKey, CableTypeCode(tsParams->rgCableType->ItemIndex()),
-                              surge ? &band : nullptr);
+    tsList->LoadAccessoryList(tsParams->ListSourceShown());
 }
 
 void TfrmMain::RefreshAccessoryList()
@@ -883,6 +882,7 @@ void TfrmMain::ShowOpenedProject(OpenedProject plan, bool back)
     chkMiscOnly->setChecked(true);
     chkMiscOnly->setVisible(false);
     tsList->ShowRows(plan.accessoryRows);
+    tsList->OfferLine(plan.line);
     if (!plan.accessoriesOffered)
         tsList->ShowNoneOffered(plan.page.cableKey);
     ShowList(std::move(plan.records), std::move(plan.materials), true);
@@ -945,6 +945,26 @@ void TfrmMain::ViewLastOrder1Click()
     UpdatePageCommands();
     SetNavigation(false, false, true);
     ShowList({}, {}, true);
+}
+
+void TfrmMain::AddProjectToList1Click()
+{
+    RunListCommand([this] {
+        FileDialogRequest request = ProjectDialog(FileDialogRequest::Mode::Open);
+        request.caption = "Add Project To List";
+        const QString name = platform_.fileDialogs.Choose(this, request);
+        if (name.isEmpty())
+            return;
+        const std::string path = ToData(QFileInfo::exists(name) ? name : WithDefaultSuffix(name, kProjectSuffix));
+        const HourglassCursor wait;
+        // Built whole first: a project that cannot be read or priced adds nothing.
+        const Project more = ParseProjectFile(ReadProjectBytes(path), path);
+        SiteList site = AddProjectToList(tsList->Rows(), shownRecords_, more, tsParams->ListSourceShown(),
+                                         state_.folders, state_.lists);
+        tsList->ShowRows(std::move(site.rows));
+        ShowList(std::move(site.records), std::move(site.materials), true);
+        WriteLastOrder();
+    });
 }
 
 template <typename F> void TfrmMain::RunListCommand(F&& command)

@@ -121,6 +121,7 @@ public:
     QAction* Open1;
     QAction* Save1;
     QAction* ViewLastOrder1;
+    QAction* AddProjectToList1;
     QAction* N1;
     QAction* Print1;
     QAction* PrintPreview1;
@@ -162,6 +163,7 @@ public slots:
     void Save1Click();
     void Open1Click();
     void ViewLastOrder1Click();
+    void AddProjectToList1Click();
     void ViewLatestNewsFromBrimcor1Click();
     void Syncrest1Click();
     void About1Click();

@@ -869,6 +869,12 @@ Band ParamsPage::BandShown() const
     return Band{StrToFloat(ToData(cboBeginning->currentText())), StrToFloat(ToData(cboEnding->currentText()))};
 }
 
+ListSource ParamsPage::ListSourceShown() const
+{
+    return ListSource{state_.cableKey, rgCableType->ItemIndex(), ToData(cboBeginning->currentText()),
+                      ToData(cboEnding->currentText()), state_.cablePart};
+}
+
 ProjectInputs ParamsPage::SavedInputs() const
 {
     ProjectInputs in;

@@ -21,6 +21,7 @@ namespace tav {
 struct Band;
 struct Candidate;
 struct EvaluationInputs;
+struct ListSource;
 struct OpenedCablePage;
 struct PlanSummary;
 struct ProjectInputs;
@@ -93,6 +94,8 @@ public:
     tav::QuantityInputs QuantityInputs() const;
     // The band of the frequency boxes; throws ConversionError for a box that is no number.
     Band BandShown() const;
+    // What the accessory list is assembled from: the cable, type and band shown, and the line selected.
+    ListSource ListSourceShown() const;
     // The page as a project file keeps it.
     ProjectInputs SavedInputs() const;
     // The page of an opened project, put in place without any change handling: the cascade

@@ -115,21 +115,22 @@ void AccessoryListPage::BuildLayout()
     layout->addWidget(grdList, 1);
 }
 
-void AccessoryListPage::LoadAccessoryList(const std::string& cableKey, std::string_view typeCode, const Band* band)
+void AccessoryListPage::LoadAccessoryList(const ListSource& source)
 {
     const HourglassCursor wait;
     ClearList();
-    const bool keepObsolete = KeepObsoleteInList(state_.folders.data);
-    TBigIniFile list(state_.folders.data + kAccessoryListFileName);
-    const std::vector<AccessoryItem> items = AssembleAccessoryItems(list, cableKey, typeCode, state_.lists.surge, band);
-    std::vector<AccessoryListRow> rows =
-        LayOutAccessoryList(items, ReadListSections(list), state_.lists.obsolete, keepObsolete);
+    const AssembledList assembled = AssembleList(source, state_.folders, state_.lists);
+    line_ = assembled.line;
+    std::vector<AccessoryListRow> rows = LayOutAccessoryList(assembled.items, assembled.sections, state_.lists.obsolete,
+                                                             KeepObsoleteInList(state_.folders.data));
+    if (line_)
+        TickLineRow(rows, *line_);
     // The inputs may have changed since the ticks were given.
     CarryListedOrders(rows, kept_);
     FillRecommended(rows, Recommended());
     ShowRows(std::move(rows));
-    if (items.empty())
-        ShowNoneOffered(cableKey);
+    if (!assembled.offered)
+        ShowNoneOffered(source.cableKey);
 }
 
 void AccessoryListPage::ClearList()
@@ -191,9 +192,10 @@ void AccessoryListPage::CarryOver(const std::vector<AccessoryListRow>& before)
 
 RecommendedQuantityFn AccessoryListPage::Recommended() const
 {
-    return [in = inputs_()](std::string_view part, std::string_view section) {
-        return RecommendedQuantity(in, part, section);
+    const auto price = [this](std::string_view part) {
+        return state_.lists.priceIndex.Record(state_.lists.price, part);
     };
+    return ListRecommendations(inputs_(), line_, price);
 }
 
 void AccessoryListPage::RecomputeRecommended()

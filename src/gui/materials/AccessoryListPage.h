@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/materials/AccessoryList.h"
+#include "core/materials/ReopenedProject.h"
 #include "gui/app/WizardState.h"
 #include "gui/platform/Platform.h"
 
@@ -53,10 +54,12 @@ public:
     QTableView* grdList;
 
     // Rebuilds the rows and the jump box for the cable: its own items, those for every
-    // cable and for its type, and the surge protectors that fit the band (none when no
-    // band is given). Throws ConversionError before any row is shown when a surge
-    // frequency is not a number.
-    void LoadAccessoryList(const std::string& cableKey, std::string_view typeCode, const Band* band);
+    // cable and for its type, the surge protectors that fit the band, and the selected
+    // line, ticked, when the settings put it on the list. Throws ConversionError before
+    // any row is shown when a surge frequency is not a number.
+    void LoadAccessoryList(const ListSource& source);
+    // The line's item among rows shown from elsewhere (an opened project's).
+    void OfferLine(std::optional<LineListItem> line) { line_ = std::move(line); }
     // Empties the grid; what it had ordered comes back with the next list built, for
     // every part that list offers.
     void ClearList();
@@ -95,7 +98,8 @@ private:
     // row of each heading.
     QStringList jumpSections_;
     std::vector<int> jumpRows_;
-    bool jumping_ = false; // the jump box is scrolling the grid
+    bool jumping_ = false;             // the jump box is scrolling the grid
+    std::optional<LineListItem> line_; // the line's row follows a rule of its own
 };
 
 } // namespace tav::gui

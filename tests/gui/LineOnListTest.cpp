@@ -1,0 +1,75 @@
+// The transmission line itself on the list of materials, at the cost its grid column shows.
+#include "doubles/AccessoryGrid.h"
+#include "doubles/DemoWizard.h"
+#include "gui/app/SpinEdits.h"
+#include "gui/materials/MaterialsPage.h"
+
+#include <QAction>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+
+namespace tav::test {
+namespace {
+
+class LineOnList : public DemoWizard
+{
+protected:
+    // The rooftop plan of the demo: KF114-50-P2, 50 + 120 ft, 6 runs; the demo adds 10 % waste.
+    QString PlanTheRooftop()
+    {
+        w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
+        gui::ParamsPage& p = *w->tsParams;
+        Pick(p.cboBeginning, "1700");
+        Pick(p.cboEnding, "2200");
+        p.rgCableType->Button(1)->click();
+        Pick(p.cboDiameter, "1-1/4");
+        Named<gui::DecimalSpinEdit>(*w, "seHorizontalLength").setValue(50);
+        Named<gui::DecimalSpinEdit>(*w, "seVerticalLength").setValue(120);
+        Named<QSpinBox>(*w, "seNumRuns").setValue(6);
+        auto& grid = Named<QTableWidget>(*w, "grdTlines");
+        for (int r = 0; r < grid.rowCount(); ++r)
+            if (grid.item(r, 0)->text() == "KF114-50-P2")
+                grid.setCurrentCell(r, 0);
+        EXPECT_EQ(w->State().cablePart, "KF114-50-P2");
+        EXPECT_EQ(grid.horizontalHeaderItem(6)->text(), "Line Cost");
+        return grid.item(grid.currentRow(), 6)->text();
+    }
+
+    std::string LomRow(const std::string& part) const
+    {
+        for (const MaterialsRow& r : w->tsLom->List().rows)
+            if (r.partNumber == part)
+                return r.price + " " + r.quantity + " " + r.extended;
+        return "(not on the list)";
+    }
+};
+
+TEST_F(LineOnList, TheSelectedLineIsOrderedAtTheCostItsColumnShows)
+{
+    const QString cost = PlanTheRooftop();
+    Click(*w, "btnListNow");
+    const AccessoryGrid list(*w);
+    EXPECT_EQ(list.Quantity("KF114-50-P2"), 1122) << "(50 + 120) ft x 6 runs + 10 %, rounded up once";
+    EXPECT_TRUE(list.Ticked("KF114-50-P2"));
+    EXPECT_EQ(list.Text(list.Row("KF114-50-P2") - 1), "Hangers and Mounting Hardware");
+    Click(*w, "btnNext");
+    EXPECT_EQ(LomRow("KF114-50-P2"), "$9.43 1122 $10580.46");
+    EXPECT_EQ(cost, "$10580.46");
+
+    // Saved and opened again, the row comes back as any reopened item: its quantity, no tick.
+    const std::string file = inst.dir.File("rooftop.tvr");
+    fake.fileDialogs.answers = {QString::fromStdString(file)};
+    Trigger(*w, "Save1");
+    w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(),
+                                        QStringList{"OPEN", QString::fromStdString(file)});
+    EXPECT_EQ(LomRow("KF114-50-P2"), "$9.43 1122 $10580.46");
+    Click(*w, "btnBack");
+    const AccessoryGrid reopened(*w);
+    EXPECT_EQ(reopened.Quantity("KF114-50-P2"), 1122);
+    EXPECT_FALSE(reopened.Ticked("KF114-50-P2"));
+    EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+} // namespace
+} // namespace tav::test
