@@ -208,10 +208,14 @@ TEST_F(CliAndList, ProjectsAddedToTheListMakeOneOrderForTheSite)
     EXPECT_EQ(Run({"price", rooftop, notes}, out, err), 1);
     EXPECT_EQ(out, "");
 
-    // Saved, the site's list reopens as it shows.
+    // Saved, the site's list reopens as it shows; back on the accessory list and on again,
+    // the added items are still ordered.
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site.tvr"))};
     Trigger(w, "Save1");
     EXPECT_EQ(price({"price", inst.dir.File("site.tvr")}), site);
+    Click(w, "btnBack");
+    Click(w, "btnNext");
+    EXPECT_EQ(ShownList(w), site);
 }
 
 } // namespace
