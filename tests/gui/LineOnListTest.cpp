@@ -68,6 +68,19 @@ TEST_F(LineOnList, TheSelectedLineIsOrderedAtTheCostItsColumnShows)
     const AccessoryGrid reopened(*w);
     EXPECT_EQ(reopened.Quantity("KF114-50-P2"), 1122);
     EXPECT_FALSE(reopened.Ticked("KF114-50-P2"));
+
+    // A saved line of another part is an ordinary reopened item; the row offers the grid's line.
+    std::string saved = inst.dir.Read("rooftop.tvr");
+    saved.replace(saved.find("KF114-50-P2"), 11, "KF114-50-S2");
+    inst.dir.Write("other.tvr", saved);
+    w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(),
+                                        QStringList{"OPEN", QString::fromStdString(inst.dir.File("other.tvr"))});
+    EXPECT_EQ(LomRow("KF114-50-S2"), "$9.61 1122 $10782.42");
+    EXPECT_EQ(LomRow("KF114-50-P2"), "(not on the list)");
+    Click(*w, "btnBack");
+    const AccessoryGrid other(*w);
+    EXPECT_EQ(other.Quantity("KF114-50-S2"), 1122);
+    EXPECT_EQ(other.Quantity("KF114-50-P2"), 0);
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
