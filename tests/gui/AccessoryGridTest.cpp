@@ -155,6 +155,16 @@ TEST_F(AccessoryGridTest, BackToTheCablePageAndOnKeepsWhatTheNewListStillOffers)
     Trigger(*w, "Open1");
     EXPECT_EQ(grid.Quantity("SSK-12-4"), 0);
     EXPECT_EQ(grid.Quantity("HGS-12"), 3);
+    // Its parts that no list offers (the entry plate) are its orders too: they stay on the way round.
+    ASSERT_EQ(grid.Quantity("EP4-12"), 1);
+    backToTheCable();
+    Next(3);
+    toTheList();
+    EXPECT_EQ(grid.Quantity("EP4-12"), 1);
+    EXPECT_EQ(grid.Quantity("HGS-12"), 3);
+    Click(*w, "btnNext");
+    const QAbstractItemModel& lom = *Named<QTableView>(*w, "grdLom").model();
+    EXPECT_EQ(lom.match(lom.index(0, 0), Qt::DisplayRole, "EP4-12").size(), 1);
     Click(*w, "btnBack");
 
     // Reset Selections empties the list, and it stays empty on the way round.

@@ -160,8 +160,8 @@ ReopenedList RestoreReopenedItems(const std::vector<AccessoryItem>& items, const
         } else {
             const std::string_view shared = runSection[m.run];
             section = shared.empty() ? fallback : std::string(shared);
-            extras.push_back(
-                {false, std::string(m.part), describe ? describe(m.part) : std::string(), section, quantity, false});
+            extras.push_back({false, std::string(m.part), describe ? describe(m.part) : std::string(), section,
+                              quantity, false, true});
         }
         out.records.push_back(std::string(m.part) + "|" + IntToStr(quantity) + "|" + section + "|");
     }
@@ -214,7 +214,8 @@ void FillRecommended(std::vector<AccessoryListRow>& rows, const RecommendedQuant
             row.quantity = std::clamp(recommended(row.part, row.section), 0, kMaxListQuantity);
 }
 
-void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before)
+void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before,
+                       const std::vector<ListSection>& sections)
 {
     // part|section -> the earlier rows of it in order, and how many were taken.
     std::unordered_map<std::string, std::pair<std::vector<const AccessoryListRow*>, size_t>> earlier;
@@ -234,6 +235,19 @@ void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<Ac
         row.quantity = old.quantity;
         row.useRecommended = old.useRecommended;
     }
+    // A reopened project's part that no list offers was never the list's to drop: it
+    // stays ordered under its section, in the order it had.
+    std::vector<AccessoryListRow> extras;
+    std::unordered_map<std::string, size_t> seen;
+    for (const AccessoryListRow& old : before) {
+        if (old.heading || !old.reopened)
+            continue;
+        const std::string k = key(old);
+        if (seen[k]++ >= earlier[k].second && old.quantity > 0)
+            extras.push_back(old);
+    }
+    if (!extras.empty())
+        rows = WithExtraRows(std::move(rows), std::move(extras), sections);
 }
 
 } // namespace tav

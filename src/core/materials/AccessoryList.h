@@ -24,6 +24,8 @@ struct AccessoryListRow
     std::string section;
     int quantity = 0;
     bool useRecommended = false;
+    // Added for a reopened project's part that the list itself does not offer.
+    bool reopened = false;
 };
 
 // The rows for the assembled items: for each section of the table in order, when an item
@@ -80,7 +82,9 @@ void FillRecommended(std::vector<AccessoryListRow>& rows, const RecommendedQuant
 
 // After the list was built again for new inputs: each row listed again (same part, same
 // section) takes the quantity and tick it had before, the n-th such row of a part the n-th
-// one's; a part the new list no longer offers drops out. One lookup per row.
-void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before);
+// one's; a part the new list no longer offers drops out, but an ordered row added for a
+// reopened project stays under its section. One lookup per row.
+void CarryListedOrders(std::vector<AccessoryListRow>& rows, const std::vector<AccessoryListRow>& before,
+                       const std::vector<ListSection>& sections);
 
 } // namespace tav

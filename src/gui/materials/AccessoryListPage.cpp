@@ -126,7 +126,7 @@ void AccessoryListPage::LoadAccessoryList(const ListSource& source)
     if (line_)
         TickLineRow(rows, *line_);
     // The inputs may have changed since the ticks were given.
-    CarryListedOrders(rows, kept_);
+    CarryListedOrders(rows, kept_, assembled.sections);
     FillRecommended(rows, Recommended());
     ShowRows(std::move(rows));
     if (!assembled.offered)
