@@ -3,11 +3,15 @@
 #include "doubles/DemoWizard.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/materials/MaterialsPage.h"
+#include "gui/settings/TfrmCustom.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace tav::test {
 namespace {
@@ -82,6 +86,25 @@ TEST_F(LineOnList, TheSelectedLineIsOrderedAtTheCostItsColumnShows)
     EXPECT_EQ(other.Quantity("KF114-50-S2"), 1122);
     EXPECT_EQ(other.Quantity("KF114-50-P2"), 0);
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+}
+
+TEST_F(LineOnList, TakenOffTheListTheLineKeepsItsOrderWithoutTheTick)
+{
+    // Taken off the list under it, the line keeps its order but no longer follows the rule
+    // of a line, which another run count would otherwise rewrite.
+    PlanTheRooftop();
+    Click(*w, "btnListNow");
+    const AccessoryGrid list(*w);
+    QTimer::singleShot(0, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<gui::TfrmCustom*>(top); d && d->isVisible()) {
+                Named<QCheckBox>(*d, "chkLineOnList").setChecked(false);
+                Click(*d, "btnSave");
+            }
+    });
+    Trigger(*w, "Customize1");
+    EXPECT_EQ(list.Quantity("KF114-50-P2"), 1122);
+    EXPECT_FALSE(list.Ticked("KF114-50-P2"));
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace tav::gui {
 
@@ -120,7 +121,7 @@ void AccessoryListPage::LoadAccessoryList(const ListSource& source)
     const HourglassCursor wait;
     ClearList();
     const AssembledList assembled = AssembleList(source, state_.folders, state_.lists);
-    line_ = assembled.line;
+    lineBefore_ = std::exchange(line_, assembled.line);
     std::vector<AccessoryListRow> rows = LayOutAccessoryList(assembled.items, assembled.sections, state_.lists.obsolete,
                                                              KeepObsoleteInList(state_.folders.data));
     if (line_)
@@ -187,6 +188,12 @@ void AccessoryListPage::CarryOver(const std::vector<AccessoryListRow>& before)
 {
     std::vector<AccessoryListRow> rows = Rows();
     CarryOverRows(rows, before, ReadListSections(state_.folders.data));
+    // A line row kept only for its order (the setting went off, or moved it) has no rule
+    // left to recommend by: it keeps its quantity without the tick.
+    if (lineBefore_ && !(line_ && line_->part == lineBefore_->part && line_->section == lineBefore_->section))
+        for (AccessoryListRow& r : rows)
+            if (!r.heading && r.part == lineBefore_->part && r.section == lineBefore_->section)
+                r.useRecommended = false;
     ShowRows(std::move(rows));
 }
 

@@ -98,8 +98,9 @@ private:
     // row of each heading.
     QStringList jumpSections_;
     std::vector<int> jumpRows_;
-    bool jumping_ = false;             // the jump box is scrolling the grid
-    std::optional<LineListItem> line_; // the line's row follows a rule of its own
+    bool jumping_ = false;                   // the jump box is scrolling the grid
+    std::optional<LineListItem> line_;       // the line's row follows a rule of its own
+    std::optional<LineListItem> lineBefore_; // the line of the list the last reload replaced
 };
 
 } // namespace tav::gui
