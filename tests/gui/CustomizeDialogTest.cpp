@@ -78,25 +78,36 @@ protected:
                                            QString::fromStdString(dir.Path() + "images/"), tlines, cableKey);
     }
 
-    bool TabShown(QWidget* page) const { return dlg->pcCustomize->isTabVisible(dlg->pcCustomize->indexOf(page)); }
+    template <typename T> T& W(const QString& name) const { return Named<T>(*dlg, name); }
+    QTabWidget& Pages() const { return W<QTabWidget>("pcCustomize"); }
+    bool TabShown(const QString& page) const { return Pages().isTabVisible(Pages().indexOf(&W<QWidget>(page))); }
+    QString CurrentPage() const { return Pages().currentWidget()->objectName(); }
+    QString Spacing(const QString& spin) const { return W<gui::DecimalSpinEdit>(spin).ValueText(); }
+    // A real click: a disabled button does not act on it.
+    void Press(const QString& button) const { QTest::mouseClick(&W<QPushButton>(button), Qt::LeftButton); }
 
-    static void Type(gui::DecimalSpinEdit* spin, const QString& text)
+    static void Type(const TfrmCustom& d, const QString& spin, const QString& text)
     {
-        auto* edit = spin->findChild<QLineEdit*>();
+        auto* edit = Named<gui::DecimalSpinEdit>(d, spin).findChild<QLineEdit*>();
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
+    void Type(const QString& spin, const QString& text) const { Type(*dlg, spin, text); }
 
     QStringList Rows() const
     {
         QStringList rows;
-        for (int r = 0; r < dlg->grdDefaultQuantities->rowCount(); ++r)
-            rows << dlg->grdDefaultQuantities->item(r, 0)->text() + "=" +
-                        QString::number(qobject_cast<QSpinBox*>(dlg->grdDefaultQuantities->cellWidget(r, 1))->value());
+        const auto& grid = W<QTableWidget>("grdDefaultQuantities");
+        for (int r = 0; r < grid.rowCount(); ++r)
+            rows << grid.item(r, 0)->text() + "=" +
+                        QString::number(qobject_cast<QSpinBox*>(grid.cellWidget(r, 1))->value());
         return rows;
     }
 
-    bool SaveEnabled() const { return dlg->btnSave->isEnabled() && dlg->btnSaveSettings->isEnabled(); }
+    bool SaveEnabled() const
+    {
+        return W<QPushButton>("btnSave").isEnabled() && W<QPushButton>("btnSaveSettings").isEnabled();
+    }
 };
 
 TEST_F(CustomizeDialog, UntouchedOkAndSaveLeaveTheDemoFilesByteIdentical)
@@ -109,22 +120,22 @@ TEST_F(CustomizeDialog, UntouchedOkAndSaveLeaveTheDemoFilesByteIdentical)
     const std::string settings = Read("settings.dat");
     struct Case
     {
-        QPushButton* TfrmCustom::*button;
+        const char* button;
         std::string advanced;
         QStringList boxes;
     };
     const Case cases[] = {
-        {&TfrmCustom::btnSave, Read("advanced.dat"), {}},
+        {"btnSave", Read("advanced.dat"), {}},
         // A canonical file with overrides and LF line ends.
-        {&TfrmCustom::btnSaveSettings, "KOVA|4|\nPHK-12|-1|\n", {"Settings have been saved"}},
+        {"btnSaveSettings", "KOVA|4|\nPHK-12|-1|\n", {"Settings have been saved"}},
     };
     for (const Case& c : cases) {
         Write("advanced.dat", c.advanced);
         fake.boxes.Clear();
         Open("KF12");
-        EXPECT_EQ(dlg->lblHangerPart[0]->text(), "PHK-12");
-        EXPECT_EQ(dlg->cboDefaultCable->currentText(), "KF12-50-C9");
-        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        EXPECT_EQ(W<QLabel>("lblPartNumber1").text(), "PHK-12");
+        EXPECT_EQ(W<QComboBox>("cboDefaultCable").currentText(), "KF12-50-C9");
+        Press(c.button);
         EXPECT_EQ(Read("settings.dat"), settings);
         EXPECT_EQ(Read("advanced.dat"), c.advanced);
         EXPECT_FALSE(dlg->WroteSettings());
@@ -136,20 +147,20 @@ TEST_F(CustomizeDialog, UntouchedOkAndSaveLeaveTheDemoFilesByteIdentical)
 TEST_F(CustomizeDialog, HangerPagesShowTheirFamiliesAndOnlyAnEditedFamilyIsRewritten)
 {
     Open("k1");
-    EXPECT_EQ(dlg->cboTlines->currentText(), "K1") << "the cable key is matched without regard to case";
-    EXPECT_FALSE(dlg->cboTlines->isEditable()) << "only the catalogue's cable keys can be chosen";
-    EXPECT_EQ(dlg->cboTlines->count(), 4);
+    EXPECT_EQ(W<QComboBox>("cboTlines").currentText(), "K1") << "the cable key is matched without regard to case";
+    EXPECT_FALSE(W<QComboBox>("cboTlines").isEditable()) << "only the catalogue's cable keys can be chosen";
+    EXPECT_EQ(W<QComboBox>("cboTlines").count(), 4);
     const bool shown[] = {true, false, true, false, false};
     for (int f = 0; f < kHangerFamilyCount; ++f)
-        EXPECT_EQ(TabShown(dlg->tsHangers[f]), shown[f]) << f;
-    EXPECT_EQ(dlg->lblHangerPart[0]->text(), "PA");
-    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "3");
-    EXPECT_EQ(dlg->seHangerSpacing[2]->ValueText(), "2.123");
-    EXPECT_EQ(dlg->seHoistGripQty->ValueText(), "150");
+        EXPECT_EQ(TabShown("tsHangers" + QString::number(f + 1)), shown[f]) << f;
+    EXPECT_EQ(W<QLabel>("lblPartNumber1").text(), "PA");
+    EXPECT_EQ(Spacing("seSpacing1"), "3");
+    EXPECT_EQ(Spacing("seSpacing3"), "2.123");
+    EXPECT_EQ(Spacing("seHoistGripQty"), "150");
     EXPECT_TRUE(fake.boxes.shown.empty());
 
-    Type(dlg->seHangerSpacing[0], "4.5");
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    Type("seSpacing1", "4.5");
+    Press("btnSave");
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     const std::string written = Read("settings.dat");
     EXPECT_NE(written.find("[K1]\r\nH1=PA|1|4.5|\r\nH2=PB|1|4.5|\r\nH3=PC|3|2.12345|\r\n"), std::string::npos)
@@ -157,32 +168,31 @@ TEST_F(CustomizeDialog, HangerPagesShowTheirFamiliesAndOnlyAnEditedFamilyIsRewri
     EXPECT_NE(written.find("[Hoist]\r\nSpacing=0x96\r\n"), std::string::npos) << "untouched text is kept";
 
     Open("K4");
-    EXPECT_TRUE(TabShown(dlg->pcCustomize->currentWidget())) << "the first page is hidden, a shown one is current";
-    EXPECT_EQ(dlg->pcCustomize->currentWidget(), dlg->tsHangers[2]);
+    EXPECT_TRUE(TabShown(CurrentPage())) << "the first page is hidden, a shown one is current";
+    EXPECT_EQ(CurrentPage(), "tsHangers3");
 }
 
 TEST_F(CustomizeDialog, ChangingTheLineDiscardsEditsAndAFailedReloadBlocksSaving)
 {
     Open();
-    Type(dlg->seHangerSpacing[0], "9");
-    dlg->cboTlines->setCurrentText("K2");
+    Type("seSpacing1", "9");
+    W<QComboBox>("cboTlines").setCurrentText("K2");
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text, "'abc' is not a valid floating point value");
-    EXPECT_FALSE(dlg->btnSave->isEnabled());
-    EXPECT_FALSE(dlg->btnSaveSettings->isEnabled());
-    EXPECT_EQ(dlg->pcCustomize->tabBar()->tabTextColor(dlg->pcCustomize->indexOf(dlg->tsGroundingKits)),
-              QColor(Qt::red));
+    EXPECT_FALSE(W<QPushButton>("btnSave").isEnabled());
+    EXPECT_FALSE(W<QPushButton>("btnSaveSettings").isEnabled());
+    EXPECT_EQ(Pages().tabBar()->tabTextColor(Pages().indexOf(&W<QWidget>("tsGroundingKits"))), QColor(Qt::red));
 
-    dlg->cboTlines->setCurrentText("K1");
+    W<QComboBox>("cboTlines").setCurrentText("K1");
     EXPECT_TRUE(SaveEnabled());
-    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "3") << "the unsaved edit is gone";
-    EXPECT_TRUE(dlg->pcCustomize->tabToolTip(dlg->pcCustomize->indexOf(dlg->tsGroundingKits)).isEmpty());
+    EXPECT_EQ(Spacing("seSpacing1"), "3") << "the unsaved edit is gone";
+    EXPECT_TRUE(Pages().tabToolTip(Pages().indexOf(&W<QWidget>("tsGroundingKits"))).isEmpty());
 
-    dlg->cboTlines->setCurrentText("K3");
-    for (QWidget* page : dlg->tsHangers)
-        EXPECT_FALSE(TabShown(page));
-    EXPECT_EQ(dlg->pcCustomize->currentWidget(), dlg->tsGroundingKits);
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    W<QComboBox>("cboTlines").setCurrentText("K3");
+    for (int f = 1; f <= kHangerFamilyCount; ++f)
+        EXPECT_FALSE(TabShown("tsHangers" + QString::number(f))) << f;
+    EXPECT_EQ(CurrentPage(), "tsGroundingKits");
+    Press("btnSave");
     EXPECT_EQ(Read("settings.dat"), kSettings) << "a key without a section adds nothing";
 }
 
@@ -192,29 +202,30 @@ TEST_F(CustomizeDialog, UnusableValuesAreRefusedAndNothingIsWritten)
     {
         const char* what;
         std::function<void(TfrmCustom&)> change;
-        QWidget* TfrmCustom::*page;
+        const char* page;
     };
     const Case cases[] = {
-        {"Plainhold Hangers", [](TfrmCustom& d) { Type(d.seHangerSpacing[0], "0"); }, nullptr},
-        {"Grounding Kits", [](TfrmCustom& d) { Type(d.seGroundingKitQty, "2.5"); }, &TfrmCustom::tsGroundingKits},
-        {"Hoisting Grips", [](TfrmCustom& d) { Type(d.seHoistGripQty, "0"); }, &TfrmCustom::tsHoistingGrips},
-        {"\"A|B\"", [](TfrmCustom& d) { d.grdDefaultQuantities->item(0, 0)->setText("A|B"); },
-         &TfrmCustom::tsOtherDefaults},
-        {"line break", [](TfrmCustom& d) { d.grdDefaultQuantities->item(1, 0)->setText("B\nC"); },
-         &TfrmCustom::tsOtherDefaults},
+        {"Plainhold Hangers", [](TfrmCustom& d) { Type(d, "seSpacing1", "0"); }, nullptr},
+        {"Grounding Kits", [](TfrmCustom& d) { Type(d, "seGroundingKitQty", "2.5"); }, "tsGroundingKits"},
+        {"Hoisting Grips", [](TfrmCustom& d) { Type(d, "seHoistGripQty", "0"); }, "tsHoistingGrips"},
+        {"\"A|B\"", [](TfrmCustom& d) { Named<QTableWidget>(d, "grdDefaultQuantities").item(0, 0)->setText("A|B"); },
+         "tsOtherDefaults"},
+        {"line break",
+         [](TfrmCustom& d) { Named<QTableWidget>(d, "grdDefaultQuantities").item(1, 0)->setText("B\nC"); },
+         "tsOtherDefaults"},
     };
     for (const Case& c : cases) {
-        for (QPushButton* TfrmCustom::*button : {&TfrmCustom::btnSave, &TfrmCustom::btnSaveSettings}) {
+        for (const char* button : {"btnSave", "btnSaveSettings"}) {
             fake.boxes.Clear();
             Open();
-            dlg->chkOldInList->setChecked(true); // something a save would write
+            W<QCheckBox>("chkOldInList").setChecked(true); // something a save would write
             c.change(*dlg);
-            QTest::mouseClick(dlg.get()->*button, Qt::LeftButton);
+            Press(button);
             EXPECT_NE(dlg->result(), QDialog::Accepted) << c.what;
             ASSERT_EQ(fake.boxes.shown.size(), 1u) << c.what;
             EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Warning) << c.what;
             EXPECT_TRUE(fake.boxes.shown[0].text.contains(c.what)) << fake.boxes.shown[0].text.toStdString();
-            EXPECT_EQ(dlg->pcCustomize->currentWidget(), c.page ? dlg.get()->*c.page : dlg->tsHangers[0]) << c.what;
+            EXPECT_EQ(CurrentPage(), c.page ? c.page : "tsHangers1") << c.what;
             EXPECT_EQ(Read("settings.dat"), kSettings) << c.what;
             EXPECT_EQ(Read("advanced.dat"), kAdvanced) << c.what;
             EXPECT_FALSE(dlg->WroteSettings());
@@ -228,21 +239,20 @@ TEST_F(CustomizeDialog, OkAndSaveWriteTheirStepsInTheirOwnOrder)
     const std::string bare = "[OldParts]\nObsoleteList=0\n\n[K1]\nH1=PA|1|3|\n\n";
     struct Case
     {
-        QPushButton* TfrmCustom::*button;
+        const char* button;
         const char* lastSections;
     };
     const Case cases[] = {
-        {&TfrmCustom::btnSave, "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"
-                               "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"},
-        {&TfrmCustom::btnSaveSettings,
-         "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"
-         "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"},
+        {"btnSave", "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"
+                    "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"},
+        {"btnSaveSettings", "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n"
+                            "[General]\r\nSelectCableType=1\r\nSelectCable=0\r\nSelectCableName=FA-1\r\n\r\n"},
     };
     for (const Case& c : cases) {
         Write("settings.dat", bare);
         Open();
-        dlg->cboDefaultCable->setEditText("FA-1");
-        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        W<QComboBox>("cboDefaultCable").setEditText("FA-1");
+        Press(c.button);
         const std::string written = Read("settings.dat");
         EXPECT_EQ(written, "[OldParts]\r\nObsoleteList=0\r\nObsoleteWarning=0\r\nObsoleteWizard=0\r\n\r\n"
                            "[K1]\r\nH1=PA|1|3|\r\n\r\n" +
@@ -257,9 +267,9 @@ TEST_F(CustomizeDialog, OkAndSaveWriteTheirStepsInTheirOwnOrder)
     std::filesystem::create_symlink("no-such-folder/advanced.dat", dir.Path() + "dat/advanced.dat");
     fake.boxes.Clear();
     Open();
-    dlg->chkOldInList->setChecked(true);
-    dlg->chkSelectCable->setChecked(true);
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    W<QCheckBox>("chkOldInList").setChecked(true);
+    W<QCheckBox>("chkSelectCable").setChecked(true);
+    Press("btnSave");
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].kind, gui::BoxKind::Error);
     EXPECT_NE(dlg->result(), QDialog::Accepted) << "the dialog stays open";
@@ -321,15 +331,15 @@ TEST_F(CustomizeDialog, ARestoreThatDoesNotHappenChangesNothing)
             std::filesystem::remove(dir.Path() + "dat/defaults.dat");
         fake.boxes.Clear();
         Open();
-        dlg->chkSelectCable->setChecked(true);
+        W<QCheckBox>("chkSelectCable").setChecked(true);
         fake.boxes.script.push_back([&c](const gui::BoxRequest&) { return gui::BoxAnswer{c.answer, false}; });
-        QTest::mouseClick(dlg->btnRestore, Qt::LeftButton);
+        Press("btnRestore");
         QStringList texts = fake.boxes.Texts();
         if (texts.size() == 2 && fake.boxes.shown[1].kind == gui::BoxKind::Error)
             texts[1] = "*";
         EXPECT_EQ(texts, c.boxes) << c.what;
         EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2"})) << c.what;
-        EXPECT_TRUE(dlg->chkSelectCable->isChecked()) << c.what;
+        EXPECT_TRUE(W<QCheckBox>("chkSelectCable").isChecked()) << c.what;
         EXPECT_EQ(Read("settings.dat"), kSettings) << c.what;
         EXPECT_EQ(Read("advanced.dat"), kAdvanced) << c.what;
     }
@@ -339,10 +349,10 @@ TEST_F(CustomizeDialog, ARestoreThatDoesNotHappenChangesNothing)
 TEST_F(CustomizeDialog, RestoreReloadsEveryPageSoAFollowingOkKeepsTheDefaults)
 {
     Open();
-    dlg->chkSelectCable->setChecked(false);
-    dlg->rbFoam->setChecked(true);
-    Type(dlg->seHangerSpacing[0], "8");
-    QTest::mouseClick(dlg->btnRestore, Qt::LeftButton); // the unscripted box answers Yes
+    W<QCheckBox>("chkSelectCable").setChecked(false);
+    W<QRadioButton>("rbFoam").setChecked(true);
+    Type("seSpacing1", "8");
+    Press("btnRestore"); // the unscripted box answers Yes
     EXPECT_EQ(fake.boxes.Texts().last(), "Default settings have been restored.");
     EXPECT_EQ(fake.sounds.beeps, 1);
     const std::string restored = "[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-1\r\n\r\n"
@@ -350,13 +360,13 @@ TEST_F(CustomizeDialog, RestoreReloadsEveryPageSoAFollowingOkKeepsTheDefaults)
     EXPECT_EQ(Read("settings.dat"), restored);
     EXPECT_EQ(Read("advanced.dat"), "");
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_TRUE(dlg->chkSelectCable->isChecked());
-    EXPECT_TRUE(dlg->rbAir->isChecked());
-    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "AX-1");
-    EXPECT_TRUE(dlg->chkRecomendReplace->isChecked());
-    EXPECT_EQ(dlg->seHangerSpacing[0]->ValueText(), "6");
+    EXPECT_TRUE(W<QCheckBox>("chkSelectCable").isChecked());
+    EXPECT_TRUE(W<QRadioButton>("rbAir").isChecked());
+    EXPECT_EQ(W<QComboBox>("cboDefaultCable").currentText(), "AX-1");
+    EXPECT_TRUE(W<QCheckBox>("chkRecomendReplace").isChecked());
+    EXPECT_EQ(Spacing("seSpacing1"), "6");
 
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    Press("btnSave");
     const std::string after = Read("settings.dat");
     EXPECT_NE(after.find("[General]\r\nSelectCable=1\r\nSelectCableType=0\r\nSelectCableName=AX-1\r\n"),
               std::string::npos)
@@ -370,14 +380,14 @@ TEST_F(CustomizeDialog, ABrokenOverrideFileOpensWithSavingDisabledUntilRepaired)
     struct Case
     {
         const char* repair;
-        QPushButton* TfrmCustom::*button;
+        const char* button;
         BoxButton answer;
         bool repaired;
     };
     const Case cases[] = {
-        {"Clear List, No", &TfrmCustom::btnReloadOther, BoxButton::No, false},
-        {"Clear List, Yes", &TfrmCustom::btnReloadOther, BoxButton::Yes, true},
-        {"Restore Defaults", &TfrmCustom::btnRestore, BoxButton::Yes, true},
+        {"Clear List, No", "btnReloadOther", BoxButton::No, false},
+        {"Clear List, Yes", "btnReloadOther", BoxButton::Yes, true},
+        {"Restore Defaults", "btnRestore", BoxButton::Yes, true},
     };
     for (const Case& c : cases) {
         Write("settings.dat", kSettings);
@@ -388,17 +398,17 @@ TEST_F(CustomizeDialog, ABrokenOverrideFileOpensWithSavingDisabledUntilRepaired)
                                                   QString::fromStdString(dir.Path()) + "dat/advanced.dat\", line 2"})
             << c.repair;
         EXPECT_EQ(Rows(), QStringList{"A=1"}) << "the rows before the bad line are shown";
-        EXPECT_FALSE(dlg->btnSave->isEnabled());
-        EXPECT_FALSE(dlg->btnSaveSettings->isEnabled());
-        const int tab = dlg->pcCustomize->indexOf(dlg->tsOtherDefaults);
-        EXPECT_EQ(dlg->pcCustomize->tabBar()->tabTextColor(tab), QColor(Qt::red));
-        EXPECT_TRUE(dlg->pcCustomize->tabToolTip(tab).contains("'x' is not a valid integer value"));
-        EXPECT_EQ(dlg->cboTlines->currentText(), "K1") << "the other pages loaded";
+        EXPECT_FALSE(W<QPushButton>("btnSave").isEnabled());
+        EXPECT_FALSE(W<QPushButton>("btnSaveSettings").isEnabled());
+        const int tab = Pages().indexOf(&W<QWidget>("tsOtherDefaults"));
+        EXPECT_EQ(Pages().tabBar()->tabTextColor(tab), QColor(Qt::red));
+        EXPECT_TRUE(Pages().tabToolTip(tab).contains("'x' is not a valid integer value"));
+        EXPECT_EQ(W<QComboBox>("cboTlines").currentText(), "K1") << "the other pages loaded";
 
         fake.boxes.script.push_back([&c](const gui::BoxRequest&) { return gui::BoxAnswer{c.answer, false}; });
-        QTest::mouseClick(dlg.get()->*c.button, Qt::LeftButton);
+        Press(c.button);
         EXPECT_EQ(SaveEnabled(), c.repaired) << c.repair;
-        QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+        Press("btnSave");
         EXPECT_EQ(dlg->result() == QDialog::Accepted, c.repaired) << c.repair;
         EXPECT_EQ(Read("advanced.dat"), c.repaired ? "" : "A|1|\nB|x|\nC|2|\n") << c.repair;
     }
@@ -407,17 +417,17 @@ TEST_F(CustomizeDialog, ABrokenOverrideFileOpensWithSavingDisabledUntilRepaired)
 TEST_F(CustomizeDialog, OverrideGridAddsDeletesAndWritesWholeNumbers)
 {
     Open();
-    QTest::mouseClick(dlg->btnDeleteOther, Qt::LeftButton);
+    Press("btnDeleteOther");
     EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2"})) << "no selection, nothing deleted";
-    QTest::mouseClick(dlg->btnAddOther, Qt::LeftButton);
+    Press("btnAddOther");
     EXPECT_EQ(Rows(), (QStringList{"A=12", "B=-2", "=0"}));
-    dlg->grdDefaultQuantities->item(2, 0)->setText("C");
-    qobject_cast<QSpinBox*>(dlg->grdDefaultQuantities->cellWidget(2, 1))->setValue(-5);
-    dlg->grdDefaultQuantities->clearSelection();
-    dlg->grdDefaultQuantities->selectRow(0);
-    QTest::mouseClick(dlg->btnDeleteOther, Qt::LeftButton);
-    QTest::mouseClick(dlg->btnAddOther, Qt::LeftButton);
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    W<QTableWidget>("grdDefaultQuantities").item(2, 0)->setText("C");
+    qobject_cast<QSpinBox*>(W<QTableWidget>("grdDefaultQuantities").cellWidget(2, 1))->setValue(-5);
+    W<QTableWidget>("grdDefaultQuantities").clearSelection();
+    W<QTableWidget>("grdDefaultQuantities").selectRow(0);
+    Press("btnDeleteOther");
+    Press("btnAddOther");
+    Press("btnSave");
     EXPECT_EQ(Read("advanced.dat"), "B|-2|\r\nC|-5|\r\n|0|\r\n");
 }
 
@@ -425,33 +435,35 @@ TEST_F(CustomizeDialog, CablePresetFollowsTheTypeAndCompletesTypedNames)
 {
     Write("settings.dat", "[General]\nSelectCableType=7\nSelectCableName=ax-1\n");
     Open();
-    EXPECT_TRUE(dlg->rbFoam->isChecked()) << "a type that is none leaves the initial one";
-    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "FA-1") << "the stored name is no foam cable";
-    for (QWidget* w : std::initializer_list<QWidget*>{dlg->rbAir, dlg->rbFoam, dlg->rbWaveguide, dlg->cboDefaultCable})
-        EXPECT_FALSE(w->isEnabled());
-    QTest::mouseClick(dlg->chkSelectCable, Qt::LeftButton);
-    EXPECT_TRUE(dlg->cboDefaultCable->isEnabled());
-    QTest::mouseClick(dlg->rbAir, Qt::LeftButton);
-    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "AX-1");
-    QTest::mouseClick(dlg->rbFoam, Qt::LeftButton);
-    EXPECT_EQ(dlg->cboDefaultCable->currentText(), "FA-1") << "an air part is no foam part: the first foam one";
+    EXPECT_TRUE(W<QRadioButton>("rbFoam").isChecked()) << "a type that is none leaves the initial one";
+    EXPECT_EQ(W<QComboBox>("cboDefaultCable").currentText(), "FA-1") << "the stored name is no foam cable";
+    for (const char* name : {"rbAir", "rbFoam", "rbWaveguide", "cboDefaultCable"})
+        EXPECT_FALSE(W<QWidget>(name).isEnabled()) << name;
+    QTest::mouseClick(&W<QCheckBox>("chkSelectCable"), Qt::LeftButton);
+    EXPECT_TRUE(W<QComboBox>("cboDefaultCable").isEnabled());
+    QTest::mouseClick(&W<QRadioButton>("rbAir"), Qt::LeftButton);
+    EXPECT_EQ(W<QComboBox>("cboDefaultCable").currentText(), "AX-1");
+    QTest::mouseClick(&W<QRadioButton>("rbFoam"), Qt::LeftButton);
+    EXPECT_EQ(W<QComboBox>("cboDefaultCable").currentText(), "FA-1")
+        << "an air part is no foam part: the first foam one";
 
     // Typed the way a user's keys arrive: at the focused box.
     dlg->show();
-    dlg->pcCustomize->setCurrentWidget(dlg->tsOldParts);
+    Pages().setCurrentWidget(&W<QWidget>("tsOldParts"));
     dlg->activateWindow();
-    dlg->cboDefaultCable->setFocus();
-    QLineEdit* edit = dlg->cboDefaultCable->lineEdit();
+    auto& cable = W<QComboBox>("cboDefaultCable");
+    cable.setFocus();
+    QLineEdit* edit = cable.lineEdit();
     edit->clear();
-    QTest::keyClicks(dlg->cboDefaultCable, "fb");
+    QTest::keyClicks(&cable, "fb");
     EXPECT_EQ(edit->text(), "FB-2");
     EXPECT_EQ(edit->selectedText(), "-2");
-    QTest::keyClick(dlg->cboDefaultCable, Qt::Key_Backspace);
+    QTest::keyClick(&cable, Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), "FB") << "Backspace shortens the text without completing it again";
-    QTest::keyClicks(dlg->cboDefaultCable, "q");
+    QTest::keyClicks(&cable, "q");
     EXPECT_EQ(edit->text(), "FBq") << "a text no entry begins with stays as typed";
 
-    QTest::mouseClick(dlg->btnSave, Qt::LeftButton);
+    Press("btnSave");
     EXPECT_EQ(Read("settings.dat"), "[General]\r\nSelectCableType=1\r\nSelectCableName=FBq\r\nSelectCable=1\r\n\r\n"
                                     "[OldParts]\r\nObsoleteWarning=0\r\nObsoleteWizard=0\r\nObsoleteList=0\r\n\r\n"
                                     "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n");
@@ -488,7 +500,7 @@ protected:
             if (d->isVisible())
                 d->reject();
         });
-        w->Customize1->trigger();
+        Trigger(*w, "Customize1");
         EXPECT_TRUE(ran);
     }
 };
@@ -500,26 +512,26 @@ TEST_F(CustomizeFromMainWindow, TheCablePageTakesThePresetOnlyWhenTheDialogWrote
                                  "[Grounding]\r\nSpacing=200\r\n\r\n[Hoist]\r\nSpacing=150\r\n\r\n";
     inst.Data("settings.dat", settings);
     w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
-    ASSERT_TRUE(w->tsParams->chkCableOnly->isChecked());
-    w->tsParams->chkCableOnly->setChecked(false);
+    ASSERT_TRUE(Named<QCheckBox>(*w, "chkCableOnly").isChecked());
+    Named<QCheckBox>(*w, "chkCableOnly").setChecked(false);
 
-    Customize([](TfrmCustom& d) { QTest::mouseClick(d.btnSave, Qt::LeftButton); });
-    EXPECT_FALSE(w->tsParams->chkCableOnly->isChecked()) << "nothing was written, so nothing is re-applied";
+    Customize([](TfrmCustom& d) { QTest::mouseClick(&Named<QPushButton>(d, "btnSave"), Qt::LeftButton); });
+    EXPECT_FALSE(Named<QCheckBox>(*w, "chkCableOnly").isChecked()) << "nothing was written, so nothing is re-applied";
 
     Customize([](TfrmCustom& d) {
-        d.chkOldInList->setChecked(true);
-        QTest::mouseClick(d.btnCancel, Qt::LeftButton);
+        Named<QCheckBox>(d, "chkOldInList").setChecked(true);
+        QTest::mouseClick(&Named<QPushButton>(d, "btnCancel"), Qt::LeftButton);
     });
-    EXPECT_FALSE(w->tsParams->chkCableOnly->isChecked());
+    EXPECT_FALSE(Named<QCheckBox>(*w, "chkCableOnly").isChecked());
     EXPECT_EQ(inst.dir.Read("prog/dat/settings.dat"), settings);
 
     Customize([](TfrmCustom& d) {
-        d.chkOldInList->setChecked(true);
-        QTest::mouseClick(d.btnSave, Qt::LeftButton);
+        Named<QCheckBox>(d, "chkOldInList").setChecked(true);
+        QTest::mouseClick(&Named<QPushButton>(d, "btnSave"), Qt::LeftButton);
     });
-    EXPECT_TRUE(w->tsParams->chkCableOnly->isChecked());
-    EXPECT_EQ(w->tsParams->rgCableType->ItemIndex(), 0);
-    EXPECT_EQ(w->tsParams->cboCableList->currentText(), "AX-78");
+    EXPECT_TRUE(Named<QCheckBox>(*w, "chkCableOnly").isChecked());
+    EXPECT_EQ(Named<gui::TRadioGroup>(*w, "rgCableType").ItemIndex(), 0);
+    EXPECT_EQ(Named<QComboBox>(*w, "cboCableList").currentText(), "AX-78");
     EXPECT_EQ(w->State().cablePart, "AX-78");
     EXPECT_TRUE(fake.boxes.shown.empty());
 }

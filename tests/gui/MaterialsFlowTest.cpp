@@ -398,8 +398,8 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
     QTimer::singleShot(0, [] {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<gui::TfrmCustom*>(top); d && d->isVisible()) {
-                d->chkOldInList->setChecked(false);
-                d->btnSave->click();
+                Named<QCheckBox>(*d, "chkOldInList").setChecked(false);
+                Click(*d, "btnSave");
             }
     });
     w->Customize1->trigger();

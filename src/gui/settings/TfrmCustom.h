@@ -44,6 +44,21 @@ public:
     // Every page was loaded, so saving writes nothing the user has not seen.
     bool CanSave() const;
 
+private slots:
+    void cboTlinesChange();
+    void rbCableTypeClick();
+    void chkSelectCableClick();
+    void cboDefaultCableChange();
+    void btnAddOtherClick();
+    void btnDeleteOtherClick();
+    void btnReloadOtherClick();
+    void btnRestoreClick();
+    void btnSaveSettingsClick();
+    void btnSaveClick();
+    void btnCancelClick();
+
+private:
+    // The design's controls; tests find them by objectName.
     QComboBox* cboTlines;
     QTabWidget* pcCustomize;
     std::array<QWidget*, kHangerFamilyCount> tsHangers;
@@ -79,20 +94,6 @@ public:
     QPushButton* btnSave;
     QPushButton* btnCancel;
 
-public slots:
-    void cboTlinesChange();
-    void rbCableTypeClick();
-    void chkSelectCableClick();
-    void cboDefaultCableChange();
-    void btnAddOtherClick();
-    void btnDeleteOtherClick();
-    void btnReloadOtherClick();
-    void btnRestoreClick();
-    void btnSaveSettingsClick();
-    void btnSaveClick();
-    void btnCancelClick();
-
-private:
     // What a spacing box was loaded with, so an untouched box saves the file's own text.
     struct LoadedSpacing
     {
