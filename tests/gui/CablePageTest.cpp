@@ -1,5 +1,6 @@
 #include "doubles/QtPrinters.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
@@ -153,8 +154,8 @@ TEST_F(CablePage, StartsOnTheLowestBandWithItsFirstAvailableType)
     EXPECT_EQ(page->grdTlines->horizontalHeaderItem(2)->text(), "Insertion Loss (dB)");
     EXPECT_TRUE(page->grdTlines->item(0, 0)->font().bold());
     EXPECT_FALSE(page->grdTlines->item(0, 1)->font().bold());
-    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 feet");
-    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 15 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 100 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblHorizontalLength").text(), "Horizontal Length: 15 feet");
 }
 
 TEST_F(CablePage, TheChainFromBandToSelectedCable)
@@ -284,7 +285,7 @@ TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
     EXPECT_EQ(Cell(1, 2), "25.85");
     EXPECT_NE(Cell(1, 2), lossInFeet);
     EXPECT_EQ(w->lblGroundLength->text(), "millimeters");
-    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 meters");
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 100 meters");
     EXPECT_TRUE(w->State().meters);
 
     // The page's own button goes the same way back, still keeping the row.
@@ -294,7 +295,7 @@ TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
     EXPECT_EQ(page->grdTlines->currentRow(), 1);
     EXPECT_EQ(Cell(1, 2), lossInFeet);
     EXPECT_EQ(w->lblGroundLength->text(), "inches");
-    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 15 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblHorizontalLength").text(), "Horizontal Length: 15 feet");
 
     // Choosing the unit already shown changes no row.
     page->grdTlines->setCurrentCell(0, 0);
@@ -308,9 +309,9 @@ TEST_F(CablePage, LengthsReachTheGridAndTheCaptions)
     const QString before = Cell(0, 2);
     page->seVerticalLength->setValue(200);
     EXPECT_NE(Cell(0, 2), before);
-    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 200 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 200 feet");
     page->seHorizontalLength->setValue(30.5);
-    EXPECT_EQ(w->lblHorizontalLength->text(), "Horizontal Length: 30.5 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblHorizontalLength").text(), "Horizontal Length: 30.5 feet");
     page->seNumRuns->setValue(5);
     EXPECT_EQ(w->State().runsCount, 5);
     EXPECT_EQ(Cell(0, 2), page->grdTlines->item(0, 2)->text()) << "the number of runs does not enter the loss";
@@ -360,11 +361,11 @@ TEST_F(CablePage, SpecificCableWithCompletion)
     EXPECT_EQ(w->State().cablePart, "F12-A");
 
     // Lengths re-evaluate the named line but leave the accessory captions alone.
-    const QString caption = w->lblVerticalLength->text();
+    const QString caption = Named<QLabel>(*w, "lblVerticalLength").text();
     const QString loss = Cell(0, 2);
     page->seVerticalLength->setValue(300);
     EXPECT_NE(Cell(0, 2), loss);
-    EXPECT_EQ(w->lblVerticalLength->text(), caption);
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), caption);
 
     // A type that does not list the part names its first part instead.
     page->rgCableType->Button(0)->click();
@@ -379,7 +380,7 @@ TEST_F(CablePage, SpecificCableWithCompletion)
     EXPECT_TRUE(page->cboBeginning->isEnabled());
     EXPECT_FALSE(page->cboCableList->isEnabled());
     EXPECT_EQ(GridParts(), QStringList{"A78-V"});
-    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 300 feet");
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 300 feet");
 }
 
 // A typo after a completion can be taken back with the keys a user would press.

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <utility>
@@ -22,8 +23,8 @@ using gui::TfrmMain;
 class MountingPages : public DemoWizard
 {
 protected:
-    gui::MountingTab& V() { return *w->tsVertical; }
-    gui::MountingTab& H() { return *w->tsHorizontal; }
+    QComboBox* Box(const QString& name) const { return &Named<QComboBox>(*w, name); }
+    QString Picture(const QString& name) const { return Named<gui::TImage>(*w, name).PictureFile(); }
 };
 
 TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
@@ -34,27 +35,27 @@ TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
     EXPECT_TRUE(w->tsLocation->rbTower->isChecked()) << "the location page starts on a tower";
 
-    EXPECT_EQ(Items(H().cboMount), (QStringList{"Cable Ladder", "Ice Bridge", "N/A"}));
-    EXPECT_EQ(Items(H().cboCableAttachment),
+    EXPECT_EQ(Items(Box("cboHorizontalMount")), (QStringList{"Cable Ladder", "Ice Bridge", "N/A"}));
+    EXPECT_EQ(Items(Box("cboHorizontalCableAttachment")),
               (QStringList{"Klemmit Cushion Clamp", "Vornclamp Block Clamp Set", "Stackor Stacking Kit", "N/A"}));
-    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
-    EXPECT_EQ(Items(V().cboCableAttachment),
+    EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_EQ(Items(Box("cboVerticalCableAttachment")),
               (QStringList{"Plainhold Hanger", "Latchor Snap-In Hanger", "Stackor Stacking Kit", "N/A"}))
         << "the obsolete galvanized hanger is left out";
-    EXPECT_EQ(Items(V().cboMountingHardware), (QStringList{"Angle Clip Kit", "N/A"}));
-    EXPECT_EQ(Items(V().cboHoistingGrip),
+    EXPECT_EQ(Items(Box("cboVerticalMountingHardware")), (QStringList{"Angle Clip Kit", "N/A"}));
+    EXPECT_EQ(Items(Box("cboHoistingGrip")),
               (QStringList{"Lace-Up Hoisting Grip", "Pre-Laced Hoisting Grip", "Standard Hoisting Grip", "None"}))
         << "the pre-laced grip is offered for its current record";
-    EXPECT_EQ(H().cboHoistingGrip, nullptr);
+    EXPECT_EQ(Named<gui::MountingTab>(*w, "tsHorizontal").findChild<QComboBox*>("cboHoistingGrip"), nullptr);
 
     EXPECT_EQ(Range(0, 13), (Slots{"KCC-12|2|1|", kNone, kNone, "TRK-38|13|1|", kNone, kNone, "PHK-12|10|1|", kNone,
                                    kNone, "ACK-1|10|1|", kNone, kNone, "HGL-12|3|2|"}));
-    EXPECT_EQ(V().imgMount->PictureFile(), "mt_angle.gif");
-    EXPECT_EQ(V().imgCableAttachment->PictureFile(), "plainhold1.gif");
-    EXPECT_EQ(V().imgHoistingGrip->PictureFile(), "hg_laceup.gif");
-    EXPECT_EQ(V().imgStructure->PictureFile(), "VertTwrParts.gif");
-    EXPECT_EQ(H().imgStructure->PictureFile(), "HorizTwrParts.gif");
-    EXPECT_EQ(w->lblVerticalLength->text(), "Vertical Length: 100 feet");
+    EXPECT_EQ(Picture("imgVerticalMount"), "mt_angle.gif");
+    EXPECT_EQ(Picture("imgVerticalCableAttachment"), "plainhold1.gif");
+    EXPECT_EQ(Picture("imgHoistingGrip"), "hg_laceup.gif");
+    EXPECT_EQ(Picture("imgVerticalStructure"), "VertTwrParts.gif");
+    EXPECT_EQ(Picture("imgHorizontalStructure"), "HorizTwrParts.gif");
+    EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 100 feet");
 }
 
 TEST_F(MountingPages, EachChoiceCascadesDownToItsSlots)
@@ -63,46 +64,43 @@ TEST_F(MountingPages, EachChoiceCascadesDownToItsSlots)
     Next(3);
     struct Step
     {
-        QComboBox* gui::MountingTab::*list;
+        const char* list;
         const char* entry;
         Slots vertical; // slots 6 to 11
         const char* mountPicture;
     };
     const Step steps[] = {
-        {&gui::MountingTab::cboMount,
+        {"cboVerticalMount",
          "Cable Ladder",
          {"KCC-12|9|1|", kNone, kNone, "TRK-38|86|1|", kNone, kNone},
          "mt_ladder.gif"},
         // Three runs: the three-run part alone.
-        {&gui::MountingTab::cboCableAttachment,
+        {"cboVerticalCableAttachment",
          "Vornclamp Block Clamp Set",
          {kNone, kNone, "VBC-12-3|3|1|", "TRK-38|86|1|", kNone, kNone},
          "mt_ladder.gif"},
         // The stacking kits go by six runs: three runs take one four-run kit.
-        {&gui::MountingTab::cboCableAttachment,
+        {"cboVerticalCableAttachment",
          "Stackor Stacking Kit",
          {kNone, "SSK-12-4|34|1|", kNone, "SLB-6|100|1|", kNone, kNone},
          "mt_ladder.gif"},
-        {&gui::MountingTab::cboMountingHardware,
-         "N/A",
-         {kNone, "SSK-12-4|34|1|", kNone, kNone, kNone, kNone},
-         "mt_ladder.gif"},
-        {&gui::MountingTab::cboMount, "N/A", {kNone, kNone, kNone, kNone, kNone, kNone}, "na.gif"},
+        {"cboVerticalMountingHardware", "N/A", {kNone, "SSK-12-4|34|1|", kNone, kNone, kNone, kNone}, "mt_ladder.gif"},
+        {"cboVerticalMount", "N/A", {kNone, kNone, kNone, kNone, kNone, kNone}, "na.gif"},
     };
     const Slots horizontal = Range(0, 6);
     for (const Step& s : steps) {
-        Pick(V().*s.list, s.entry);
+        Pick(Box(s.list), s.entry);
         EXPECT_EQ(Range(6, 6), s.vertical) << s.entry;
-        EXPECT_EQ(V().imgMount->PictureFile(), s.mountPicture) << s.entry;
+        EXPECT_EQ(Picture("imgVerticalMount"), s.mountPicture) << s.entry;
     }
-    EXPECT_EQ(Items(V().cboCableAttachment), QStringList{"N/A"});
-    EXPECT_EQ(V().imgCableAttachment->PictureFile(), "na.gif");
+    EXPECT_EQ(Items(Box("cboVerticalCableAttachment")), QStringList{"N/A"});
+    EXPECT_EQ(Picture("imgVerticalCableAttachment"), "na.gif");
     EXPECT_EQ(Range(0, 6), horizontal) << "the other side keeps its slots";
     EXPECT_TRUE(fake.boxes.shown.empty());
 
     // A caption found in Images.dat under another letter case.
-    Pick(H().cboMount, "Ice Bridge");
-    EXPECT_EQ(H().imgMount->PictureFile(), "mt_icebridge.gif");
+    Pick(Box("cboHorizontalMount"), "Ice Bridge");
+    EXPECT_EQ(Picture("imgHorizontalMount"), "mt_icebridge.gif");
 }
 
 // Round Member with the galvanized hanger on KF12: both the hanger (PHG-12) and its hose
@@ -137,15 +135,15 @@ TEST_F(MountingPages, HardwareOfTheFinalAttachmentAndOneNoticePerObsoletePart)
         fake.boxes.Clear();
         Start();
         Next(3);
-        Pick(V().cboMount, "Round Member");
+        Pick(Box("cboVerticalMount"), "Round Member");
         ASSERT_TRUE(fake.boxes.shown.empty());
         for (const BoxAnswer& a : c.answers)
             Answer(a);
-        Pick(V().cboCableAttachment, "Plainhold Hanger, Galvanized");
+        Pick(Box("cboVerticalCableAttachment"), "Plainhold Hanger, Galvanized");
         EXPECT_EQ(Notices(), c.notices);
         EXPECT_EQ((Slots{Slot(6), Slot(9)}), c.attachmentAndHardware);
-        EXPECT_EQ(V().cboCableAttachment->currentText(), c.attachmentAfter);
-        EXPECT_EQ(V().cboMountingHardware->currentText(), "Hose Clamp Strap Kit");
+        EXPECT_EQ(Box("cboVerticalCableAttachment")->currentText(), c.attachmentAfter);
+        EXPECT_EQ(Box("cboVerticalMountingHardware")->currentText(), "Hose Clamp Strap Kit");
     }
 }
 
@@ -191,7 +189,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
         if (c.site)
             (w->tsLocation->*c.site)->click();
         Next();
-        Pick(V().cboCableAttachment, c.attachment);
+        Pick(Box("cboVerticalCableAttachment"), c.attachment);
         EXPECT_EQ(Slot(6), c.ordered);
         EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
         w.reset();
@@ -203,9 +201,9 @@ TEST_F(MountingPages, AHoistingGripOrdersTheRecordItWasOfferedFor)
 {
     Start();
     Next(3);
-    Pick(V().cboHoistingGrip, "Pre-Laced Hoisting Grip");
+    Pick(Box("cboHoistingGrip"), "Pre-Laced Hoisting Grip");
     EXPECT_EQ(Slot(12), "HGS-12|3|2|");
-    EXPECT_EQ(V().cboHoistingGrip->currentText(), "Pre-Laced Hoisting Grip");
+    EXPECT_EQ(Box("cboHoistingGrip")->currentText(), "Pre-Laced Hoisting Grip");
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
@@ -215,19 +213,18 @@ TEST_F(MountingPages, AcceptedReplacementsInMetersCarryTheirMetricNumber)
     {
         const char* mount; // vertical, or null for the hoisting grip
         const char* attachment;
-        QComboBox* gui::MountingTab::*list;
+        const char* list;
         const char* obsoleteEntry;
         int slot;
         const char* ordered;
         const char* entryAfter;
     };
     const Case cases[] = {
-        {"Angle Member", nullptr, &gui::MountingTab::cboCableAttachment, "Plainhold Hanger, Galvanized", 6,
-         "PHK-12M|33|1|", "Plainhold Hanger"},
-        {"Round Member", "Latchor Snap-In Hanger", &gui::MountingTab::cboMountingHardware,
-         "Round Member Adapter, Old Style", 9, "RMA-40M|33|1|", "Round Member Adapter"},
-        {nullptr, nullptr, &gui::MountingTab::cboHoistingGrip, "Pre-Laced Hoisting Grip", 12, "HGS-12|9|2|",
-         "Standard Hoisting Grip"},
+        {"Angle Member", nullptr, "cboVerticalCableAttachment", "Plainhold Hanger, Galvanized", 6, "PHK-12M|33|1|",
+         "Plainhold Hanger"},
+        {"Round Member", "Latchor Snap-In Hanger", "cboVerticalMountingHardware", "Round Member Adapter, Old Style", 9,
+         "RMA-40M|33|1|", "Round Member Adapter"},
+        {nullptr, nullptr, "cboHoistingGrip", "Pre-Laced Hoisting Grip", 12, "HGS-12|9|2|", "Standard Hoisting Grip"},
     };
     ShowObsoleteParts();
     for (const Case& c : cases) {
@@ -237,15 +234,15 @@ TEST_F(MountingPages, AcceptedReplacementsInMetersCarryTheirMetricNumber)
         w->tsParams->rbMeters->click();
         Next(3);
         if (c.mount)
-            Pick(V().cboMount, c.mount);
+            Pick(Box("cboVerticalMount"), c.mount);
         if (c.attachment)
-            Pick(V().cboCableAttachment, c.attachment);
+            Pick(Box("cboVerticalCableAttachment"), c.attachment);
         ASSERT_TRUE(fake.boxes.shown.empty());
         Answer(kChange);
-        Pick(V().*c.list, c.obsoleteEntry);
+        Pick(Box(c.list), c.obsoleteEntry);
         EXPECT_EQ(Notices().size(), 1);
         EXPECT_EQ(w->State().selection[static_cast<size_t>(c.slot)], c.ordered);
-        EXPECT_EQ((V().*c.list)->currentText(), c.entryAfter);
+        EXPECT_EQ(Box(c.list)->currentText(), c.entryAfter);
     }
 }
 
@@ -260,8 +257,8 @@ TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
     EXPECT_EQ(Range(6, 6), Slots(6, kNone)) << "nothing is ordered for a side the site lacks";
     EXPECT_EQ(w->State().selection[0], "KCC-12|2|1|");
     EXPECT_EQ(w->State().selection[12], "HGL-12|3|2|") << "the runs still go up the pole";
-    EXPECT_TRUE(V().imgStructure->PictureFile().isEmpty()) << "the tower's picture is not left behind";
-    EXPECT_EQ(H().imgStructure->PictureFile(), "HorizMpParts.gif");
+    EXPECT_TRUE(Picture("imgVerticalStructure").isEmpty()) << "the tower's picture is not left behind";
+    EXPECT_EQ(Picture("imgHorizontalStructure"), "HorizMpParts.gif");
 
     w->chkMiscOnly->click();
     EXPECT_FALSE(TabShown(w->tsHorizontal));
@@ -318,7 +315,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
 
     Next();
     l.rbParapet->click();
-    EXPECT_EQ(Items(V().cboMount), (QStringList{"Wall", "Strut Channel", "N/A"}));
+    EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Wall", "Strut Channel", "N/A"}));
     EXPECT_FALSE(w->State().sides.horizontal);
     w->btnBack->click();
     a.chkMicrosite->click();
@@ -328,7 +325,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     EXPECT_EQ(a.imgAntenna->PictureFile(), "omni.gif");
     EXPECT_FALSE(l.rbParapet->isEnabled());
     EXPECT_TRUE(l.rbTower->isChecked()) << "a parapet gives way to a tower";
-    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
     EXPECT_TRUE(w->State().sides.horizontal);
     a.rbNA->click();
     EXPECT_EQ(a.imgAntenna->PictureFile(), "other.gif");
@@ -352,10 +349,10 @@ TEST_F(MountingPages, CableWithoutAMountRowOffersNothingApplicable)
     ASSERT_EQ(w->State().cableKey, "KE107");
     w->State().selection.assign(21, "OLD|1|1|");
     Next(3);
-    EXPECT_EQ(Items(V().cboMount), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
-    EXPECT_EQ(Items(V().cboCableAttachment), QStringList{"N/A"}) << "[ke107] is not KE107's row";
-    EXPECT_EQ(Items(V().cboMountingHardware), QStringList{"N/A"});
-    EXPECT_EQ(Items(V().cboHoistingGrip), QStringList{"None"});
+    EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
+    EXPECT_EQ(Items(Box("cboVerticalCableAttachment")), QStringList{"N/A"}) << "[ke107] is not KE107's row";
+    EXPECT_EQ(Items(Box("cboVerticalMountingHardware")), QStringList{"N/A"});
+    EXPECT_EQ(Items(Box("cboHoistingGrip")), QStringList{"None"});
     EXPECT_EQ(Range(0, 13), Slots(13, kNone));
 }
 

@@ -219,8 +219,6 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     tsHorizontal = new MountingTab(context, MountSide::Horizontal);
     pcAccessories->addTab(tsVertical, "Vertical Accessories");
     pcAccessories->addTab(tsHorizontal, "Horizontal Accessories");
-    lblVerticalLength = tsVertical->lblLength;
-    lblHorizontalLength = tsHorizontal->lblLength;
     tsCableEntry = new CableEntryTab(context);
     tsGroundWeather = new GroundWeatherTab(context);
     tsSurgeProtection = new SurgeTab(context);
@@ -479,8 +477,8 @@ void TfrmMain::ReloadWizardLists()
     wizardListsStale_ = false;
     const HourglassCursor wait;
     const UserAction action(state_.replacementAnswers);
-    tsHorizontal->cboMountChange();
-    tsVertical->cboMountChange();
+    tsHorizontal->ReloadMountChoices();
+    tsVertical->ReloadMountChoices();
     tsVertical->LoadHoistingGrips();
     tsCableEntry->LoadEntryTypes();
     tsGroundWeather->LoadGroundingKits();
@@ -603,8 +601,8 @@ void TfrmMain::ShowUnitMarks()
 void TfrmMain::ShowLengthLabels()
 {
     const QString unit = Feet1->isChecked() ? " feet" : " meters";
-    lblVerticalLength->setText("Vertical Length: " + tsParams->seVerticalLength->cleanText() + unit);
-    lblHorizontalLength->setText("Horizontal Length: " + tsParams->seHorizontalLength->cleanText() + unit);
+    tsVertical->ShowRunLength(tsParams->seVerticalLength->cleanText() + unit);
+    tsHorizontal->ShowRunLength(tsParams->seHorizontalLength->cleanText() + unit);
 }
 
 void TfrmMain::Exit1Click()

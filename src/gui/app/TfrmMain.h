@@ -104,8 +104,6 @@ public:
     AccessoryListPage* tsList;
     QCheckBox* chkMiscOnly;
     QLabel* lblMisc;
-    QLabel* lblVerticalLength;
-    QLabel* lblHorizontalLength;
     QLabel* lblGroundLength;
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;

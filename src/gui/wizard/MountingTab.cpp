@@ -69,6 +69,16 @@ void MountingTab::BuildLayout()
     grid->setColumnStretch(3, 1);
 }
 
+void MountingTab::ReloadMountChoices()
+{
+    cboMountChange();
+}
+
+void MountingTab::ShowRunLength(const QString& length)
+{
+    lblLength->setText(SideWord(side_) + " Length: " + length);
+}
+
 bool MountingTab::FillSiteMounts(std::string_view locationWord)
 {
     return FillMountChoices(*cboMount, locationWord, true);

@@ -31,6 +31,25 @@ public:
 
     MountSide Side() const { return side_; }
 
+    // Refills the mount types the site offers on this side; no change handler runs. False
+    // when mount.dat has no structure line for the site on this side.
+    bool FillSiteMounts(std::string_view locationWord);
+    // The site's picture of this side's structure; none clears the picture.
+    void ShowStructurePicture(const QString& fileName);
+    // Refills the hoisting grips of the cable, which writes the grip's slot.
+    void LoadHoistingGrips();
+    // Refills the cascade under the mount type chosen, as choosing it does.
+    void ReloadMountChoices();
+    // The run's length on this side, as the first page shows it ("100 feet").
+    void ShowRunLength(const QString& length);
+
+private slots:
+    void cboMountChange();
+    void cboCableAttachmentChange();
+    void cboMountingHardwareChange();
+    void cboHoistingGripChange();
+
+private:
     QComboBox* cboMount;
     TImage* imgMount;
     QComboBox* cboCableAttachment;
@@ -42,21 +61,6 @@ public:
     TImage* imgStructure;
     QLabel* lblLength;
 
-    // Refills the mount types the site offers on this side; no change handler runs. False
-    // when mount.dat has no structure line for the site on this side.
-    bool FillSiteMounts(std::string_view locationWord);
-    // The site's picture of this side's structure; none clears the picture.
-    void ShowStructurePicture(const QString& fileName);
-    // Refills the hoisting grips of the cable, which writes the grip's slot.
-    void LoadHoistingGrips();
-
-public slots:
-    void cboMountChange();
-    void cboCableAttachmentChange();
-    void cboMountingHardwareChange();
-    void cboHoistingGripChange();
-
-private:
     // The lists whose entries order a part of the cable's row.
     enum class MountItem
     {
