@@ -201,8 +201,9 @@ void WarnByteOrderMark(Context& c, const std::string& label, const std::string& 
     if (!std::filesystem::is_regular_file(path, error))
         return;
     std::ifstream in(path, std::ios::binary);
-    char head[3] = {};
-    if (in.read(head, sizeof head) && std::string_view(head, sizeof head) == "\xEF\xBB\xBF")
+    char head[kUtf8Bom.size()] = {};
+    in.read(head, sizeof head);
+    if (HasUtf8Bom(std::string_view(head, static_cast<size_t>(in.gcount()))))
         c.Warning({label, 0}, "starts with a UTF-8 byte-order mark (bytes EF BB BF); a reader that does not skip it "
                               "takes it for part of the first line");
 }
