@@ -234,7 +234,7 @@ TEST_F(CablePage, ABandNoLineCoversLeavesNothingSelected)
     EXPECT_FALSE(page->btnListNow->isEnabled());
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no picture error for a missing cable";
 
-    w->btnNextClick();
+    QTest::mouseClick(&Named<QPushButton>(*w, "btnNext"), Qt::LeftButton);
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams) << "Next goes nowhere without a cable";
 }
 
@@ -449,24 +449,21 @@ TEST_F(CablePage, PageCommandsFollowThePage)
     Start();
     struct Step
     {
-        void (TfrmMain::*action)();
+        const char* button;
         int page;
         bool next, back, restart, lomCommands;
     };
     const Step steps[] = {
-        {&TfrmMain::btnNextClick, 1, true, true, true, false},
-        {&TfrmMain::btnNextClick, 2, true, true, true, false},
-        {&TfrmMain::btnNextClick, 3, true, true, true, false},
-        {&TfrmMain::btnNextClick, 4, false, true, true, true},
-        {&TfrmMain::btnNextClick, 4, false, true, true, true},
-        {&TfrmMain::btnBackClick, 3, true, true, true, false},
-        {&TfrmMain::btnNextClick, 4, false, true, true, true},
-        {&TfrmMain::btnRestartClick, 0, true, false, false, false},
-        {&TfrmMain::btnBackClick, 0, true, false, false, false},
+        {"btnNext", 1, true, true, true, false},   {"btnNext", 2, true, true, true, false},
+        {"btnNext", 3, true, true, true, false},   {"btnNext", 4, false, true, true, true},
+        {"btnNext", 4, false, true, true, true},   {"btnBack", 3, true, true, true, false},
+        {"btnNext", 4, false, true, true, true},   {"btnRestart", 0, true, false, false, false},
+        {"btnBack", 0, true, false, false, false},
     };
     EXPECT_FALSE(w->Save1->isVisible());
     for (const auto& s : steps) {
-        (w.get()->*s.action)();
+        // A press on a disabled button must do nothing, as for the user.
+        QTest::mouseClick(&Named<QPushButton>(*w, s.button), Qt::LeftButton);
         EXPECT_EQ(w->CurrentPage(), s.page);
         EXPECT_EQ(w->btnNext->isEnabled(), s.next) << s.page;
         EXPECT_EQ(w->Next1->isEnabled(), s.next) << s.page;
@@ -497,7 +494,7 @@ TEST_F(CablePage, SkipTheWizardAndTheListOnlyBack)
     EXPECT_TRUE(w->chkMiscOnly->isHidden());
     EXPECT_TRUE(w->btnNext->isEnabled() && w->btnBack->isEnabled() && w->btnRestart->isEnabled());
     // Back from the list alone restarts: the first page with an empty selection.
-    w->btnBackClick();
+    Click(*w, "btnBack");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
     EXPECT_EQ(w->State().selection[3], "|||");
     EXPECT_FALSE(w->chkMiscOnly->isChecked());

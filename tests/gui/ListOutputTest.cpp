@@ -161,7 +161,7 @@ TEST_F(ListOutput, CopyToClipboardPutsTheListAsTextWithoutLineFeeds)
     // Elsewhere in the wizard the shortcut's command does nothing.
     w->ShowPage(TfrmMain::kParams);
     w->UpdatePageCommands();
-    w->CopyToClipboard1Click();
+    w->CopyToClipboard1->trigger();
     EXPECT_EQ(fake.clipboard.sets, 2);
 }
 

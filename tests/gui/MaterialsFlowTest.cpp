@@ -102,7 +102,7 @@ protected:
         w->tsParams->btnListNow->click();
         for (const auto& p : picks)
             Type(p.first, p.second);
-        w->btnNextClick();
+        Click(*w, "btnNext");
     }
 };
 
@@ -132,7 +132,7 @@ TEST_F(MaterialsFlow, LastOrderIsWrittenAndSaveOpenSaveKeepsTheBytes)
     EXPECT_TRUE(fs::is_directory(Program("data")));
     ASSERT_TRUE(fs::exists(inst.dir.File("first.tvr")));
 
-    w->btnRestartClick();
+    Click(*w, "btnRestart");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("first.tvr")),
                                 QString::fromStdString(inst.dir.File("second.tvr"))};
     w->Open1->trigger();
@@ -194,13 +194,13 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(w->State().selection.size(), 24u) << "the wizard's slots come back before the items";
 
     // Back to the list and on again: the same list, nothing lost.
-    w->btnBackClick();
-    w->btnNextClick();
+    Click(*w, "btnBack");
+    Click(*w, "btnNext");
     EXPECT_EQ(LomRows(*w), opened);
 
     // On the antenna page again, the reopened count is not doubled a second time.
-    w->btnRestartClick();
-    w->btnNextClick();
+    Click(*w, "btnRestart");
+    Click(*w, "btnNext");
     EXPECT_EQ(w->State().runsCount, 4);
 
     // A file in feet while meters are shown switches to feet.
@@ -296,9 +296,9 @@ TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
     EXPECT_FALSE(w->Save1->isEnabled() || w->btnPrint->isEnabled() || w->CopyToClipboard1->isEnabled());
     EXPECT_FALSE(fs::exists(Program("Accessories.lom")));
 
-    w->btnBackClick();
+    Click(*w, "btnBack");
     Type("BAD-1", 0);
-    w->btnNextClick();
+    Click(*w, "btnNext");
     EXPECT_EQ(LomRows(*w), (std::vector<std::string>{"# Hoisting Grips", "HGS-12 $28.20 1 $28.20"}));
     EXPECT_TRUE(w->Save1->isEnabled() && w->btnPrint->isEnabled());
 }
@@ -308,8 +308,8 @@ TEST_F(MaterialsFlow, ALastOrderThatCannotBeWrittenIsReportedOnce)
     fs::create_directories(Program("Accessories.lom"));
     Start();
     OrderFromTheList({{"HGS-12", 1}});
-    w->btnBackClick();
-    w->btnNextClick();
+    Click(*w, "btnBack");
+    Click(*w, "btnNext");
     ASSERT_EQ(fake.boxes.shown.size(), 1u) << fake.boxes.Texts().join('|').toStdString();
     EXPECT_TRUE(fake.boxes.shown[0].text.startsWith("The last order could not be kept."));
     EXPECT_EQ(LomRows(*w).size(), 2u) << "the list still shows";

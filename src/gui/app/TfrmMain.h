@@ -144,7 +144,7 @@ public:
     QAction* Meters1;
     QAction* About1;
 
-public slots:
+private slots:
     void btnNextClick();
     void btnBackClick();
     void btnRestartClick();
