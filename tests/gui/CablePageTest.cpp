@@ -148,7 +148,7 @@ TEST_F(CablePage, StartsOnTheLowestBandWithItsFirstAvailableType)
     EXPECT_EQ(page->lblTlinePN->text(), "A78-V");
     EXPECT_EQ(page->imgCable->PictureFile(), "a78.gif");
     EXPECT_EQ(w->State().cableKey, "A78");
-    EXPECT_EQ(w->lblMisc->text(), "Available accessories for A78-V");
+    EXPECT_EQ(Named<QLabel>(*w, "lblMisc").text(), "Available accessories for A78-V");
     EXPECT_TRUE(w->btnNext->isEnabled());
     EXPECT_EQ(page->grdTlines->columnCount(), 6);
     EXPECT_EQ(page->grdTlines->horizontalHeaderItem(2)->text(), "Insertion Loss (dB)");
@@ -490,15 +490,15 @@ TEST_F(CablePage, SkipTheWizardAndTheListOnlyBack)
     w->State().selection[3] = "P|1|1|";
     page->btnListNow->click();
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
-    EXPECT_TRUE(w->chkMiscOnly->isChecked());
-    EXPECT_TRUE(w->chkMiscOnly->isHidden());
+    EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isChecked());
+    EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isHidden());
     EXPECT_TRUE(w->btnNext->isEnabled() && w->btnBack->isEnabled() && w->btnRestart->isEnabled());
     // Back from the list alone restarts: the first page with an empty selection.
     Click(*w, "btnBack");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
     EXPECT_EQ(w->State().selection[3], "|||");
-    EXPECT_FALSE(w->chkMiscOnly->isChecked());
-    EXPECT_FALSE(w->chkMiscOnly->isHidden());
+    EXPECT_FALSE(Named<QCheckBox>(*w, "chkMiscOnly").isChecked());
+    EXPECT_FALSE(Named<QCheckBox>(*w, "chkMiscOnly").isHidden());
 }
 
 TEST_F(CablePage, FourArgumentStart)
@@ -526,7 +526,7 @@ TEST_F(CablePage, FourArgumentStart)
         EXPECT_EQ(main.State().runsCount, 4);
         EXPECT_EQ(main.State().cablePart, c.cable) << c.args[0].toStdString();
         EXPECT_EQ(main.tsParams->grdTlines->currentRow(), c.row);
-        EXPECT_TRUE(main.chkMiscOnly->isChecked());
+        EXPECT_TRUE(Named<QCheckBox>(main, "chkMiscOnly").isChecked());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "core/app/Installation.h"
 #include "core/common/Files.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
@@ -214,7 +215,7 @@ TEST_F(MainWindowStart, CommandLineShapes)
         inst.Register(local.registry);
         TfrmMain w(local.platform, inst.ProgramFolder(), c.args);
         EXPECT_EQ(w.CurrentPage(), c.page) << c.name;
-        EXPECT_EQ(w.chkMiscOnly->isChecked(), c.listOnly) << c.name;
+        EXPECT_EQ(Named<QCheckBox>(w, "chkMiscOnly").isChecked(), c.listOnly) << c.name;
         EXPECT_EQ(w.State().runsCount, c.runs) << c.name;
         if (c.page == TfrmMain::kLom) {
             EXPECT_TRUE(NavigationEnabled(w, false, true, true)) << c.name;
@@ -222,7 +223,7 @@ TEST_F(MainWindowStart, CommandLineShapes)
         }
         if (c.page == TfrmMain::kAccessories) {
             EXPECT_TRUE(NavigationEnabled(w, true, true, true)) << c.name;
-            EXPECT_TRUE(w.chkMiscOnly->isHidden()) << c.name;
+            EXPECT_TRUE(Named<QCheckBox>(w, "chkMiscOnly").isHidden()) << c.name;
             EXPECT_EQ(w.pcAccessories->currentWidget(), w.tsList) << c.name;
             for (int i = 0; i < w.pcAccessories->count(); ++i)
                 EXPECT_EQ(w.pcAccessories->isTabVisible(i), w.pcAccessories->widget(i) == w.tsList) << c.name;
@@ -262,8 +263,8 @@ TEST_F(MainWindowStart, LaunchNumbersTheBoxesCannotHoldStopWithTheConversionMess
         EXPECT_EQ(w.tsParams->seHorizontalLength->value(), 15) << what;
         EXPECT_EQ(w.tsParams->seVerticalLength->value(), 100) << what;
         EXPECT_EQ(w.CurrentPage(), TfrmMain::kParams) << what;
-        EXPECT_FALSE(w.chkMiscOnly->isChecked()) << what;
-        EXPECT_FALSE(w.chkMiscOnly->isHidden()) << what;
+        EXPECT_FALSE(Named<QCheckBox>(w, "chkMiscOnly").isChecked()) << what;
+        EXPECT_FALSE(Named<QCheckBox>(w, "chkMiscOnly").isHidden()) << what;
     }
     TfrmMain large(fake.platform, inst.ProgramFolder(), {"FX-12", "20", "150", "1000"});
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();

@@ -180,7 +180,8 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_FALSE(w->tsAntenna->chkMicrosite->isChecked());
     EXPECT_EQ(w->tsParams->seVerticalLength->value(), 30.5);
     EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && w->tsParams->rbMeters->isChecked());
-    EXPECT_TRUE(w->chkMiscOnly->isChecked() && w->chkMiscOnly->isHidden());
+    const auto& listOnly = Named<QCheckBox>(*w, "chkMiscOnly");
+    EXPECT_TRUE(listOnly.isChecked() && listOnly.isHidden());
     EXPECT_GE(Row("CUT-1"), 0) << "the accessory list follows the stored cable type";
     EXPECT_LT(Row("DHY-2"), 0);
     EXPECT_EQ(Quantity("AAD-3"), 3) << "the lines of one part are summed";
@@ -322,22 +323,25 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     inst.Data("advanced.dat", "HGS-12|5|\n");
     Start();
     w->tsParams->btnListNow->click();
-    gui::AccessoryListPage* page = w->tsList;
+    auto& jumpBox = Named<QComboBox>(*w, "cboJump");
+    auto& grid = Named<QTableView>(*w, "grdList");
     // "1" is listed twice in the sections; it shows once, in the grid and in the jump box.
     QStringList jump;
-    for (int i = 0; i < page->cboJump->count(); ++i)
-        jump << page->cboJump->itemText(i);
+    for (int i = 0; i < jumpBox.count(); ++i)
+        jump << jumpBox.itemText(i);
     EXPECT_EQ(jump, (QStringList{"Mounting", "Hoisting Grips", "Cable Entry", "Surge Protection", "Tools"}));
     EXPECT_EQ(Row("KOVA"), 1);
     // Rows map to their section's entry by number, not by position.
     Grid().View().setCurrentIndex(Grid().Cell(Row("SP-1"), 0));
-    EXPECT_EQ(page->cboJump->currentText(), "Surge Protection");
+    EXPECT_EQ(jumpBox.currentText(), "Surge Protection");
     // Small enough that the grid scrolls.
-    page->grdList->setFixedHeight(160);
+    grid.setFixedHeight(160);
     w->show();
-    page->cboJump->setCurrentIndex(2);
-    page->cboJumpChange();
-    EXPECT_EQ(Grid().Text(page->grdList->rowAt(0)), "Cable Entry");
+    // The third entry, chosen by the keyboard.
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(&jumpBox, key);
+    EXPECT_EQ(jumpBox.currentText(), "Cable Entry");
+    EXPECT_EQ(Grid().Text(grid.rowAt(0)), "Cable Entry");
 
     // A tick fills in the recommended quantity; the spin refuses to go below 0 and a
     // step of it drops the tick.
@@ -373,13 +377,13 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     // Reset clears every item without a question, even on obsolete parts.
     Type("KOVA", 6);
     const size_t boxes = fake.boxes.shown.size();
-    page->btnReset->click();
+    Click(*w, "btnReset");
     for (const char* part : {"KOVA", "AAD-3", "HGS-12", "EP4-12"}) {
         EXPECT_EQ(Quantity(part), 0) << part;
         EXPECT_FALSE(Ticked(part)) << part;
     }
-    EXPECT_EQ(Grid().Text(page->grdList->rowAt(0)), "Mounting");
-    EXPECT_EQ(page->cboJump->currentIndex(), 0);
+    EXPECT_EQ(Grid().Text(grid.rowAt(0)), "Mounting");
+    EXPECT_EQ(jumpBox.currentIndex(), 0);
     EXPECT_EQ(fake.boxes.shown.size(), boxes);
 }
 

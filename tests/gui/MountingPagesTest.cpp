@@ -25,6 +25,12 @@ class MountingPages : public DemoWizard
 protected:
     QComboBox* Box(const QString& name) const { return &Named<QComboBox>(*w, name); }
     QString Picture(const QString& name) const { return Named<gui::TImage>(*w, name).PictureFile(); }
+    // "Select from this list only" as a user reaches it: on the "Accessory List" tab.
+    void ClickListOnly()
+    {
+        Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<QWidget>(*w, "tsList"));
+        Click(*w, "chkMiscOnly");
+    }
 };
 
 TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
@@ -260,11 +266,11 @@ TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
     EXPECT_TRUE(Picture("imgVerticalStructure").isEmpty()) << "the tower's picture is not left behind";
     EXPECT_EQ(Picture("imgHorizontalStructure"), "HorizMpParts.gif");
 
-    w->chkMiscOnly->click();
+    ClickListOnly();
     EXPECT_FALSE(TabShown(w->tsHorizontal));
     EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsList);
     w->State().selection[0] = "STALE|1|1|";
-    w->chkMiscOnly->click();
+    ClickListOnly();
     EXPECT_FALSE(TabShown(w->tsVertical)) << "unticking list-only brings back only the site's tabs";
     EXPECT_TRUE(TabShown(w->tsHorizontal) && TabShown(w->tsCableEntry) && TabShown(w->tsGps));
     EXPECT_TRUE(TabShown(w->pcAccessories->currentWidget()));
@@ -286,10 +292,10 @@ TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)
     Start();
     Next(3);
     ASSERT_EQ(w->State().selection[6], "PHK-12|10|1|");
-    w->chkMiscOnly->click();
+    ClickListOnly();
     w->Meters1->trigger();
     EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|") << "the hidden lists are not refilled";
-    w->chkMiscOnly->click();
+    ClickListOnly();
     EXPECT_EQ(w->State().selection[6], "PHK-12M|33|1|");
     w->Feet1->trigger();
     EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|");

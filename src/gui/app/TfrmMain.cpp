@@ -235,12 +235,10 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
 
     tabChooser_ = new AccessoryTabChooser({pcAccessories, tsVertical, tsHorizontal, tsList});
 
-    lblMisc = tsList->lblMisc;
-    chkMiscOnly = tsList->chkMiscOnly;
-    connect(chkMiscOnly, &QCheckBox::toggled, this, &TfrmMain::chkMiscOnlyClick);
+    connect(tsList, &AccessoryListPage::listOnlyToggled, this, &TfrmMain::chkMiscOnlyClick);
     // Unticked by the user: the wizard's slots come back from its lists.
-    connect(chkMiscOnly, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked && !chkMiscOnly->isHidden())
+    connect(tsList, &AccessoryListPage::listOnlyClicked, this, [this](bool checked) {
+        if (!checked && tsList->ListOnlyOffered())
             RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
     });
 
@@ -266,8 +264,8 @@ void TfrmMain::CreatePages()
     connect(tsLocation, &LocationPage::structureChanged, this, [this] { ShowAccessoryTabs(); });
 
     connect(tsParams, &ParamsPage::cableShown, this, [this] {
-        lblMisc->setText(state_.cablePart.empty() ? QString()
-                                                  : "Available accessories for " + FromData(state_.cablePart));
+        tsList->ShowCableNote(state_.cablePart.empty() ? QString()
+                                                       : "Available accessories for " + FromData(state_.cablePart));
         UpdateNextForCable();
     });
     connect(tsParams, &ParamsPage::lengthChanged, this,
@@ -399,7 +397,7 @@ void TfrmMain::tsAccessoriesShow()
 {
     // Each refresh reports its own failure; the page shows in any case. Lists the user
     // cannot see while picking from the list alone wait for list-only to end.
-    if (wizardListsStale_ && !chkMiscOnly->isChecked())
+    if (wizardListsStale_ && !tsList->ListOnly())
         RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
     if (accessoryListStale_)
         RunGuarded(platform_.boxes, this, [this] { RefreshAccessoryList(); });
@@ -422,9 +420,9 @@ void TfrmMain::btnNextClick()
         UpdatePageCommands();
         if (CurrentPage() == kLom) {
             HourglassCursor wait;
-            if (chkMiscOnly->isChecked())
+            if (tsList->ListOnly())
                 ResetSelection(state_.selection);
-            siteChosen_ = !chkMiscOnly->isChecked();
+            siteChosen_ = !tsList->ListOnly();
             BuildListOfMaterials();
         }
     });
@@ -433,7 +431,7 @@ void TfrmMain::btnNextClick()
 void TfrmMain::btnBackClick()
 {
     RunGuarded(platform_.boxes, this, [&] {
-        if (chkMiscOnly->isChecked() && CurrentPage() == kAccessories) {
+        if (tsList->ListOnly() && CurrentPage() == kAccessories) {
             btnRestartClick();
             return;
         }
@@ -454,8 +452,7 @@ void TfrmMain::btnRestartClick()
 
 void TfrmMain::tsParamsShow()
 {
-    chkMiscOnly->setChecked(false);
-    chkMiscOnly->setVisible(true);
+    tsList->ReleaseListOnly();
     ShowAccessoryTabs(tsVertical);
     // The antenna page may have doubled the runs since the costs were shown.
     RunGuarded(platform_.boxes, this, [this] { tsParams->ShowLineCosts(); });
@@ -464,12 +461,12 @@ void TfrmMain::tsParamsShow()
 void TfrmMain::chkMiscOnlyClick()
 {
     // Picking from the list alone hides every wizard tab.
-    ShowAccessoryTabs(chkMiscOnly->isChecked() ? tsList : nullptr);
+    ShowAccessoryTabs(tsList->ListOnly() ? tsList : nullptr);
 }
 
 void TfrmMain::ShowAccessoryTabs(QWidget* preferred)
 {
-    tabChooser_->Show(chkMiscOnly->isChecked(), state_.sides, preferred);
+    tabChooser_->Show(tsList->ListOnly(), state_.sides, preferred);
 }
 
 void TfrmMain::ReloadWizardLists()
@@ -492,8 +489,7 @@ void TfrmMain::btnListNowClick()
     RunGuarded(platform_.boxes, this, [&] {
         if (!tsParams->CableChosen())
             return;
-        chkMiscOnly->setChecked(true);
-        chkMiscOnly->setVisible(false);
+        tsList->FixListOnly();
         LeaveCablePage();
         pcMain->setCurrentIndex(kAccessories);
         UpdatePageCommands();
@@ -539,7 +535,7 @@ void TfrmMain::ChangeUnit(bool meters)
         seHorizontalLengthChange();
     // Lists out of sight, or hidden while picking from the list alone, are refilled when
     // they next show, before the next list of materials is built from them.
-    if (CurrentPage() == kAccessories && !chkMiscOnly->isChecked())
+    if (CurrentPage() == kAccessories && !tsList->ListOnly())
         ReloadWizardLists();
     else
         wizardListsStale_ = true;
@@ -565,7 +561,7 @@ void TfrmMain::AfterCustomize(bool wroteSettings)
     const FramePage shown = page == kParams        ? FramePage::Cable
                             : page == kAccessories ? FramePage::Accessories
                                                    : FramePage::Other;
-    const CustomizeFollowUp next = FollowUpAfterCustomize(wroteSettings, shown, chkMiscOnly->isChecked());
+    const CustomizeFollowUp next = FollowUpAfterCustomize(wroteSettings, shown, tsList->ListOnly());
     if (next.applyCablePreset)
         RunGuarded(platform_.boxes, this, [&] { ApplyStartupSettings(); });
     // The cost column follows its setting, the waste allowance and the overrides.
@@ -760,8 +756,7 @@ void TfrmMain::LaunchOnAccessories()
     const double horizontal = tsParams->seHorizontalLength->ValueOf(cl.horizontalLength);
     const double vertical = tsParams->seVerticalLength->ValueOf(cl.verticalLength);
     const int runs = IntegerFor(tsParams->seNumRuns, cl.runs);
-    chkMiscOnly->setChecked(true);
-    chkMiscOnly->setVisible(false);
+    tsList->FixListOnly();
     tsParams->seHorizontalLength->setValue(horizontal);
     tsParams->seVerticalLength->setValue(vertical);
     tsParams->seNumRuns->setValue(runs);
@@ -877,8 +872,7 @@ void TfrmMain::ShowOpenedProject(OpenedProject plan, bool back)
     tsParams->ShowOpenedPage(plan.page);
     ClearMicrosite();
     ShowLengthLabels();
-    chkMiscOnly->setChecked(true);
-    chkMiscOnly->setVisible(false);
+    tsList->FixListOnly();
     tsList->ShowRows(plan.accessoryRows);
     tsList->OfferLine(plan.line);
     if (!plan.accessoriesOffered)

@@ -102,8 +102,6 @@ public:
     SurgeTab* tsSurgeProtection;
     GpsTab* tsGps;
     AccessoryListPage* tsList;
-    QCheckBox* chkMiscOnly;
-    QLabel* lblMisc;
     QLabel* lblGroundLength;
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;

@@ -49,6 +49,8 @@ AccessoryListPage::AccessoryListPage(WizardState& state, Platform& platform, Inp
     setObjectName("tsList");
     BuildLayout();
 
+    connect(chkMiscOnly, &QCheckBox::toggled, this, &AccessoryListPage::listOnlyToggled);
+    connect(chkMiscOnly, &QCheckBox::clicked, this, &AccessoryListPage::listOnlyClicked);
     connect(btnReset, &QPushButton::clicked, this, &AccessoryListPage::btnResetClick);
     connect(cboJump, &QComboBox::activated, this, &AccessoryListPage::cboJumpChange);
     connect(model_, &AccessoryListModel::Edited, this, &AccessoryListPage::grdListCellEdited);
@@ -58,6 +60,33 @@ AccessoryListPage::AccessoryListPage(WizardState& state, Platform& platform, Inp
         if (!jumping_)
             ShowSectionOfRow(grdList->rowAt(0));
     });
+}
+
+bool AccessoryListPage::ListOnly() const
+{
+    return chkMiscOnly->isChecked();
+}
+
+bool AccessoryListPage::ListOnlyOffered() const
+{
+    return !chkMiscOnly->isHidden();
+}
+
+void AccessoryListPage::FixListOnly()
+{
+    chkMiscOnly->setChecked(true);
+    chkMiscOnly->setVisible(false);
+}
+
+void AccessoryListPage::ReleaseListOnly()
+{
+    chkMiscOnly->setChecked(false);
+    chkMiscOnly->setVisible(true);
+}
+
+void AccessoryListPage::ShowCableNote(const QString& text)
+{
+    lblMisc->setText(text);
 }
 
 void AccessoryListPage::BuildLayout()

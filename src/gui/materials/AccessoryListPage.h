@@ -47,11 +47,17 @@ public:
 
     AccessoryListPage(WizardState& state, Platform& platform, InputsFn inputs, QWidget* parent = nullptr);
 
-    QLabel* lblMisc;
-    QCheckBox* chkMiscOnly;
-    QPushButton* btnReset;
-    QComboBox* cboJump;
-    QTableView* grdList;
+    // "Select from this list only": the list alone, without the wizard's other tabs.
+    bool ListOnly() const;
+    // The box shows, so the user may untick it (hidden when the list was reached without
+    // the wizard: then the list is all there is).
+    bool ListOnlyOffered() const;
+    // Reached without the wizard: ticked and hidden.
+    void FixListOnly();
+    // Back in the wizard: unticked and shown.
+    void ReleaseListOnly();
+    // The line above the grid that names the cable.
+    void ShowCableNote(const QString& text);
 
     // Rebuilds the rows and the jump box for the cable: its own items, those for every
     // cable and for its type, the surge protectors that fit the band, and the selected
@@ -76,7 +82,12 @@ public:
     // Recommended quantities of the ticked rows, computed afresh.
     void RecomputeRecommended();
 
-public slots:
+signals:
+    void listOnlyToggled(bool checked);
+    // Ticked or unticked by the user (not by the program).
+    void listOnlyClicked(bool checked);
+
+private slots:
     void btnResetClick();
     void cboJumpChange();
     void grdListCellEdited(int row);
@@ -86,6 +97,12 @@ private:
     void ShowSectionOfRow(int row);
     // The recommended quantities for the inputs the pages show now.
     RecommendedQuantityFn Recommended() const;
+
+    QLabel* lblMisc;
+    QCheckBox* chkMiscOnly;
+    QPushButton* btnReset;
+    QComboBox* cboJump;
+    QTableView* grdList;
 
     WizardState& state_;
     Platform& platform_;
