@@ -121,6 +121,15 @@ TEST_F(SettingsFolder, OverridesReadStopAtABadQuantityAndRefuseSplittingPartNumb
 
     EXPECT_TRUE(WriteOverrides(Folder(), {{"", 0}, {"B", -2}}));
     EXPECT_EQ(dir.Read("advanced.dat"), "|0|\r\nB|-2|\r\n");
+
+    // A part that begins with a byte-order mark keeps it through a write and a read,
+    // though the reader skips the mark of the file.
+    const std::vector<QuantityOverride> marked{{"\xEF\xBB\xBFH", 3}};
+    EXPECT_TRUE(WriteOverrides(Folder(), marked));
+    rows.clear();
+    ReadOverrides(Folder(), rows);
+    EXPECT_EQ(rows, marked);
+    EXPECT_FALSE(WriteOverrides(Folder(), marked)) << "the file already holds the list";
 }
 
 TEST_F(SettingsFolder, RestoreEmptiesOverridesOnlyAfterTheCopySucceeded)

@@ -244,11 +244,15 @@ LineList ReadLineList(const std::string& path)
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines)
 {
-    size_t size = 0;
+    size_t size = kUtf8Bom.size();
     for (const auto& l : lines)
         size += l.size() + 2;
     std::string out;
     out.reserve(size);
+    // Readers skip one leading byte-order mark, so a first line that begins with one gets
+    // another in front of it and reads back as it was written.
+    if (!lines.empty() && HasUtf8Bom(lines.front()))
+        out += kUtf8Bom;
     for (const auto& l : lines) {
         out += l;
         out += "\r\n";
