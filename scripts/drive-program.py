@@ -112,30 +112,30 @@ class Session:
                 return False
             select.select([self.d.fileno()], [], [], min(left, 0.01))
 
-    def key(self, spec, focus=True):
+    def key(self, keys, focus=True):
         # A menu that opens holds the keyboard itself; moving the focus would close it.
         if focus:
             self.top().set_input_focus(X.RevertToParent, X.CurrentTime)
         codes = [self.d.keysym_to_keycode(XK.string_to_keysym(
-            {"ctrl": "Control_L", "alt": "Alt_L", "shift": "Shift_L"}.get(k, k))) for k in spec.split("+")]
+            {"ctrl": "Control_L", "alt": "Alt_L", "shift": "Shift_L"}.get(k, k))) for k in keys.split("+")]
         if 0 in codes:
-            fail("no key for " + spec)
+            fail("no key for " + keys)
         for code in codes:
             xtest.fake_input(self.d, X.KeyPress, code)
         for code in reversed(codes):
             xtest.fake_input(self.d, X.KeyRelease, code)
         self.d.sync()
 
-    def size(self, spec):
-        if spec == "first":
+    def size(self, wanted):
+        if wanted == "first":
             width, height = self.first_size
-        elif spec == "least":
+        elif wanted == "least":
             hints = self.main.get_wm_normal_hints()
             if not hints or not hints.flags & 16:  # PMinSize
                 fail("the main window names no least size")
             width, height = hints.min_width, hints.min_height
         else:
-            width, height = (int(n) for n in spec.split("x"))
+            width, height = (int(n) for n in wanted.split("x"))
         self.main.configure(width=width, height=height)
         self.d.sync()
 

@@ -93,11 +93,11 @@ bool CommonOption(const OptionWord& option, const std::vector<std::string>& args
 
 void CommandOption(const OptionWord& option, const std::vector<std::string>& args, size_t& i, Invocation& inv)
 {
-    const OptionSpec* spec = FindOption(*inv.command, option.name);
-    if (!spec)
+    const OptionSpec* known = FindOption(*inv.command, option.name);
+    if (!known)
         throw UsageError("unknown option --" + option.name + " for " + inv.command->name);
     CommandArguments& a = inv.arguments;
-    if (spec->valueName.empty()) {
+    if (known->valueName.empty()) {
         if (option.inlineValue)
             throw UsageError("--" + option.name + " takes no value");
         if (!a.flags.insert(option.name).second)
@@ -134,10 +134,10 @@ Invocation Parse(const std::vector<std::string>& args)
         }
         if (word.rfind("--", 0) != 0) {
             // "-o FILE" or "-oFILE" stands for its long option.
-            const OptionSpec* spec = FindShortOption(inv.command, word[1]);
-            if (!spec)
+            const OptionSpec* known = FindShortOption(inv.command, word[1]);
+            if (!known)
                 throw UsageError("unknown option " + word);
-            const OptionWord option{spec->name, word.size() > 2 ? std::optional(word.substr(2)) : std::nullopt};
+            const OptionWord option{known->name, word.size() > 2 ? std::optional(word.substr(2)) : std::nullopt};
             CommandOption(option, args, i, inv);
             continue;
         }

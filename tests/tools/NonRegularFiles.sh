@@ -3,7 +3,7 @@
 # them: FIFOs with and without a program at the other end, pipes, devices, a socket, a
 # folder, a loop of links, and the leftovers of a killed write.
 #
-#   SpecialFiles.sh CLI DEMO WORK
+#   NonRegularFiles.sh CLI DEMO WORK
 set -u
 cli=$1 demo=$2 work=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
