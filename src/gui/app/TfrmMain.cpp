@@ -917,12 +917,19 @@ void TfrmMain::Save1Click()
     });
 }
 
+QString TfrmMain::ChooseProject(const FileDialogRequest& request)
+{
+    const QString name = platform_.fileDialogs.Choose(this, request);
+    if (name.isEmpty() || QFileInfo::exists(name))
+        return name;
+    return WithDefaultSuffix(name, kProjectSuffix);
+}
+
 void TfrmMain::Open1Click()
 {
-    const QString name = platform_.fileDialogs.Choose(this, ProjectDialog(FileDialogRequest::Mode::Open));
-    if (name.isEmpty())
-        return;
-    OpenProject(QFileInfo::exists(name) ? name : WithDefaultSuffix(name, kProjectSuffix), true);
+    const QString name = ChooseProject(ProjectDialog(FileDialogRequest::Mode::Open));
+    if (!name.isEmpty())
+        OpenProject(name, true);
 }
 
 void TfrmMain::ViewLastOrder1Click()
@@ -944,10 +951,10 @@ void TfrmMain::AddProjectToList1Click()
     RunListCommand([this] {
         FileDialogRequest request = ProjectDialog(FileDialogRequest::Mode::Open);
         request.caption = "Add Project To List";
-        const QString name = platform_.fileDialogs.Choose(this, request);
+        const QString name = ChooseProject(request);
         if (name.isEmpty())
             return;
-        const std::string path = ToData(QFileInfo::exists(name) ? name : WithDefaultSuffix(name, kProjectSuffix));
+        const std::string path = ToData(name);
         const HourglassCursor wait;
         // Built whole first: a project that cannot be read or priced adds nothing.
         const Project more = ParseProjectFile(ReadProjectBytes(path), path);

@@ -231,6 +231,9 @@ private:
     void WriteLastOrder();
     QString LastOrderPath() const;
     FileDialogRequest ProjectDialog(FileDialogRequest::Mode mode) const;
+    // The project the user chose in the dialog (a typed name without its suffix finds the
+    // file with it), or an empty name when the dialog was cancelled.
+    QString ChooseProject(const FileDialogRequest& request);
     // A built list is shown, so it may be saved, printed or exported.
     bool ListShown() const;
     template <typename F> void RunListCommand(F&& command);
