@@ -377,7 +377,7 @@ void TfrmMain::UpdateNextForCable()
     const bool chosen = tsParams->CableChosen();
     btnNext->setEnabled(chosen);
     Next1->setEnabled(chosen);
-    tsParams->btnListNow->setEnabled(chosen);
+    tsParams->OfferSkipWizard(chosen);
 }
 
 void TfrmMain::ShowPage(int index)
@@ -506,7 +506,7 @@ void TfrmMain::LeaveCablePage()
 
 void TfrmMain::seHorizontalLengthChange()
 {
-    if (tsParams->chkCableOnly->isChecked()) {
+    if (tsParams->SpecificCable()) {
         tsParams->LoadTlineCombo();
         return;
     }
@@ -597,8 +597,8 @@ void TfrmMain::ShowUnitMarks()
 void TfrmMain::ShowLengthLabels()
 {
     const QString unit = Feet1->isChecked() ? " feet" : " meters";
-    tsVertical->ShowRunLength(tsParams->seVerticalLength->cleanText() + unit);
-    tsHorizontal->ShowRunLength(tsParams->seHorizontalLength->cleanText() + unit);
+    tsVertical->ShowRunLength(tsParams->VerticalLengthText() + unit);
+    tsHorizontal->ShowRunLength(tsParams->HorizontalLengthText() + unit);
 }
 
 void TfrmMain::Exit1Click()
@@ -753,18 +753,12 @@ void TfrmMain::LaunchOnAccessories()
     const CommandLine& cl = state_.commandLine;
     // Check the numbers first, so a malformed launch leaves the first page as it was; a
     // number the boxes cannot hold counts as malformed.
-    const double horizontal = tsParams->seHorizontalLength->ValueOf(cl.horizontalLength);
-    const double vertical = tsParams->seVerticalLength->ValueOf(cl.verticalLength);
-    const int runs = IntegerFor(tsParams->seNumRuns, cl.runs);
+    const ParamsPage::Run run = tsParams->RunOf(cl.horizontalLength, cl.verticalLength, cl.runs);
     tsList->FixListOnly();
-    tsParams->seHorizontalLength->setValue(horizontal);
-    tsParams->seVerticalLength->setValue(vertical);
-    tsParams->seNumRuns->setValue(runs);
-    state_.runsCount = runs;
+    tsParams->ShowRun(run);
     tsParams->SelectCable(FromData(cl.partNumber));
     BuildAccessoryList();
-    SetComboTextSilently(tsParams->cboDiameter, FromData(state_.cableDiameter));
-    tsParams->cboDiameterChange();
+    tsParams->ShowCableDiameter();
     tsParams->SelectGridRow(FromData(cl.partNumber));
     pcMain->setCurrentIndex(kAccessories);
     UpdatePageCommands();
@@ -777,9 +771,7 @@ void TfrmMain::ApplyStartupSettings()
     const bool specific = settings.Get(keys::SelectCable);
     const int type = settings.Get(keys::SelectCableType);
     const QString name = FromData(settings.Get(keys::SelectCableName));
-    tsParams->chkCableOnly->setChecked(specific);
-    if (tsParams->chkCableOnly->isChecked())
-        tsParams->ApplyCablePreset(type, name);
+    tsParams->ApplyCableSetting(specific, type, name);
 }
 
 void TfrmMain::BuildAccessoryList()

@@ -11,6 +11,7 @@
 #include "core/materials/ReopenedProject.h"
 #include "core/settings/SettingsFile.h"
 #include "core/wizard/Quantities.h"
+#include "core/wizard/SurgeChoices.h"
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/SpinEdits.h"
@@ -399,6 +400,58 @@ double ParamsPage::TotalLength() const
 bool ParamsPage::CableChosen() const
 {
     return rgCableType->ItemIndex() >= 0 && !state_.cablePart.empty();
+}
+
+bool ParamsPage::SpecificCable() const
+{
+    return chkCableOnly->isChecked();
+}
+
+QString ParamsPage::HorizontalLengthText() const
+{
+    return seHorizontalLength->cleanText();
+}
+
+QString ParamsPage::VerticalLengthText() const
+{
+    return seVerticalLength->cleanText();
+}
+
+int ParamsPage::RunsShown() const
+{
+    return seNumRuns->value();
+}
+
+void ParamsPage::OfferSkipWizard(bool offered)
+{
+    btnListNow->setEnabled(offered);
+}
+
+ParamsPage::Run ParamsPage::RunOf(std::string_view horizontal, std::string_view vertical, std::string_view runs) const
+{
+    return Run{seHorizontalLength->ValueOf(horizontal), seVerticalLength->ValueOf(vertical),
+               IntegerFor(seNumRuns, runs)};
+}
+
+void ParamsPage::ShowRun(const Run& run)
+{
+    seHorizontalLength->setValue(run.horizontalLength);
+    seVerticalLength->setValue(run.verticalLength);
+    seNumRuns->setValue(run.runs);
+    state_.runsCount = run.runs;
+}
+
+void ParamsPage::ShowCableDiameter()
+{
+    SetComboTextSilently(cboDiameter, FromData(state_.cableDiameter));
+    cboDiameterChange();
+}
+
+void ParamsPage::ApplyCableSetting(bool specific, int typeIndex, const QString& partNumber)
+{
+    chkCableOnly->setChecked(specific);
+    if (chkCableOnly->isChecked())
+        ApplyCablePreset(typeIndex, partNumber);
 }
 
 void ParamsPage::ShowUnit(bool meters)
@@ -866,7 +919,7 @@ tav::QuantityInputs ParamsPage::QuantityInputs() const
 
 Band ParamsPage::BandShown() const
 {
-    return Band{StrToFloat(ToData(cboBeginning->currentText())), StrToFloat(ToData(cboEnding->currentText()))};
+    return ParseBand(ToData(cboBeginning->currentText()), ToData(cboEnding->currentText()));
 }
 
 ListSource ParamsPage::ListSourceShown() const

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QWidget>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QCheckBox;
@@ -69,6 +70,32 @@ public:
     // A type is chosen and a catalogue line is selected.
     bool CableChosen() const;
     double TotalLength() const;
+    // A specific cable is named rather than looked for by band, type and diameter.
+    bool SpecificCable() const;
+    // The lengths as their boxes show them, for the captions of the other pages.
+    QString HorizontalLengthText() const;
+    QString VerticalLengthText() const;
+    // The number of runs the box shows, before any mount doubles them.
+    int RunsShown() const;
+    // Skipping the wizard needs a cable to list accessories for.
+    void OfferSkipWizard(bool offered);
+
+    // A run named on the command line, as the boxes hold it.
+    struct Run
+    {
+        double horizontalLength;
+        double verticalLength;
+        int runs;
+    };
+    // Throws ConversionError for a text that is no number or that its box cannot hold, so
+    // a malformed run changes nothing.
+    Run RunOf(std::string_view horizontal, std::string_view vertical, std::string_view runs) const;
+    // Puts the run in its boxes as if the user had entered it.
+    void ShowRun(const Run& run);
+    // The selected cable's diameter in its box, and the grid following it.
+    void ShowCableDiameter();
+    // The settings' specific-cable mode at start-up: a type item and a part number of that type.
+    void ApplyCableSetting(bool specific, int typeIndex, const QString& partNumber);
 
     void LoadFrequencyLists();
     void UpdateCableTypes();
@@ -79,8 +106,6 @@ public:
     void LoadTlineCombo();
     // Makes the first grid row showing the part number current; false when none does.
     bool SelectGridRow(const QString& partNumber);
-    // The preset of the settings: a type item and a part number of that type.
-    void ApplyCablePreset(int typeIndex, const QString& partNumber);
     // Shows the unit on the page's radio buttons.
     void ShowUnit(bool meters);
 
@@ -130,6 +155,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ApplyCablePreset(int typeIndex, const QString& partNumber);
     template <typename F> void Guarded(F&& handler);
     std::optional<Band> CurrentBand() const;
     bool Waveguide() const;

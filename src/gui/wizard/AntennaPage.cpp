@@ -63,7 +63,7 @@ void AntennaPage::rbSectorClick()
     const bool microsite = chkMicrosite->isChecked();
     images_.LoadImage(imgAntenna, AntennaPicture(type, microsite), true);
     location_.SetParapetPossible(ParapetPossible(type, microsite));
-    state_.runsCount = RunsWithMicrosite(params_.seNumRuns->value(), microsite);
+    state_.runsCount = RunsWithMicrosite(params_.RunsShown(), microsite);
 }
 
 } // namespace tav::gui

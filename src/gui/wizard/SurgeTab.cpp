@@ -47,7 +47,7 @@ void SurgeTab::FillFirstConnectors()
 {
     std::vector<std::string> entries;
     try {
-        band_ = ParseBand(ToData(params_.cboBeginning->currentText()), ToData(params_.cboEnding->currentText()));
+        band_ = params_.BandShown();
         entries = FirstConnectorChoices(state_.lists.surge, band_);
     } catch (const ConversionError&) {
         // No protector of another band may stay ordered.

@@ -2,7 +2,6 @@
 
 #include "core/wizard/CategoryParts.h"
 #include "gui/app/ComboBoxes.h"
-#include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
@@ -25,15 +24,7 @@ WizardPage::WizardPage(const WizardContext& context, const QString& objectName, 
 
 QuantityInputs WizardPage::Inputs() const
 {
-    QuantityInputs in;
-    in.dataFolder = state_.folders.data;
-    in.horizontalLength = params_.seHorizontalLength->value();
-    in.verticalLength = params_.seVerticalLength->value();
-    in.meters = state_.meters;
-    in.runsCount = state_.runsCount;
-    in.cableKey = state_.cableKey;
-    in.diameter = ToData(params_.cboDiameter->currentText());
-    return in;
+    return params_.QuantityInputs();
 }
 
 std::string WizardPage::OfferReplacement(std::string_view part)
