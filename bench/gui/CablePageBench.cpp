@@ -2,10 +2,10 @@
 // over 20,000 catalogue lines, each with a price record.
 #include "../GeneratedCatalogue.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/Placement.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/cable/LossPlot.h"
-#include "gui/cable/ParamsPage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,8 +35,9 @@ void FrequencyChanges(benchmark::State& state, QSize windowSize)
     tav::gui::TfrmMain window(fake.platform, inst.ProgramFolder(), {});
     window.resize(windowSize);
     window.show();
-    QComboBox* beginning = window.tsParams->cboBeginning;
-    QComboBox* ending = window.tsParams->cboEnding;
+    using tav::test::Named;
+    QComboBox* beginning = &Named<QComboBox>(window, "cboBeginning");
+    QComboBox* ending = &Named<QComboBox>(window, "cboEnding");
     // A pick from a frequency list, as the list reports it.
     const auto pick = [](QComboBox* box, const char* text) {
         const int index = box->findText(text);
@@ -51,8 +52,9 @@ void FrequencyChanges(benchmark::State& state, QSize windowSize)
         pick(beginning, i++ % 2 == 0 ? "824" : "806");
         QApplication::processEvents();
     }
-    state.counters["rows"] = window.tsParams->grdTlines->rowCount();
-    state.counters["curves"] = window.tsParams->pltLoss->isVisible() ? window.tsParams->pltLoss->Curves().size() : 0;
+    const auto& plot = Named<tav::gui::LossPlot>(window, "pltLoss");
+    state.counters["rows"] = Named<QTableWidget>(window, "grdTlines").rowCount();
+    state.counters["curves"] = plot.isVisible() ? plot.Curves().size() : 0;
     state.counters["boxes"] = static_cast<double>(fake.boxes.shown.size());
 }
 

@@ -1,8 +1,8 @@
 // One full refill of every accessory tab on the demo installation, through the real widgets.
 #include "doubles/DemoInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 #include "gui/wizard/CableEntryTab.h"
 #include "gui/wizard/GpsTab.h"
 
@@ -34,10 +34,11 @@ void ReloadWizardListsOnTheDemo(benchmark::State& state)
     tav::gui::TfrmMain window(fake.platform, inst.ProgramFolder(), {});
     window.show();
     // KF12-50-C9 on a tower, the walk-through's run.
-    Pick(window.tsParams->cboBeginning, "806");
-    Pick(window.tsParams->cboEnding, "960");
-    window.tsParams->rgCableType->Button(1)->click();
-    Pick(window.tsParams->cboDiameter, "1/2");
+    using tav::test::Named;
+    Pick(&Named<QComboBox>(window, "cboBeginning"), "806");
+    Pick(&Named<QComboBox>(window, "cboEnding"), "960");
+    Named<tav::gui::TRadioGroup>(window, "rgCableType").Button(1)->click();
+    Pick(&Named<QComboBox>(window, "cboDiameter"), "1/2");
     for (int i = 0; i < 3; ++i)
         window.btnNext->click();
     // Something chosen on every tab, so each reload resolves a part everywhere.

@@ -135,14 +135,14 @@ TEST_F(AccessoryGridTest, BackToTheCablePageAndOnKeepsWhatTheNewListStillOffers)
 
     // Another cable: what its list no longer offers drops out for good.
     backToTheCable();
-    Pick(w->tsParams->cboDiameter, "7/8");
+    Pick(CableControls(*w).cboDiameter, "7/8");
     Next(3);
     toTheList();
     EXPECT_EQ(grid.Row("HGS-12"), -1);
     EXPECT_EQ(grid.Quantity("CTB-100"), 2);
     EXPECT_TRUE(grid.Ticked("KOVA"));
     backToTheCable();
-    Pick(w->tsParams->cboDiameter, "1/2");
+    Pick(CableControls(*w).cboDiameter, "1/2");
     Next(3);
     toTheList();
     EXPECT_EQ(grid.Quantity("HGS-12"), 0);

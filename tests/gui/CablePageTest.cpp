@@ -1,3 +1,4 @@
+#include "doubles/CableControls.h"
 #include "doubles/QtPrinters.h"
 #include "doubles/TestInstallation.h"
 #include "doubles/Widgets.h"
@@ -5,7 +6,6 @@
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,6 +29,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace tav::test {
 namespace {
@@ -52,7 +53,7 @@ protected:
     TestInstallation inst;
     FakePlatform fake;
     std::unique_ptr<TfrmMain> w;
-    gui::ParamsPage* page = nullptr;
+    std::optional<CableControls> page;
 
     void SetUp() override
     {
@@ -65,16 +66,7 @@ protected:
     void Start(const QStringList& args = {})
     {
         w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), args);
-        page = w->tsParams;
-    }
-
-    // A pick from the drop-down list, reported as the list reports it.
-    static void Pick(QComboBox* box, const QString& text)
-    {
-        const int i = box->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        box->setCurrentIndex(i);
-        emit box->activated(i);
+        page.emplace(*w);
     }
 
     // Typing over a box's text with the keyboard, then Enter.
@@ -289,7 +281,7 @@ TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
     EXPECT_TRUE(w->State().meters);
 
     // The page's own button goes the same way back, still keeping the row.
-    page->rbFeet->click();
+    Click(*w, "rbFeet");
     EXPECT_TRUE(w->Feet1->isChecked());
     EXPECT_TRUE(w->rbGPSFeet->isChecked());
     EXPECT_EQ(page->grdTlines->currentRow(), 1);
@@ -437,10 +429,11 @@ TEST_F(CablePage, StartUpSettingsPresetASpecificCable)
         FakePlatform local;
         inst.Register(local.registry);
         TfrmMain main(local.platform, inst.ProgramFolder(), {});
-        EXPECT_EQ(main.tsParams->chkCableOnly->isChecked(), c.specific) << c.settings;
-        EXPECT_EQ(main.tsParams->rgCableType->ItemIndex(), c.type) << c.settings;
+        const CableControls cable(main);
+        EXPECT_EQ(cable.chkCableOnly->isChecked(), c.specific) << c.settings;
+        EXPECT_EQ(cable.rgCableType->ItemIndex(), c.type) << c.settings;
         EXPECT_EQ(main.State().cablePart, c.cable) << c.settings;
-        EXPECT_EQ(main.tsParams->lblTlinePN->text(), c.cable) << c.settings;
+        EXPECT_EQ(cable.lblTlinePN->text(), c.cable) << c.settings;
     }
 }
 
@@ -488,7 +481,7 @@ TEST_F(CablePage, SkipTheWizardAndTheListOnlyBack)
 {
     Start();
     w->State().selection[3] = "P|1|1|";
-    page->btnListNow->click();
+    Click(*w, "btnListNow");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
     EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isChecked());
     EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isHidden());
@@ -520,12 +513,13 @@ TEST_F(CablePage, FourArgumentStart)
         TfrmMain main(local.platform, inst.ProgramFolder(), c.args);
         EXPECT_TRUE(local.boxes.shown.empty()) << local.boxes.Texts().join('|').toStdString();
         EXPECT_EQ(main.CurrentPage(), TfrmMain::kAccessories);
-        EXPECT_EQ(main.tsParams->seHorizontalLength->value(), 20);
-        EXPECT_EQ(main.tsParams->seVerticalLength->value(), 150.5);
-        EXPECT_EQ(main.tsParams->seNumRuns->value(), 4);
+        const CableControls cable(main);
+        EXPECT_EQ(cable.seHorizontalLength->value(), 20);
+        EXPECT_EQ(cable.seVerticalLength->value(), 150.5);
+        EXPECT_EQ(cable.seNumRuns->value(), 4);
         EXPECT_EQ(main.State().runsCount, 4);
         EXPECT_EQ(main.State().cablePart, c.cable) << c.args[0].toStdString();
-        EXPECT_EQ(main.tsParams->grdTlines->currentRow(), c.row);
+        EXPECT_EQ(cable.grdTlines->currentRow(), c.row);
         EXPECT_TRUE(Named<QCheckBox>(main, "chkMiscOnly").isChecked());
     }
 }
@@ -771,8 +765,9 @@ TEST_F(CablePage, TheNumberOfRunsIsSetWithTheArrowsOnly)
         const QPoint empty(edit->geometry().right() - 3, edit->geometry().center().y());
         return box->grab().toImage().pixelColor(empty);
     };
-    EXPECT_EQ(background(page->seNumRuns), page->palette().color(QPalette::Window));
-    EXPECT_NE(background(page->seHorizontalLength), page->palette().color(QPalette::Window));
+    const QColor window = Named<QWidget>(*w, "tsParams").palette().color(QPalette::Window);
+    EXPECT_EQ(background(page->seNumRuns), window);
+    EXPECT_NE(background(page->seHorizontalLength), window);
     EXPECT_EQ(page->seNumRuns->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
 }
 

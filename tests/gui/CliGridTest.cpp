@@ -1,11 +1,11 @@
 // The planner for scripts prints the very rows the program's grid shows.
 #include "core/cli/Cli.h"
+#include "doubles/CableControls.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -18,14 +18,6 @@
 namespace tav::test {
 namespace {
 
-void Pick(QComboBox* box, const QString& text)
-{
-    const int i = box->findText(text);
-    ASSERT_GE(i, 0) << text.toStdString();
-    box->setCurrentIndex(i);
-    emit box->activated(i);
-}
-
 // The grid's rows, its cost column included, and the planner's for the same inputs, runs and
 // waste allowance; a microsite mount chosen on the antenna page doubles the runs.
 TEST(CliAndGrid, PrintTheSameRowsForTheSameInputs)
@@ -36,9 +28,9 @@ TEST(CliAndGrid, PrintTheSameRowsForTheSameInputs)
     // Without the key the column stays out of sight.
     inst.Edit("settings.dat", "LineCost=1\n", "");
     gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {});
-    gui::ParamsPage* page = w.tsParams;
-    ASSERT_GT(page->grdTlines->rowCount(), 0);
-    EXPECT_EQ(page->grdTlines->columnCount(), 6);
+    const CableControls page(w);
+    ASSERT_GT(page.grdTlines->rowCount(), 0);
+    EXPECT_EQ(page.grdTlines->columnCount(), 6);
     inst.Edit("settings.dat", "LineWaste=10", "LineWaste=10\nLineCost=1");
 
     struct Case
@@ -64,28 +56,28 @@ TEST(CliAndGrid, PrintTheSameRowsForTheSameInputs)
         inst.Edit("settings.dat", "LineWaste=" + waste, std::string("LineWaste=") + c.waste);
         waste = c.waste;
         // From the lowest beginning every ending is offered.
-        Pick(page->cboBeginning, page->cboBeginning->itemText(0));
-        Pick(page->cboEnding, c.to);
-        Pick(page->cboBeginning, c.from);
-        page->rgCableType->Button(c.type)->click();
-        Pick(page->cboDiameter, c.diameter);
-        page->seHorizontalLength->SetText(c.horizontal);
-        page->seVerticalLength->SetText(c.vertical);
-        (c.meters ? page->rbMeters : page->rbFeet)->click();
-        page->seNumRuns->setValue(c.runs);
+        Pick(page.cboBeginning, page.cboBeginning->itemText(0));
+        Pick(page.cboEnding, c.to);
+        Pick(page.cboBeginning, c.from);
+        page.rgCableType->Button(c.type)->click();
+        Pick(page.cboDiameter, c.diameter);
+        page.seHorizontalLength->SetText(c.horizontal);
+        page.seVerticalLength->SetText(c.vertical);
+        (c.meters ? page.rbMeters : page.rbFeet)->click();
+        page.seNumRuns->setValue(c.runs);
         if (c.microsite) {
             Click(w, "btnNext");
             Click(w, "rbSector");
             Click(w, "chkMicrosite");
             Click(w, "btnBack");
         }
-        ASSERT_GT(page->grdTlines->rowCount(), 0);
-        ASSERT_EQ(page->grdTlines->columnCount(), 7);
+        ASSERT_GT(page.grdTlines->rowCount(), 0);
+        ASSERT_EQ(page.grdTlines->columnCount(), 7);
         std::string grid = "Part Number\tFrequency Band (MHz)\tInsertion Loss (dB)\tEfficiency (%)\tPeak Power (kW)\t"
                            "Average Power (kW)\tLine Cost\n";
-        for (int r = 0; r < page->grdTlines->rowCount(); ++r)
+        for (int r = 0; r < page.grdTlines->rowCount(); ++r)
             for (int col = 0; col < 7; ++col)
-                grid += page->grdTlines->item(r, col)->text().toStdString() + (col < 6 ? "\t" : "\n");
+                grid += page.grdTlines->item(r, col)->text().toStdString() + (col < 6 ? "\t" : "\n");
 
         std::vector<std::string> args = {"evaluate",
                                          "--from",

@@ -23,11 +23,7 @@ protected:
     QString PlanTheRooftop()
     {
         w = std::make_unique<gui::TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
-        gui::ParamsPage& p = *w->tsParams;
-        Pick(p.cboBeginning, "1700");
-        Pick(p.cboEnding, "2200");
-        p.rgCableType->Button(1)->click();
-        Pick(p.cboDiameter, "1-1/4");
+        ChooseFoamCable("1700", "2200", "1-1/4");
         Named<gui::DecimalSpinEdit>(*w, "seHorizontalLength").setValue(50);
         Named<gui::DecimalSpinEdit>(*w, "seVerticalLength").setValue(120);
         Named<QSpinBox>(*w, "seNumRuns").setValue(6);

@@ -1,11 +1,11 @@
 #include "gui/cable/LossPlot.h"
 
+#include "doubles/CableControls.h"
 #include "doubles/TestInstallation.h"
 #include "gui/app/Placement.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 
 #include <QAbstractButton>
 #include <QAreaSeries>
@@ -24,6 +24,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace tav::test {
 namespace {
@@ -44,7 +45,7 @@ protected:
     TestInstallation inst;
     FakePlatform fake;
     std::unique_ptr<TfrmMain> w;
-    gui::ParamsPage* page = nullptr;
+    std::optional<CableControls> page;
     LossPlot* plot = nullptr;
 
     void SetUp() override
@@ -53,21 +54,13 @@ protected:
         inst.Data("tlines.dat", kCatalogue);
         inst.Image("k.gif", DotGif());
         w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList{});
-        page = w->tsParams;
+        page.emplace(*w);
         plot = page->pltLoss;
         // 806 - 960, Foam Coax, 1/2": the rows F12-A, F12-B, F12-C.
         Pick(page->cboBeginning, "806");
         Pick(page->cboEnding, "960");
         page->rgCableType->Button(1)->click();
         Pick(page->cboDiameter, "1/2\"");
-    }
-
-    static void Pick(QComboBox* box, const QString& text)
-    {
-        const int i = box->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        box->setCurrentIndex(i);
-        emit box->activated(i);
     }
 
     // Wide and tall enough for the plot beside the grid, drawn.
@@ -264,7 +257,7 @@ TEST_F(LossPlotPage, MetersLengthenTheRunOnTheAxisAndInTheCurves)
 {
     ShowLarge();
     const double feet = LossAt(plot->Curves()[0], 883);
-    page->rbMeters->click();
+    Click(*w, "rbMeters");
     QApplication::processEvents();
     EXPECT_EQ(plot->LossAxis()->titleText(), "Insertion Loss (dB) over 115 meters");
     const double meters = LossAt(plot->Curves()[0], 883);
@@ -292,7 +285,7 @@ TEST_F(LossPlotPage, AWaveguideCurveStartsJustAboveItsCutOff)
 TEST_F(LossPlotPage, ASpecificCableIsDrawnOverItsOwnBandAndAnEmptyGridDrawsNothing)
 {
     ShowLarge();
-    page->chkCableOnly->click();
+    Click(*w, "chkCableOnly");
     page->cboCableList->setEditText("F12-C");
     emit page->cboCableList->lineEdit()->textEdited("F12-C");
     QApplication::processEvents();

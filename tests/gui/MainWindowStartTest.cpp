@@ -1,11 +1,11 @@
 #include "core/app/Installation.h"
 #include "core/common/Files.h"
+#include "doubles/CableControls.h"
 #include "doubles/TestInstallation.h"
 #include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/wizard/CableEntryTab.h"
 #include "gui/wizard/LocationPage.h"
@@ -259,16 +259,17 @@ TEST_F(MainWindowStart, LaunchNumbersTheBoxesCannotHoldStopWithTheConversionMess
         const std::string what = c.args.join(' ').toStdString();
         EXPECT_EQ(local.boxes.Texts(), QStringList{c.message}) << what;
         EXPECT_EQ(w.State().runsCount, 3) << what;
-        EXPECT_EQ(w.tsParams->seNumRuns->value(), 3) << what;
-        EXPECT_EQ(w.tsParams->seHorizontalLength->value(), 15) << what;
-        EXPECT_EQ(w.tsParams->seVerticalLength->value(), 100) << what;
+        const CableControls cable(w);
+        EXPECT_EQ(cable.seNumRuns->value(), 3) << what;
+        EXPECT_EQ(cable.seHorizontalLength->value(), 15) << what;
+        EXPECT_EQ(cable.seVerticalLength->value(), 100) << what;
         EXPECT_EQ(w.CurrentPage(), TfrmMain::kParams) << what;
         EXPECT_FALSE(Named<QCheckBox>(w, "chkMiscOnly").isChecked()) << what;
         EXPECT_FALSE(Named<QCheckBox>(w, "chkMiscOnly").isHidden()) << what;
     }
     TfrmMain large(fake.platform, inst.ProgramFolder(), {"FX-12", "20", "150", "1000"});
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
-    EXPECT_EQ(large.tsParams->seNumRuns->value(), 1000) << "the box shows the runs count it works with";
+    EXPECT_EQ(CableControls(large).seNumRuns->value(), 1000) << "the box shows the runs count it works with";
     EXPECT_EQ(large.State().runsCount, 1000);
 }
 

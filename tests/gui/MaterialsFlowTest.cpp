@@ -1,12 +1,12 @@
 #include "core/common/Files.h"
 #include "doubles/AccessoryGrid.h"
+#include "doubles/CableControls.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/TestInstallation.h"
 #include "doubles/Widgets.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
 #include "gui/materials/MaterialsPage.h"
 #include "gui/settings/TfrmCustom.h"
@@ -99,7 +99,7 @@ protected:
     // Skip The Wizard with the first cable, order from the list, and build the list of materials.
     void OrderFromTheList(const std::vector<std::pair<QString, int>>& picks)
     {
-        w->tsParams->btnListNow->click();
+        Click(*w, "btnListNow");
         for (const auto& p : picks)
             Type(p.first, p.second);
         Click(*w, "btnNext");
@@ -163,7 +163,8 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     Start();
     // The page shows an air line when the foam project is opened, and a microsite mount
     // doubles the runs.
-    w->tsParams->rgCableType->Button(0)->click();
+    const CableControls cable(*w);
+    cable.rgCableType->Button(0)->click();
     ASSERT_EQ(w->State().cableKey, "A78");
     w->tsAntenna->rbSector->click();
     w->tsAntenna->chkMicrosite->click();
@@ -173,13 +174,13 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
 
     ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
     EXPECT_EQ(w->State().cableKey, "K12B") << "the stored cable, not the grid's first row";
-    EXPECT_EQ(w->tsParams->grdTlines->item(w->tsParams->grdTlines->currentRow(), 0)->text(), "F12-B");
-    EXPECT_EQ(w->tsParams->rgCableType->ItemIndex(), 1);
+    EXPECT_EQ(cable.grdTlines->item(cable.grdTlines->currentRow(), 0)->text(), "F12-B");
+    EXPECT_EQ(cable.rgCableType->ItemIndex(), 1);
     EXPECT_EQ(w->State().runsCount, 4) << "the stored count is already the effective one";
-    EXPECT_EQ(w->tsParams->seNumRuns->value(), 4);
+    EXPECT_EQ(cable.seNumRuns->value(), 4);
     EXPECT_FALSE(w->tsAntenna->chkMicrosite->isChecked());
-    EXPECT_EQ(w->tsParams->seVerticalLength->value(), 30.5);
-    EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && w->tsParams->rbMeters->isChecked());
+    EXPECT_EQ(cable.seVerticalLength->value(), 30.5);
+    EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && cable.rbMeters->isChecked());
     const auto& listOnly = Named<QCheckBox>(*w, "chkMiscOnly");
     EXPECT_TRUE(listOnly.isChecked() && listOnly.isHidden());
     EXPECT_GE(Row("CUT-1"), 0) << "the accessory list follows the stored cable type";
@@ -208,9 +209,8 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     inst.dir.Write("feet.tvr", "[SITE 001 LOM]\r\n[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=50000\r\n");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
     w->Open1->trigger();
-    EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && w->tsParams->rbFeet->isChecked());
-    EXPECT_EQ(w->State().runsCount, w->tsParams->seNumRuns->maximum())
-        << "a count beyond the runs box is brought into it";
+    EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && cable.rbFeet->isChecked());
+    EXPECT_EQ(w->State().runsCount, cable.seNumRuns->maximum()) << "a count beyond the runs box is brought into it";
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
 }
 
@@ -322,7 +322,7 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     // The replacement's own recommendation differs from the quantity it takes over.
     inst.Data("advanced.dat", "HGS-12|5|\n");
     Start();
-    w->tsParams->btnListNow->click();
+    Click(*w, "btnListNow");
     auto& jumpBox = Named<QComboBox>(*w, "cboJump");
     auto& grid = Named<QTableView>(*w, "grdList");
     // "1" is listed twice in the sections; it shows once, in the grid and in the jump box.
@@ -393,7 +393,7 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
          {"plainhold1.gif", "latchor1.gif", "klemmit4.gif", "vornclamp.gif", "stackor1.gif", "ground.gif", "hoist.gif"})
         inst.Image(picture, DotGif());
     Start();
-    w->tsParams->btnListNow->click();
+    Click(*w, "btnListNow");
     Type("KOVA", 4);
     Grid().Tick("EP4-12");
     fake.boxes.script.push_back([](const BoxRequest&) { return BoxAnswer{gui::kKeepCurrentPart, false}; });
@@ -421,11 +421,11 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     FakePlatform fake;
     demo.Register(fake.registry);
     TfrmMain w(fake.platform, demo.ProgramFolder(), {});
-    gui::ParamsPage* p = w.tsParams;
-    p->cboBeginning->setCurrentText("806");
-    p->cboEnding->setCurrentText("960");
-    p->rgCableType->Button(1)->click();
-    p->cboDiameter->setCurrentText("1/2");
+    const CableControls p(w);
+    p.cboBeginning->setCurrentText("806");
+    p.cboEnding->setCurrentText("960");
+    p.rgCableType->Button(1)->click();
+    p.cboDiameter->setCurrentText("1/2");
     ASSERT_EQ(w.State().cablePart, "KF12-50-C9");
     while (w.CurrentPage() < TfrmMain::kAccessories)
         Click(w, "btnNext");

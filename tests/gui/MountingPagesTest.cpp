@@ -187,10 +187,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
             copy.Edit("mount.dat", from, to);
         fake.boxes.Clear();
         w = std::make_unique<TfrmMain>(fake.platform, copy.ProgramFolder(), QStringList());
-        Pick(w->tsParams->cboBeginning, "806");
-        Pick(w->tsParams->cboEnding, "960");
-        w->tsParams->rgCableType->Button(1)->click();
-        Pick(w->tsParams->cboDiameter, "1/2");
+        ChooseFoamCable("806", "960", "1/2");
         Next(2);
         if (c.site)
             (w->tsLocation->*c.site)->click();
@@ -237,7 +234,7 @@ TEST_F(MountingPages, AcceptedReplacementsInMetersCarryTheirMetricNumber)
         SCOPED_TRACE(c.obsoleteEntry);
         fake.boxes.Clear();
         Start();
-        w->tsParams->rbMeters->click();
+        Click(*w, "rbMeters");
         Next(3);
         if (c.mount)
             Pick(Box("cboVerticalMount"), c.mount);
@@ -304,7 +301,7 @@ TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)
 TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
 {
     Start();
-    w->tsParams->seNumRuns->setValue(4);
+    CableControls(*w).seNumRuns->setValue(4);
     Next();
     gui::AntennaPage& a = *w->tsAntenna;
     gui::LocationPage& l = *w->tsLocation;
@@ -341,7 +338,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     a.rbSector->click();
     a.chkMicrosite->click();
     w->btnBack->click();
-    w->tsParams->seNumRuns->setValue(5);
+    CableControls(*w).seNumRuns->setValue(5);
     EXPECT_EQ(w->State().runsCount, 5);
     Next();
     EXPECT_EQ(w->State().runsCount, 10);
@@ -351,7 +348,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
 TEST_F(MountingPages, CableWithoutAMountRowOffersNothingApplicable)
 {
     w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
-    Pick(w->tsParams->cboBeginning, "10700");
+    Pick(CableControls(*w).cboBeginning, "10700");
     ASSERT_EQ(w->State().cableKey, "KE107");
     w->State().selection.assign(21, "OLD|1|1|");
     Next(3);

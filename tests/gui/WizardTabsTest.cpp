@@ -36,7 +36,7 @@ protected:
     {
         Start(diameter);
         if (meters)
-            w->tsParams->rbMeters->click();
+            Click(*w, "rbMeters");
         Next(3);
         ASSERT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
     }
@@ -159,8 +159,8 @@ TEST_F(WizardTabs, QuantityBoxesAndTheArrestor)
     EXPECT_EQ(Range(0, 19), Slots(19, kNone));
     EXPECT_EQ(Slot(19), "IEG-200|2|5|");
     // Leaving specific-cable mode loads the site pictures again; the arrestor's follows its box.
-    w->tsParams->chkCableOnly->click();
-    w->tsParams->chkCableOnly->click();
+    Click(*w, "chkCableOnly");
+    Click(*w, "chkCableOnly");
     EXPECT_EQ(E().imgArrestor->PictureFile(), "port2.gif");
     E().seArrestorQty->setValue(0);
     EXPECT_EQ(Slot(19), kNone);
@@ -386,8 +386,9 @@ TEST_F(WizardTabs, SurgeListsFollowBandAndConnectors)
 
     // A band that is no number leaves nothing of the old band ordered.
     {
-        const QSignalBlocker block(w->tsParams->cboBeginning);
-        w->tsParams->cboBeginning->setEditText("8O6");
+        QComboBox* beginning = CableControls(*w).cboBeginning;
+        const QSignalBlocker block(beginning);
+        beginning->setEditText("8O6");
     }
     Pick(S().cboSurge, "Quarter-Wave Protector, 4.3-10 Female/Female, 698-2700 MHz");
     ASSERT_EQ(Slot(17), "SQT-727|3|8|");
@@ -402,7 +403,7 @@ TEST_F(WizardTabs, SurgeListsFollowBandAndConnectors)
 TEST_F(WizardTabs, NoProtectorFitsTheBand)
 {
     w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
-    Pick(w->tsParams->cboBeginning, "5925");
+    Pick(CableControls(*w).cboBeginning, "5925");
     Next(3);
     EXPECT_EQ(Items(S().cboFirstConnector), QStringList{"N/A"});
     EXPECT_EQ(S().imgFirstConnector->PictureFile(), "na4.gif");

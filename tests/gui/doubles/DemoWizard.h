@@ -1,10 +1,10 @@
 #pragma once
 
+#include "doubles/CableControls.h"
 #include "doubles/DemoInstallation.h"
 #include "doubles/Widgets.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/cable/ParamsPage.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -42,12 +42,18 @@ protected:
         if (on)
             on->Register(fake.registry);
         w = std::make_unique<gui::TfrmMain>(fake.platform, (on ? *on : inst).ProgramFolder(), QStringList());
-        gui::ParamsPage& p = *w->tsParams;
-        Pick(p.cboBeginning, "806");
-        Pick(p.cboEnding, "960");
-        p.rgCableType->Button(1)->click();
-        Pick(p.cboDiameter, diameter);
+        ChooseFoamCable("806", "960", diameter);
         ASSERT_FALSE(w->State().cablePart.empty());
+    }
+
+    // A band, Foam Coax and a diameter picked on the cable page.
+    void ChooseFoamCable(const QString& beginning, const QString& ending, const QString& diameter)
+    {
+        const CableControls cable(*w);
+        Pick(cable.cboBeginning, beginning);
+        Pick(cable.cboEnding, ending);
+        cable.rgCableType->Button(1)->click();
+        Pick(cable.cboDiameter, diameter);
     }
 
     void Next(int times = 1)
@@ -79,15 +85,6 @@ protected:
     void Answer(BoxAnswer a)
     {
         fake.boxes.script.push_back([a](const BoxRequest&) { return a; });
-    }
-
-    // A pick from the drop-down list, reported as the list reports it.
-    static void Pick(QComboBox* box, const QString& text)
-    {
-        const int i = box->findText(text);
-        ASSERT_GE(i, 0) << box->objectName().toStdString() << ": " << text.toStdString();
-        box->setCurrentIndex(i);
-        emit box->activated(i);
     }
 
     static QStringList Items(const QComboBox* box)
