@@ -47,29 +47,8 @@ class ParamsPage : public QWidget
 public:
     ParamsPage(WizardState& state, Platform& platform, ImageLoader& images, QWidget* parent = nullptr);
 
-    QComboBox* cboBeginning;
-    QComboBox* cboEnding;
-    TRadioGroup* rgCableType;
-    QComboBox* cboDiameter;
-    DecimalSpinEdit* seHorizontalLength;
-    DecimalSpinEdit* seVerticalLength;
-    QRadioButton* rbFeet;
-    QRadioButton* rbMeters;
-    QSpinBox* seNumRuns;
-    QTableWidget* grdTlines;
-    QLabel* lblTlinePN;
-    TImage* imgCable;
-    QCheckBox* chkCableOnly;
-    QComboBox* cboCableList;
-    QPushButton* btnListNow;
-    // Says in the empty grid why it is empty.
-    QLabel* lblNoLines;
-    // Loss against frequency of the grid's rows, beside the grid when there is room.
-    LossPlot* pltLoss;
-
     // A type is chosen and a catalogue line is selected.
     bool CableChosen() const;
-    double TotalLength() const;
     // A specific cable is named rather than looked for by band, type and diameter.
     bool SpecificCable() const;
     // The lengths as their boxes show them, for the captions of the other pages.
@@ -98,11 +77,8 @@ public:
     void ApplyCableSetting(bool specific, int typeIndex, const QString& partNumber);
 
     void LoadFrequencyLists();
-    void UpdateCableTypes();
-    void LoadDiameters();
     void EvaluateLines();
     void SelectCable(const QString& partNumber);
-    void ShowSelectedCable();
     void LoadTlineCombo();
     // Makes the first grid row showing the part number current; false when none does.
     bool SelectGridRow(const QString& partNumber);
@@ -128,17 +104,6 @@ public:
     // even when the grid has no line of it.
     void ShowOpenedPage(const OpenedCablePage& page);
 
-public slots:
-    void cboBeginningChange();
-    void cboEndingChange();
-    void rgCableTypeClick();
-    void cboDiameterChange();
-    void grdTlinesRowChanged();
-    void grdTlinesClickCell();
-    void chkCableOnlyClick();
-    void cboCableListChange();
-    void seNumRunsChange();
-
 signals:
     // The selected cable (or that there is none) is now shown.
     void cableShown();
@@ -153,8 +118,23 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    void cboBeginningChange();
+    void cboEndingChange();
+    void rgCableTypeClick();
+    void cboDiameterChange();
+    void grdTlinesRowChanged();
+    void grdTlinesClickCell();
+    void chkCableOnlyClick();
+    void cboCableListChange();
+    void seNumRunsChange();
+
 private:
     void BuildLayout();
+    double TotalLength() const;
+    void UpdateCableTypes();
+    void LoadDiameters();
+    void ShowSelectedCable();
     void ApplyCablePreset(int typeIndex, const QString& partNumber);
     template <typename F> void Guarded(F&& handler);
     std::optional<Band> CurrentBand() const;
@@ -173,6 +153,26 @@ private:
     void CheckBand(QComboBox* box);
     // The width a column needs for its heading and its widest cell.
     int ColumnNeeds(size_t column) const;
+
+    QComboBox* cboBeginning;
+    QComboBox* cboEnding;
+    TRadioGroup* rgCableType;
+    QComboBox* cboDiameter;
+    DecimalSpinEdit* seHorizontalLength;
+    DecimalSpinEdit* seVerticalLength;
+    QRadioButton* rbFeet;
+    QRadioButton* rbMeters;
+    QSpinBox* seNumRuns;
+    QTableWidget* grdTlines;
+    QLabel* lblTlinePN;
+    TImage* imgCable;
+    QCheckBox* chkCableOnly;
+    QComboBox* cboCableList;
+    QPushButton* btnListNow;
+    // Says in the empty grid why it is empty.
+    QLabel* lblNoLines;
+    // Loss against frequency of the grid's rows, beside the grid when there is room.
+    LossPlot* pltLoss;
 
     WizardState& state_;
     Platform& platform_;
