@@ -89,7 +89,6 @@ public:
 
     // Pages and controls, named as the user's documentation names them.
     QStackedWidget* pcMain;
-    ParamsPage* tsParams;
     AntennaPage* tsAntenna;
     LocationPage* tsLocation;
     QWidget* tsAccessories;
@@ -263,6 +262,8 @@ private:
     // were last filled.
     bool wizardListsStale_ = false;
     bool accessoryListStale_ = false;
+    // The cable page, asked through its own functions rather than its controls.
+    ParamsPage* tsParams = nullptr;
 };
 
 } // namespace tav::gui
