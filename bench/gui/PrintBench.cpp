@@ -1,6 +1,7 @@
 // The list of materials of 1,000 rows leaving the program through the window's commands:
 // a text export written to disk, and the whole printout drawn into a PDF file.
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/materials/MaterialsPage.h"
 
@@ -29,7 +30,7 @@ struct Window
                 list.rows.push_back({tav::MaterialsRowKind::Item, "KP-" + n,
                                      "Hanger kit, stainless, 3/4\" members, ten per pack", "$12.50", "3", "$37.50"});
         }
-        w->tsLom->ShowList(list);
+        tav::test::Named<tav::gui::MaterialsPage>(*w, "tsLom").ShowList(list);
         w->ShowPage(tav::gui::TfrmMain::kLom);
         w->UpdatePageCommands();
     }
@@ -37,20 +38,18 @@ struct Window
 };
 
 // One command on the list, answering its file dialog or print dialog with the file.
-void RunCommand(benchmark::State& state, QAction* tav::gui::TfrmMain::*command, const char* file)
+void RunCommand(benchmark::State& state, const char* command, const char* file)
 {
     Window win;
     for (auto _ : state) {
         win.fake.fileDialogs.answers = {win.Path(file)};
         win.fake.printing.pdfFiles = {win.Path(file)};
-        (win.w.get()->*command)->trigger();
+        tav::test::Trigger(*win.w, command);
     }
     if (!win.fake.boxes.shown.empty())
         state.SkipWithError("the command reported an error");
 }
-BENCHMARK_CAPTURE(RunCommand, ExportTextFileOf1000Rows, &tav::gui::TfrmMain::ToaTextFile1, "list.txt")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RunCommand, PrintPdfOf1000Rows, &tav::gui::TfrmMain::Print1, "list.pdf")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunCommand, ExportTextFileOf1000Rows, "ToaTextFile1", "list.txt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunCommand, PrintPdfOf1000Rows, "Print1", "list.pdf")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -40,14 +40,14 @@ void ReloadWizardListsOnTheDemo(benchmark::State& state)
     Named<tav::gui::TRadioGroup>(window, "rgCableType").Button(1)->click();
     Pick(&Named<QComboBox>(window, "cboDiameter"), "1/2");
     for (int i = 0; i < 3; ++i)
-        window.btnNext->click();
+        tav::test::Click(window, "btnNext");
     // Something chosen on every tab, so each reload resolves a part everywhere.
-    tav::gui::CableEntryTab& entry = *window.tsCableEntry;
+    auto& entry = tav::test::Named<tav::gui::CableEntryTab>(window, "tsCableEntry");
     Pick(entry.cboCEDiameter, "5 in. Round Entry Ports");
     Pick(entry.cboEoep, "Entry Plate, 4 Ports");
     Pick(entry.cboEntryBoots, "Cable Entry Boot, 1 Hole");
     entry.seArrestorQty->setValue(1);
-    Pick(window.tsGps->cboGPS, "1/2 in. Foam GPS Feeder Kit");
+    Pick(tav::test::Named<tav::gui::GpsTab>(window, "tsGps").cboGPS, "1/2 in. Foam GPS Feeder Kit");
     QApplication::processEvents();
 
     std::vector<double> milliseconds;

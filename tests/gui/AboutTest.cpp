@@ -42,7 +42,7 @@ TEST(About, ShowsTheProductAndTheTerms)
         QTest::keyClick(d.focusWidget(), Qt::Key_Space);
         EXPECT_FALSE(d.isVisible());
     });
-    w.About1->trigger();
+    Trigger(w, "About1");
     EXPECT_TRUE(driver.Seen());
 }
 

@@ -141,7 +141,7 @@ TEST_F(CablePage, StartsOnTheLowestBandWithItsFirstAvailableType)
     EXPECT_EQ(page->imgCable->PictureFile(), "a78.gif");
     EXPECT_EQ(w->State().cableKey, "A78");
     EXPECT_EQ(Named<QLabel>(*w, "lblMisc").text(), "Available accessories for A78-V");
-    EXPECT_TRUE(w->btnNext->isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(*w, "btnNext").isEnabled());
     EXPECT_EQ(page->grdTlines->columnCount(), 6);
     EXPECT_EQ(page->grdTlines->horizontalHeaderItem(2)->text(), "Insertion Loss (dB)");
     EXPECT_TRUE(page->grdTlines->item(0, 0)->font().bold());
@@ -221,8 +221,8 @@ TEST_F(CablePage, ABandNoLineCoversLeavesNothingSelected)
     EXPECT_EQ(page->lblTlinePN->text(), "");
     EXPECT_TRUE(page->imgCable->PictureFile().isEmpty());
     EXPECT_TRUE(w->State().cableKey.empty());
-    EXPECT_FALSE(w->btnNext->isEnabled());
-    EXPECT_FALSE(w->Next1->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(*w, "btnNext").isEnabled());
+    EXPECT_FALSE(Named<QAction>(*w, "Next1").isEnabled());
     EXPECT_FALSE(page->btnListNow->isEnabled());
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no picture error for a missing cable";
 
@@ -248,7 +248,7 @@ TEST_F(CablePage, TypedFrequencies)
     EXPECT_EQ(page->grdTlines->rowCount(), 0);
     EXPECT_TRUE(w->State().cablePart.empty());
     EXPECT_EQ(page->lblTlinePN->text(), "");
-    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(*w, "btnNext").isEnabled());
 
     // A typed value between the listed ones filters as a number.
     Type(page->cboBeginning, "900");
@@ -265,33 +265,33 @@ TEST_F(CablePage, UnitsAreReinterpretedAndKeepTheRow)
     ASSERT_EQ(w->State().cablePart, "F12-B");
     const QString lossInFeet = Cell(1, 2);
 
-    w->Meters1->trigger();
+    Trigger(*w, "Meters1");
     EXPECT_TRUE(page->rbMeters->isChecked());
-    EXPECT_TRUE(w->rbGPSMeters->isChecked());
-    EXPECT_FALSE(w->rbGPSMeters->isEnabled()) << "the GPS page only shows the unit";
-    EXPECT_TRUE(w->Meters1->isChecked());
+    EXPECT_TRUE(Named<QRadioButton>(*w, "rbGPSMeters").isChecked());
+    EXPECT_FALSE(Named<QRadioButton>(*w, "rbGPSMeters").isEnabled()) << "the GPS page only shows the unit";
+    EXPECT_TRUE(Named<QAction>(*w, "Meters1").isChecked());
     EXPECT_EQ(page->seHorizontalLength->cleanText(), "15") << "lengths are reinterpreted, not converted";
     EXPECT_EQ(page->seVerticalLength->cleanText(), "100");
     EXPECT_EQ(page->grdTlines->currentRow(), 1);
     EXPECT_EQ(w->State().cablePart, "F12-B");
     EXPECT_EQ(Cell(1, 2), "25.85");
     EXPECT_NE(Cell(1, 2), lossInFeet);
-    EXPECT_EQ(w->lblGroundLength->text(), "millimeters");
+    EXPECT_EQ(Named<QLabel>(*w, "lblGroundLength").text(), "millimeters");
     EXPECT_EQ(Named<QLabel>(*w, "lblVerticalLength").text(), "Vertical Length: 100 meters");
     EXPECT_TRUE(w->State().meters);
 
     // The page's own button goes the same way back, still keeping the row.
     Click(*w, "rbFeet");
-    EXPECT_TRUE(w->Feet1->isChecked());
-    EXPECT_TRUE(w->rbGPSFeet->isChecked());
+    EXPECT_TRUE(Named<QAction>(*w, "Feet1").isChecked());
+    EXPECT_TRUE(Named<QRadioButton>(*w, "rbGPSFeet").isChecked());
     EXPECT_EQ(page->grdTlines->currentRow(), 1);
     EXPECT_EQ(Cell(1, 2), lossInFeet);
-    EXPECT_EQ(w->lblGroundLength->text(), "inches");
+    EXPECT_EQ(Named<QLabel>(*w, "lblGroundLength").text(), "inches");
     EXPECT_EQ(Named<QLabel>(*w, "lblHorizontalLength").text(), "Horizontal Length: 15 feet");
 
     // Choosing the unit already shown changes no row.
     page->grdTlines->setCurrentCell(0, 0);
-    w->Feet1->trigger();
+    Trigger(*w, "Feet1");
     EXPECT_EQ(page->grdTlines->currentRow(), 0);
 }
 
@@ -339,11 +339,11 @@ TEST_F(CablePage, SpecificCableWithCompletion)
     EXPECT_EQ(edit->text(), "F12-");
     EXPECT_EQ(page->grdTlines->rowCount(), 0);
     EXPECT_TRUE(w->State().cablePart.empty());
-    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(*w, "btnNext").isEnabled());
     QTest::keyClicks(QApplication::focusWidget(), "b");
     EXPECT_EQ(edit->text(), "F12-B");
     EXPECT_EQ(w->State().cablePart, "F12-B");
-    EXPECT_TRUE(w->btnNext->isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(*w, "btnNext").isEnabled());
 
     // A prefix completes to the first entry in list order, the tail selected for overtyping.
     edit->clear();
@@ -453,27 +453,30 @@ TEST_F(CablePage, PageCommandsFollowThePage)
         {"btnNext", 4, false, true, true, true},   {"btnRestart", 0, true, false, false, false},
         {"btnBack", 0, true, false, false, false},
     };
-    EXPECT_FALSE(w->Save1->isVisible());
+    EXPECT_FALSE(Named<QAction>(*w, "Save1").isVisible());
     for (const auto& s : steps) {
         // A press on a disabled button must do nothing, as for the user.
         QTest::mouseClick(&Named<QPushButton>(*w, s.button), Qt::LeftButton);
         EXPECT_EQ(w->CurrentPage(), s.page);
-        EXPECT_EQ(w->btnNext->isEnabled(), s.next) << s.page;
-        EXPECT_EQ(w->Next1->isEnabled(), s.next) << s.page;
-        EXPECT_EQ(w->btnBack->isEnabled(), s.back) << s.page;
-        EXPECT_EQ(w->Back1->isEnabled(), s.back) << s.page;
-        EXPECT_EQ(w->btnRestart->isEnabled(), s.restart) << s.page;
-        EXPECT_EQ(w->Restart1->isEnabled(), s.restart) << s.page;
-        for (QAction* a :
-             {w->Save1, w->Print1, w->PrintPreview1, w->Export1->menuAction(), w->CopyToClipboard1, w->N1}) {
+        EXPECT_EQ(Named<QPushButton>(*w, "btnNext").isEnabled(), s.next) << s.page;
+        EXPECT_EQ(Named<QAction>(*w, "Next1").isEnabled(), s.next) << s.page;
+        EXPECT_EQ(Named<QPushButton>(*w, "btnBack").isEnabled(), s.back) << s.page;
+        EXPECT_EQ(Named<QAction>(*w, "Back1").isEnabled(), s.back) << s.page;
+        EXPECT_EQ(Named<QPushButton>(*w, "btnRestart").isEnabled(), s.restart) << s.page;
+        EXPECT_EQ(Named<QAction>(*w, "Restart1").isEnabled(), s.restart) << s.page;
+        for (QAction* a : {&Named<QAction>(*w, "Save1"), &Named<QAction>(*w, "Print1"),
+                           &Named<QAction>(*w, "PrintPreview1"), Named<QMenu>(*w, "Export1").menuAction(),
+                           &Named<QAction>(*w, "CopyToClipboard1"), &Named<QAction>(*w, "N1")}) {
             EXPECT_EQ(a->isVisible(), s.lomCommands) << a->objectName().toStdString() << " on page " << s.page;
-            if (a != w->N1) {
+            if (a != &Named<QAction>(*w, "N1")) {
                 EXPECT_EQ(a->isEnabled(), s.lomCommands) << a->objectName().toStdString();
             }
         }
-        EXPECT_EQ(!w->btnPrint->isHidden(), s.lomCommands) << s.page;
-        EXPECT_FALSE(w->ToanMSExcelSpreadsheet1->isEnabled()) << "no spreadsheet program is registered";
-        EXPECT_TRUE(w->Open1->isVisible() && w->Open1->isEnabled() && w->ViewLastOrder1->isEnabled());
+        EXPECT_EQ(!Named<QPushButton>(*w, "btnPrint").isHidden(), s.lomCommands) << s.page;
+        EXPECT_FALSE(Named<QAction>(*w, "ToanMSExcelSpreadsheet1").isEnabled())
+            << "no spreadsheet program is registered";
+        EXPECT_TRUE(Named<QAction>(*w, "Open1").isVisible() && Named<QAction>(*w, "Open1").isEnabled() &&
+                    Named<QAction>(*w, "ViewLastOrder1").isEnabled());
     }
 }
 
@@ -485,7 +488,8 @@ TEST_F(CablePage, SkipTheWizardAndTheListOnlyBack)
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
     EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isChecked());
     EXPECT_TRUE(Named<QCheckBox>(*w, "chkMiscOnly").isHidden());
-    EXPECT_TRUE(w->btnNext->isEnabled() && w->btnBack->isEnabled() && w->btnRestart->isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(*w, "btnNext").isEnabled() && Named<QPushButton>(*w, "btnBack").isEnabled() &&
+                Named<QPushButton>(*w, "btnRestart").isEnabled());
     // Back from the list alone restarts: the first page with an empty selection.
     Click(*w, "btnBack");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
@@ -545,7 +549,7 @@ TEST_F(CablePage, SpecificCableThatCannotBeEvaluatedLeavesNoCable)
     EXPECT_TRUE(w->State().cablePart.empty());
     EXPECT_EQ(page->grdTlines->rowCount(), 0);
     EXPECT_EQ(page->lblTlinePN->text(), "");
-    EXPECT_FALSE(w->btnNext->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(*w, "btnNext").isEnabled());
     EXPECT_FALSE(page->btnListNow->isEnabled());
 }
 
@@ -599,19 +603,20 @@ TEST_F(CablePage, TabEntersAndLeavesTheGridOnce)
     EXPECT_EQ(w->State().cablePart, "F12-B") << "the arrows move between rows";
 
     // Forward from the grid every link and button of the bottom bar is reached.
-    const QWidget* forward[] = {w->imgLogo, w->lblemail, w->btnClose, w->btnNext};
+    const QWidget* forward[] = {&Named<gui::TImage>(*w, "imgLogo"), &Named<gui::ClickLabel>(*w, "lblemail"),
+                                &Named<QPushButton>(*w, "btnClose"), &Named<QPushButton>(*w, "btnNext")};
     for (const QWidget* expected : forward) {
         Press(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
     }
     for (int i = 0; i < 3; ++i)
         Press(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(QApplication::focusWidget(), w->imgLogo);
+    ASSERT_EQ(QApplication::focusWidget(), &Named<gui::TImage>(*w, "imgLogo"));
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), page->grdTlines) << "one Shift+Tab back into the grid";
 
     // The links answer the keyboard as they answer the mouse.
-    w->lblemail->setFocus();
+    Named<gui::ClickLabel>(*w, "lblemail").setFocus();
     Press(Qt::Key_Return);
     ASSERT_EQ(fake.desktop.opened.size(), 1);
     EXPECT_EQ(fake.desktop.opened[0].scheme(), "mailto");
@@ -622,7 +627,7 @@ TEST_F(CablePage, EveryAcceleratorOnAPageIsUnique)
     Start();
     ShowActive();
     for (int p = 0; p < TfrmMain::kPageCount; ++p) {
-        w->pcMain->setCurrentIndex(p);
+        Named<QStackedWidget>(*w, "pcMain").setCurrentIndex(p);
         QMap<int, QString> owners;
         const auto claim = [&](const QString& text) {
             const int key = QKeySequence::mnemonic(text)[0].toCombined();
@@ -640,7 +645,7 @@ TEST_F(CablePage, EveryAcceleratorOnAPageIsUnique)
     }
 
     // The first press of Alt+S skips the wizard.
-    w->pcMain->setCurrentIndex(TfrmMain::kParams);
+    Named<QStackedWidget>(*w, "pcMain").setCurrentIndex(TfrmMain::kParams);
     page->cboBeginning->setFocus();
     Press(Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->CurrentPage() == TfrmMain::kAccessories; }, 1000));

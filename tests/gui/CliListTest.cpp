@@ -29,9 +29,10 @@ std::string ShownList(const gui::TfrmMain& w)
         for (int c = 0; c < cells; ++c)
             text += shown.index(r, c).data().toString().toStdString() + (c + 1 < cells ? "\t" : "\n");
     }
-    text += "Total:\t" + w.tsLom->lblTotal->text().toStdString() + "\n";
-    if (w.tsLom->lblKOVA->isVisibleTo(&w))
-        text += w.tsLom->lblKOVA->text().replace("\r\n", "\n").toStdString() + "\n";
+    text += "Total:\t" + Named<QLabel>(w, "lblTotal").text().toStdString() + "\n";
+    const auto& kova = Named<QLabel>(w, "lblKOVA");
+    if (kova.isVisibleTo(&w))
+        text += kova.text().replace("\r\n", "\n").toStdString() + "\n";
     return text;
 }
 
@@ -115,7 +116,7 @@ TEST_F(CliAndList, PriceShowsWhatTheProgramShowsAfterOpeningTheFile)
         FakePlatform fake;
         inst.Register(fake.registry);
         gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(file)});
-        ASSERT_TRUE(w.tsLom->HasList());
+        ASSERT_TRUE(Named<gui::MaterialsPage>(w, "tsLom").HasList());
         EXPECT_EQ(fake.boxes.shown.size(), c.warned ? 1u : 0u) << fake.boxes.Texts().join('|').toStdString();
 
         std::string out, err;
@@ -143,17 +144,17 @@ TEST_F(CliAndList, ExportWritesTheProgramsBytes)
     FakePlatform fake;
     inst.Register(fake.registry);
     gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(file)});
-    const auto exported = [&](QAction* command, const std::string& name) {
+    const auto exported = [&](const char* command, const std::string& name) {
         fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File(name))};
-        command->trigger();
+        Trigger(w, command);
         return inst.dir.Read(name);
     };
     // The spreadsheet export, not offered by this installation, writes the text export's bytes.
     const std::pair<const char*, std::string> formats[] = {
-        {"txt", exported(w.ToaTextFile1, "program.txt")},
+        {"txt", exported("ToaTextFile1", "program.txt")},
         {"xls", inst.dir.Read("program.txt")},
-        {"html", exported(w.ToanHTMLDocument1, "program.html")},
-        {"clipboard", (w.CopyToClipboard1->trigger(), fake.clipboard.text.toStdString())},
+        {"html", exported("ToanHTMLDocument1", "program.html")},
+        {"clipboard", (Trigger(w, "CopyToClipboard1"), fake.clipboard.text.toStdString())},
     };
     for (const auto& [format, bytes] : formats) {
         SCOPED_TRACE(format);

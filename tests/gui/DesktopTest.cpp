@@ -88,10 +88,10 @@ TEST(Desktop, EveryControlShowsAtTheSmallestWindow)
     for (int page = 0; page < TfrmMain::kPageCount; ++page) {
         w.ShowPage(page);
         w.UpdatePageCommands();
-        const int tabs = page == TfrmMain::kAccessories ? w.pcAccessories->count() : 1;
+        const int tabs = page == TfrmMain::kAccessories ? Named<QTabWidget>(w, "pcAccessories").count() : 1;
         for (int tab = 0; tab < tabs; ++tab) {
             if (page == TfrmMain::kAccessories)
-                w.pcAccessories->setCurrentIndex(tab);
+                Named<QTabWidget>(w, "pcAccessories").setCurrentIndex(tab);
             w.resize(1, 1);
             QApplication::processEvents();
             EXPECT_EQ(HiddenControls(w), QStringList()) << "page " << page << " tab " << tab;

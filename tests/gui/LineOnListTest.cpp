@@ -38,7 +38,7 @@ protected:
 
     std::string LomRow(const std::string& part) const
     {
-        for (const MaterialsRow& r : w->tsLom->List().rows)
+        for (const MaterialsRow& r : Named<gui::MaterialsPage>(*w, "tsLom").List().rows)
             if (r.partNumber == part)
                 return r.price + " " + r.quantity + " " + r.extended;
         return "(not on the list)";

@@ -2,6 +2,7 @@
 
 #include "doubles/CableControls.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/Placement.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
@@ -173,7 +174,7 @@ TEST_F(LossPlotPage, ShowsInTheSmallestWindowAndNeverChangesTheGrid)
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     page->grdTlines->setFocus();
     QTest::keyClick(page->grdTlines, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(w->imgLogo));
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(&Named<gui::TImage>(*w, "imgLogo")));
 
     w->resize(1, 1);
     QApplication::processEvents();

@@ -46,9 +46,11 @@ protected:
 
     static bool NavigationEnabled(TfrmMain& w, bool next, bool back, bool restart)
     {
-        return w.btnNext->isEnabled() == next && w.btnBack->isEnabled() == back &&
-               w.btnRestart->isEnabled() == restart && w.Next1->isEnabled() == next && w.Back1->isEnabled() == back &&
-               w.Restart1->isEnabled() == restart;
+        return Named<QPushButton>(w, "btnNext").isEnabled() == next &&
+               Named<QPushButton>(w, "btnBack").isEnabled() == back &&
+               Named<QPushButton>(w, "btnRestart").isEnabled() == restart &&
+               Named<QAction>(w, "Next1").isEnabled() == next && Named<QAction>(w, "Back1").isEnabled() == back &&
+               Named<QAction>(w, "Restart1").isEnabled() == restart;
     }
 };
 
@@ -66,8 +68,8 @@ TEST_F(MainWindowStart, CompleteInstallationStartsQuietlyWithTheListsLoaded)
     EXPECT_EQ(w->State().runsCount, 3);
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kParams);
     EXPECT_TRUE(NavigationEnabled(*w, true, false, false));
-    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif");
-    EXPECT_EQ(w->tsCableEntry->imgArrestor->PictureFile(), "na2.gif");
+    EXPECT_EQ(Named<gui::TImage>(*w, "imgTower").PictureFile(), "tower.gif");
+    EXPECT_EQ(Named<gui::TImage>(*w, "imgArrestor").PictureFile(), "na2.gif");
     EXPECT_EQ(fake.sounds.beeps, 0);
 }
 
@@ -90,7 +92,7 @@ TEST_F(MainWindowStart, EachMissingFileGivesTheMissingFileBox)
         EXPECT_TRUE(NavigationEnabled(*w, false, false, false)) << file.name;
         EXPECT_TRUE(w->State().lists.tlines.empty()) << "no list is loaded";
         EXPECT_TRUE(w->State().lists.price.empty());
-        EXPECT_TRUE(w->tsLocation->imgTower->PictureFile().isEmpty());
+        EXPECT_TRUE(Named<gui::TImage>(*w, "imgTower").PictureFile().isEmpty());
 
         std::filesystem::rename(*resolved + ".away", *resolved);
     }
@@ -141,16 +143,17 @@ TEST_F(MainWindowStart, PictureThatCannotBeLoadedIsReportedByName)
     auto w = Start();
     EXPECT_EQ(fake.boxes.Texts(), (QStringList{"Unable to load monopole.gif", "Unable to load parapet.gif"}));
     EXPECT_EQ(fake.sounds.informations, 2);
-    EXPECT_TRUE(w->tsLocation->imgMonopole->PictureFile().isEmpty());
-    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif") << "the other pictures still load";
+    gui::TImage* tower = &Named<gui::TImage>(*w, "imgTower");
+    EXPECT_TRUE(Named<gui::TImage>(*w, "imgMonopole").PictureFile().isEmpty());
+    EXPECT_EQ(tower->PictureFile(), "tower.gif") << "the other pictures still load";
 
     // A failed load keeps the picture the control had.
     fake.boxes.Clear();
-    EXPECT_FALSE(w->Images().LoadImage(w->tsLocation->imgTower, "missing.gif", true));
-    EXPECT_EQ(w->tsLocation->imgTower->PictureFile(), "tower.gif");
+    EXPECT_FALSE(w->Images().LoadImage(tower, "missing.gif", true));
+    EXPECT_EQ(tower->PictureFile(), "tower.gif");
     EXPECT_EQ(fake.boxes.Texts(), QStringList{"Unable to load missing.gif"});
     fake.boxes.Clear();
-    EXPECT_FALSE(w->Images().LoadImage(w->tsLocation->imgTower, "missing.gif", false));
+    EXPECT_FALSE(w->Images().LoadImage(tower, "missing.gif", false));
     EXPECT_TRUE(fake.boxes.shown.empty()) << "silent when errors are not shown";
 }
 
@@ -219,14 +222,16 @@ TEST_F(MainWindowStart, CommandLineShapes)
         EXPECT_EQ(w.State().runsCount, c.runs) << c.name;
         if (c.page == TfrmMain::kLom) {
             EXPECT_TRUE(NavigationEnabled(w, false, true, true)) << c.name;
-            EXPECT_TRUE(w.Save1->isVisible() && w.Save1->isEnabled()) << c.name;
+            EXPECT_TRUE(Named<QAction>(w, "Save1").isVisible() && Named<QAction>(w, "Save1").isEnabled()) << c.name;
         }
         if (c.page == TfrmMain::kAccessories) {
             EXPECT_TRUE(NavigationEnabled(w, true, true, true)) << c.name;
             EXPECT_TRUE(Named<QCheckBox>(w, "chkMiscOnly").isHidden()) << c.name;
-            EXPECT_EQ(w.pcAccessories->currentWidget(), w.tsList) << c.name;
-            for (int i = 0; i < w.pcAccessories->count(); ++i)
-                EXPECT_EQ(w.pcAccessories->isTabVisible(i), w.pcAccessories->widget(i) == w.tsList) << c.name;
+            const auto& tabs = Named<QTabWidget>(w, "pcAccessories");
+            const QWidget* list = &Named<gui::AccessoryListPage>(w, "tsList");
+            EXPECT_EQ(tabs.currentWidget(), list) << c.name;
+            for (int i = 0; i < tabs.count(); ++i)
+                EXPECT_EQ(tabs.isTabVisible(i), tabs.widget(i) == list) << c.name;
         }
     }
     FakePlatform local;
@@ -275,9 +280,9 @@ TEST_F(MainWindowStart, LaunchNumbersTheBoxesCannotHoldStopWithTheConversionMess
 
 TEST_F(MainWindowStart, SpreadsheetCommandFollowsTheRegisteredApplication)
 {
-    EXPECT_FALSE(Start()->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*Start(), "ToanMSExcelSpreadsheet1").isEnabled());
     fake.registry.classes << "Excel.Application";
-    EXPECT_TRUE(Start()->ToanMSExcelSpreadsheet1->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*Start(), "ToanMSExcelSpreadsheet1").isEnabled());
 }
 
 TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
@@ -285,55 +290,58 @@ TEST_F(MainWindowStart, MenuCommandsAndShortcuts)
     auto w = Start();
     struct Case
     {
-        QAction* action;
+        const char* action;
         const char* caption;
         const char* shortcut;
     };
     const Case cases[] = {
-        {w->Open1, "&Open", "Ctrl+O"},
-        {w->Save1, "&Save", "Ctrl+S"},
-        {w->ViewLastOrder1, "View &Last Order", "Ctrl+V"},
-        {w->Print1, "&Print", "Ctrl+P"},
-        {w->PrintPreview1, "Print Pre&view...", ""},
-        {w->CopyToClipboard1, "&Copy To Clipboard", "Ctrl+C"},
-        {w->Next1, "&Next ->", "Ctrl+N"},
-        {w->Back1, "<- &Back", "Ctrl+B"},
-        {w->Restart1, "<< &Restart", "Ctrl+R"},
-        {w->ViewLatestNewsFromBrimcor1, "View Latest News From &Brimcor", "Ctrl+A"},
-        {w->Syncrest1, "S&yncrest", "Ctrl+Q"},
-        {w->Exit1, "E&xit", "Ctrl+X"},
-        {w->ToaTextFile1, "To a &text file", ""},
-        {w->ToanMSExcelSpreadsheet1, "To an MS &Excel Spreadsheet", ""},
-        {w->ToanHTMLDocument1, "To an &HTML document", ""},
-        {w->Customize1, "&Customize", ""},
-        {w->Feet1, "&Feet", ""},
-        {w->Meters1, "&Meters", ""},
-        {w->About1, "&About", ""},
+        {"Open1", "&Open", "Ctrl+O"},
+        {"Save1", "&Save", "Ctrl+S"},
+        {"ViewLastOrder1", "View &Last Order", "Ctrl+V"},
+        {"Print1", "&Print", "Ctrl+P"},
+        {"PrintPreview1", "Print Pre&view...", ""},
+        {"CopyToClipboard1", "&Copy To Clipboard", "Ctrl+C"},
+        {"Next1", "&Next ->", "Ctrl+N"},
+        {"Back1", "<- &Back", "Ctrl+B"},
+        {"Restart1", "<< &Restart", "Ctrl+R"},
+        {"ViewLatestNewsFromBrimcor1", "View Latest News From &Brimcor", "Ctrl+A"},
+        {"Syncrest1", "S&yncrest", "Ctrl+Q"},
+        {"Exit1", "E&xit", "Ctrl+X"},
+        {"ToaTextFile1", "To a &text file", ""},
+        {"ToanMSExcelSpreadsheet1", "To an MS &Excel Spreadsheet", ""},
+        {"ToanHTMLDocument1", "To an &HTML document", ""},
+        {"Customize1", "&Customize", ""},
+        {"Feet1", "&Feet", ""},
+        {"Meters1", "&Meters", ""},
+        {"About1", "&About", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.action->text(), c.caption);
-        EXPECT_EQ(c.action->shortcut().toString(), c.shortcut) << c.caption;
+        const QAction& action = Named<QAction>(*w, c.action);
+        EXPECT_EQ(action.text(), c.caption);
+        EXPECT_EQ(action.shortcut().toString(), c.shortcut) << c.caption;
     }
     const QList<QAction*> file = w->findChild<QMenu*>("File1")->actions();
-    EXPECT_EQ(file.indexOf(w->PrintPreview1), file.indexOf(w->Print1) + 1) << "the preview follows Print";
-    EXPECT_TRUE(w->Feet1->isChecked());
-    EXPECT_FALSE(w->Meters1->isChecked());
-    w->Meters1->trigger();
-    EXPECT_FALSE(w->Feet1->isChecked()) << "one radio group";
+    EXPECT_EQ(file.indexOf(&Named<QAction>(*w, "PrintPreview1")), file.indexOf(&Named<QAction>(*w, "Print1")) + 1)
+        << "the preview follows Print";
+    EXPECT_TRUE(Named<QAction>(*w, "Feet1").isChecked());
+    EXPECT_FALSE(Named<QAction>(*w, "Meters1").isChecked());
+    Trigger(*w, "Meters1");
+    EXPECT_FALSE(Named<QAction>(*w, "Feet1").isChecked()) << "one radio group";
 
     struct ButtonCase
     {
-        QPushButton* button;
+        const char* button;
         const char* caption;
         const char* hint;
     };
     const ButtonCase buttons[] = {
-        {w->btnNext, "&Next", "Proceed"}, {w->btnBack, "&Back", "Go Back"}, {w->btnRestart, "&Restart", "Start Over"},
-        {w->btnClose, "&Close", "Exit"},  {w->btnPrint, "&Print", ""},
+        {"btnNext", "&Next", "Proceed"}, {"btnBack", "&Back", "Go Back"}, {"btnRestart", "&Restart", "Start Over"},
+        {"btnClose", "&Close", "Exit"},  {"btnPrint", "&Print", ""},
     };
     for (const auto& b : buttons) {
-        EXPECT_EQ(b.button->text(), b.caption);
-        EXPECT_EQ(b.button->statusTip(), b.hint) << b.caption;
+        const QPushButton& button = Named<QPushButton>(*w, b.button);
+        EXPECT_EQ(button.text(), b.caption);
+        EXPECT_EQ(button.statusTip(), b.hint) << b.caption;
     }
 }
 
@@ -342,11 +350,11 @@ TEST_F(MainWindowStart, StatusBarShowsTheHintUnderThePointer)
     auto w = Start();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    QTest::mouseMove(w->btnRestart);
-    QTest::mouseMove(w->btnNext);
+    QTest::mouseMove(&Named<QPushButton>(*w, "btnRestart"));
+    QTest::mouseMove(&Named<QPushButton>(*w, "btnNext"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->statusBar()->currentMessage() == "Proceed"; }, 2000))
         << w->statusBar()->currentMessage().toStdString();
-    QTest::mouseMove(w->lblemail);
+    QTest::mouseMove(&Named<gui::ClickLabel>(*w, "lblemail"));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return w->statusBar()->currentMessage() == "email questions and comments"; }, 2000));
 }
@@ -355,14 +363,14 @@ TEST_F(MainWindowStart, LinksToTheMaker)
 {
     auto w = Start();
     w->show();
-    QTest::mouseClick(w->imgLogo, Qt::LeftButton);
-    QTest::mouseClick(w->lblemail, Qt::LeftButton);
+    QTest::mouseClick(&Named<gui::TImage>(*w, "imgLogo"), Qt::LeftButton);
+    QTest::mouseClick(&Named<gui::ClickLabel>(*w, "lblemail"), Qt::LeftButton);
     ASSERT_EQ(fake.desktop.opened.size(), 2);
     EXPECT_EQ(fake.desktop.opened[0], QUrl(gui::kMakerSite));
     EXPECT_EQ(fake.desktop.opened[1].scheme(), "mailto");
     EXPECT_EQ(fake.desktop.opened[1].path(), gui::kSupportEmail);
     EXPECT_EQ(fake.desktop.opened[1].query(), "subject=Tavrolin");
-    EXPECT_EQ(w->lblemail->text(), QString("email: ") + gui::kSupportEmail);
+    EXPECT_EQ(Named<gui::ClickLabel>(*w, "lblemail").text(), QString("email: ") + gui::kSupportEmail);
 }
 
 } // namespace

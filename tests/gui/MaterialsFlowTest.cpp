@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -58,7 +59,7 @@ const char* kPrices = "x|x|KOVA|x|Stacking Angle Adapter|64.50|\nx|x|AAD-3|x|Ang
 std::vector<std::string> LomRows(const TfrmMain& w)
 {
     std::vector<std::string> out;
-    const ListOfMaterials& list = w.tsLom->List();
+    const ListOfMaterials& list = Named<gui::MaterialsPage>(w, "tsLom").List();
     for (const MaterialsRow& r : list.rows)
         out.push_back(r.IsHeading() ? "# " + r.partNumber
                                     : r.partNumber + " " + r.price + " " + r.quantity + " " + r.extended);
@@ -115,15 +116,15 @@ TEST_F(MaterialsFlow, LastOrderIsWrittenAndSaveOpenSaveKeepsTheBytes)
                                                      "HGS-12 $28.20 3 $84.60", "# Cable Entry",
                                                      "EP4-12 N/A 1 Contact Brimcor For Price",
                                                      "NOPE-1 N/A 2 Contact Brimcor For Price"}));
-    EXPECT_EQ(w->tsLom->lblTotal->text(), "$342.60");
-    EXPECT_TRUE(w->tsLom->lblKOVA->isVisibleTo(w.get()));
+    EXPECT_EQ(Named<QLabel>(*w, "lblTotal").text(), "$342.60");
+    EXPECT_TRUE(Named<QLabel>(*w, "lblKOVA").isVisibleTo(w.get()));
     EXPECT_EQ(inst.dir.Read("prog/Accessories.lom"),
               ReadFileBytes(std::string(TAVROLIN_TEST_DATA) + "/project/Accessories.lom").value_or("(missing)"));
 
     // Cancel writes nothing; a name without a suffix gets ".tvr".
-    w->Save1->trigger();
+    Trigger(*w, "Save1");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("first")), {}};
-    w->Save1->trigger();
+    Trigger(*w, "Save1");
     ASSERT_EQ(fake.fileDialogs.shown.size(), 2u);
     const gui::FileDialogRequest& asked = fake.fileDialogs.shown.back();
     EXPECT_EQ(asked.mode, gui::FileDialogRequest::Mode::Save);
@@ -135,9 +136,9 @@ TEST_F(MaterialsFlow, LastOrderIsWrittenAndSaveOpenSaveKeepsTheBytes)
     Click(*w, "btnRestart");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("first.tvr")),
                                 QString::fromStdString(inst.dir.File("second.tvr"))};
-    w->Open1->trigger();
+    Trigger(*w, "Open1");
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
-    w->Save1->trigger();
+    Trigger(*w, "Save1");
     EXPECT_EQ(inst.dir.Read("second.tvr"), inst.dir.Read("first.tvr"));
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
@@ -146,7 +147,7 @@ TEST_F(MaterialsFlow, DialogsStartAtHomeWhenTheProjectFolderCannotBeMade)
 {
     inst.dir.Write("prog/data", "a file where the folder would go");
     Start();
-    w->Open1->trigger();
+    Trigger(*w, "Open1");
     ASSERT_EQ(fake.fileDialogs.shown.size(), 1u);
     EXPECT_EQ(fake.fileDialogs.shown[0].folder, QDir::homePath());
     EXPECT_EQ(fake.fileDialogs.shown[0].mode, gui::FileDialogRequest::Mode::Open);
@@ -166,11 +167,11 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     const CableControls cable(*w);
     cable.rgCableType->Button(0)->click();
     ASSERT_EQ(w->State().cableKey, "A78");
-    w->tsAntenna->rbSector->click();
-    w->tsAntenna->chkMicrosite->click();
+    Named<QRadioButton>(*w, "rbSector").click();
+    Named<QCheckBox>(*w, "chkMicrosite").click();
     ASSERT_EQ(w->State().runsCount, 6);
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site"))};
-    w->Open1->trigger();
+    Trigger(*w, "Open1");
 
     ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
     EXPECT_EQ(w->State().cableKey, "K12B") << "the stored cable, not the grid's first row";
@@ -178,9 +179,9 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     EXPECT_EQ(cable.rgCableType->ItemIndex(), 1);
     EXPECT_EQ(w->State().runsCount, 4) << "the stored count is already the effective one";
     EXPECT_EQ(cable.seNumRuns->value(), 4);
-    EXPECT_FALSE(w->tsAntenna->chkMicrosite->isChecked());
+    EXPECT_FALSE(Named<QCheckBox>(*w, "chkMicrosite").isChecked());
     EXPECT_EQ(cable.seVerticalLength->value(), 30.5);
-    EXPECT_TRUE(w->State().meters && w->Meters1->isChecked() && cable.rbMeters->isChecked());
+    EXPECT_TRUE(w->State().meters && Named<QAction>(*w, "Meters1").isChecked() && cable.rbMeters->isChecked());
     const auto& listOnly = Named<QCheckBox>(*w, "chkMiscOnly");
     EXPECT_TRUE(listOnly.isChecked() && listOnly.isHidden());
     EXPECT_GE(Row("CUT-1"), 0) << "the accessory list follows the stored cable type";
@@ -208,8 +209,8 @@ TEST_F(MaterialsFlow, OpeningRestoresTheCablePageInOrder)
     // A file in feet while meters are shown switches to feet.
     inst.dir.Write("feet.tvr", "[SITE 001 LOM]\r\n[Other]\r\nTline=K12A\r\nUnits=F\r\nNumRuns=50000\r\n");
     fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("feet.tvr"))};
-    w->Open1->trigger();
-    EXPECT_TRUE(!w->State().meters && w->Feet1->isChecked() && cable.rbFeet->isChecked());
+    Trigger(*w, "Open1");
+    EXPECT_TRUE(!w->State().meters && Named<QAction>(*w, "Feet1").isChecked() && cable.rbFeet->isChecked());
     EXPECT_EQ(w->State().runsCount, cable.seNumRuns->maximum()) << "a count beyond the runs box is brought into it";
     EXPECT_TRUE(fake.boxes.shown.empty()) << "no obsolete-part notice while a file opens";
 }
@@ -282,8 +283,8 @@ TEST_F(MaterialsFlow, AProjectThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(w->CurrentPage(), TfrmMain::kLom);
     EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
     EXPECT_EQ(Named<QLabel>(*w, "lblTotal").text(), "$0.00");
-    EXPECT_FALSE(w->btnNext->isEnabled() || w->btnBack->isEnabled());
-    EXPECT_TRUE(w->btnRestart->isEnabled());
+    EXPECT_FALSE(Named<QPushButton>(*w, "btnNext").isEnabled() || Named<QPushButton>(*w, "btnBack").isEnabled());
+    EXPECT_TRUE(Named<QPushButton>(*w, "btnRestart").isEnabled());
     EXPECT_EQ(Named<QSpinBox>(*w, "seNumRuns").value(), 5);
 }
 
@@ -294,14 +295,15 @@ TEST_F(MaterialsFlow, AFailedBuildLeavesNoListToSave)
     EXPECT_EQ(fake.boxes.Texts(), QStringList{"'12,5' is not a valid floating point value\nin \"" +
                                               QString::fromStdString(inst.SharedFolder()) + "/M_lom.dat\", line 8"});
     EXPECT_EQ(Named<QTableView>(*w, "grdLom").model()->rowCount(), 0);
-    EXPECT_FALSE(w->Save1->isEnabled() || w->btnPrint->isEnabled() || w->CopyToClipboard1->isEnabled());
+    EXPECT_FALSE(Named<QAction>(*w, "Save1").isEnabled() || Named<QPushButton>(*w, "btnPrint").isEnabled() ||
+                 Named<QAction>(*w, "CopyToClipboard1").isEnabled());
     EXPECT_FALSE(fs::exists(Program("Accessories.lom")));
 
     Click(*w, "btnBack");
     Type("BAD-1", 0);
     Click(*w, "btnNext");
     EXPECT_EQ(LomRows(*w), (std::vector<std::string>{"# Hoisting Grips", "HGS-12 $28.20 1 $28.20"}));
-    EXPECT_TRUE(w->Save1->isEnabled() && w->btnPrint->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*w, "Save1").isEnabled() && Named<QPushButton>(*w, "btnPrint").isEnabled());
 }
 
 TEST_F(MaterialsFlow, ALastOrderThatCannotBeWrittenIsReportedOnce)
@@ -314,7 +316,7 @@ TEST_F(MaterialsFlow, ALastOrderThatCannotBeWrittenIsReportedOnce)
     ASSERT_EQ(fake.boxes.shown.size(), 1u) << fake.boxes.Texts().join('|').toStdString();
     EXPECT_TRUE(fake.boxes.shown[0].text.startsWith("The last order could not be kept."));
     EXPECT_EQ(LomRows(*w).size(), 2u) << "the list still shows";
-    EXPECT_TRUE(w->Save1->isEnabled());
+    EXPECT_TRUE(Named<QAction>(*w, "Save1").isEnabled());
 }
 
 TEST_F(MaterialsFlow, TheAccessoryListPage)
@@ -353,9 +355,9 @@ TEST_F(MaterialsFlow, TheAccessoryListPage)
     // The adapter over 100 and 15 ft: 10 and 2; a switch to meters recomputes it (33 and 5).
     Grid().Tick("KOVA");
     EXPECT_EQ(Quantity("KOVA"), 12);
-    w->Meters1->trigger();
+    Trigger(*w, "Meters1");
     EXPECT_EQ(Quantity("KOVA"), 38);
-    w->Feet1->trigger();
+    Trigger(*w, "Feet1");
     EXPECT_EQ(Quantity("KOVA"), 12);
     Grid().Step("CUT-1", -1);
     EXPECT_EQ(Quantity("CUT-1"), 0) << "nothing below 0";
@@ -406,7 +408,7 @@ TEST_F(MaterialsFlow, SettingsSavedUnderTheListKeepItsOrders)
                 Click(*d, "btnSave");
             }
     });
-    w->Customize1->trigger();
+    Trigger(*w, "Customize1");
     EXPECT_EQ(Quantity("KOVA"), 4);
     EXPECT_TRUE(Ticked("EP4-12"));
     EXPECT_EQ(Quantity("HGP-12"), 3);
@@ -433,7 +435,7 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     QTest::keyClicks(&Named<QComboBox>(w, "cboCEDiameter"), "5");
     QTest::keyClicks(&Named<QComboBox>(w, "cboEoep"), "E");
     QTest::keyClick(&Named<QSpinBox>(w, "seArrestorQty"), Qt::Key_Up);
-    w.pcAccessories->setCurrentWidget(w.tsList);
+    Named<QTabWidget>(w, "pcAccessories").setCurrentWidget(&Named<gui::AccessoryListPage>(w, "tsList"));
 
     AccessoryGrid grid(w);
     const std::vector<std::pair<QString, int>> picks{
@@ -448,16 +450,16 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     // The list as shown: headings and items in their order, every cell.
     const auto shown = [&w] {
         std::vector<std::string> out;
-        for (const MaterialsRow& r : w.tsLom->List().rows)
+        for (const MaterialsRow& r : Named<gui::MaterialsPage>(w, "tsLom").List().rows)
             out.push_back(r.IsHeading() ? "# " + r.partNumber
                                         : r.partNumber + " " + r.description + " " + r.price + " " + r.quantity + " " +
                                               r.extended);
-        out.push_back("Total: " + w.tsLom->List().total);
+        out.push_back("Total: " + Named<gui::MaterialsPage>(w, "tsLom").List().total);
         return out;
     };
     const std::vector<std::string> built = shown();
     // Each pick is listed and priced; a wizard page may have ordered more of the same part.
-    const auto& rows = w.tsLom->List().rows;
+    const auto& rows = Named<gui::MaterialsPage>(w, "tsLom").List().rows;
     for (const auto& pick : picks) {
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const MaterialsRow& r) {
             return !r.IsHeading() && r.partNumber == pick.first.toStdString();
@@ -469,7 +471,7 @@ TEST(WholePlanningRun, SavedAndReopenedListsAreTheSame)
     for (const char* part : {"EP5-4", "IEG-200"})
         EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const MaterialsRow& r) { return r.partNumber == part; }))
             << part;
-    EXPECT_TRUE(w.tsLom->lblKOVA->isVisibleTo(&w));
+    EXPECT_TRUE(Named<QLabel>(w, "lblKOVA").isVisibleTo(&w));
 
     // Saved, opened and saved again: the same list on the screen and the same bytes.
     fake.fileDialogs.answers = {QString::fromStdString(demo.dir.File("site")),

@@ -39,7 +39,7 @@ TEST_F(MountingPages, EnteringTheAccessoriesFillsEveryListAndSlot)
     Next(3);
     ASSERT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
-    EXPECT_TRUE(w->tsLocation->rbTower->isChecked()) << "the location page starts on a tower";
+    EXPECT_TRUE(Named<QRadioButton>(*w, "rbTower").isChecked()) << "the location page starts on a tower";
 
     EXPECT_EQ(Items(Box("cboHorizontalMount")), (QStringList{"Cable Ladder", "Ice Bridge", "N/A"}));
     EXPECT_EQ(Items(Box("cboHorizontalCableAttachment")),
@@ -190,7 +190,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
         ChooseFoamCable("806", "960", "1/2");
         Next(2);
         if (c.site)
-            (w->tsLocation->*c.site)->click();
+            (Named<gui::LocationPage>(*w, "tsLocation").*c.site)->click();
         Next();
         Pick(Box("cboVerticalCableAttachment"), c.attachment);
         EXPECT_EQ(Slot(6), c.ordered);
@@ -253,10 +253,10 @@ TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
 {
     Start();
     Next(2);
-    w->tsLocation->rbMonopole->click();
+    Named<QRadioButton>(*w, "rbMonopole").click();
     Next();
-    EXPECT_FALSE(TabShown(w->tsVertical));
-    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsHorizontal);
+    EXPECT_FALSE(TabShown(Tab("tsVertical")));
+    EXPECT_EQ(CurrentTab(), Tab("tsHorizontal"));
     EXPECT_EQ(Range(6, 6), Slots(6, kNone)) << "nothing is ordered for a side the site lacks";
     EXPECT_EQ(w->State().selection[0], "KCC-12|2|1|");
     EXPECT_EQ(w->State().selection[12], "HGL-12|3|2|") << "the runs still go up the pole";
@@ -264,24 +264,24 @@ TEST_F(MountingPages, ASiteWithoutAStructureKeepsItsTabHidden)
     EXPECT_EQ(Picture("imgHorizontalStructure"), "HorizMpParts.gif");
 
     ClickListOnly();
-    EXPECT_FALSE(TabShown(w->tsHorizontal));
-    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsList);
+    EXPECT_FALSE(TabShown(Tab("tsHorizontal")));
+    EXPECT_EQ(CurrentTab(), Tab("tsList"));
     w->State().selection[0] = "STALE|1|1|";
     ClickListOnly();
-    EXPECT_FALSE(TabShown(w->tsVertical)) << "unticking list-only brings back only the site's tabs";
-    EXPECT_TRUE(TabShown(w->tsHorizontal) && TabShown(w->tsCableEntry) && TabShown(w->tsGps));
-    EXPECT_TRUE(TabShown(w->pcAccessories->currentWidget()));
+    EXPECT_FALSE(TabShown(Tab("tsVertical"))) << "unticking list-only brings back only the site's tabs";
+    EXPECT_TRUE(TabShown(Tab("tsHorizontal")) && TabShown(Tab("tsCableEntry")) && TabShown(Tab("tsGps")));
+    EXPECT_TRUE(TabShown(CurrentTab()));
     EXPECT_EQ(w->State().selection[0], "KCC-12|2|1|") << "the wizard's lists are filled again";
 
-    w->btnRestart->click();
-    EXPECT_FALSE(TabShown(w->tsVertical));
-    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsHorizontal);
+    Click(*w, "btnRestart");
+    EXPECT_FALSE(TabShown(Tab("tsVertical")));
+    EXPECT_EQ(CurrentTab(), Tab("tsHorizontal"));
 
     Next(2);
-    w->tsLocation->rbTower->click();
-    EXPECT_TRUE(TabShown(w->tsVertical));
+    Named<QRadioButton>(*w, "rbTower").click();
+    EXPECT_TRUE(TabShown(Tab("tsVertical")));
     Next();
-    EXPECT_EQ(w->pcAccessories->currentWidget(), w->tsVertical) << "the accessories open on the first tab";
+    EXPECT_EQ(CurrentTab(), Tab("tsVertical")) << "the accessories open on the first tab";
 }
 
 TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)
@@ -290,11 +290,11 @@ TEST_F(MountingPages, UnitSwitchWhilePickingFromTheListAlone)
     Next(3);
     ASSERT_EQ(w->State().selection[6], "PHK-12|10|1|");
     ClickListOnly();
-    w->Meters1->trigger();
+    Trigger(*w, "Meters1");
     EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|") << "the hidden lists are not refilled";
     ClickListOnly();
     EXPECT_EQ(w->State().selection[6], "PHK-12M|33|1|");
-    w->Feet1->trigger();
+    Trigger(*w, "Feet1");
     EXPECT_EQ(w->State().selection[6], "PHK-12|10|1|");
 }
 
@@ -303,8 +303,8 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     Start();
     CableControls(*w).seNumRuns->setValue(4);
     Next();
-    gui::AntennaPage& a = *w->tsAntenna;
-    gui::LocationPage& l = *w->tsLocation;
+    gui::AntennaPage& a = Named<gui::AntennaPage>(*w, "tsAntenna");
+    gui::LocationPage& l = Named<gui::LocationPage>(*w, "tsLocation");
     EXPECT_TRUE(a.rbSector->isChecked() && a.chkMicrosite->isEnabled());
     EXPECT_EQ(a.imgAntenna->PictureFile(), "sector.gif");
 
@@ -320,7 +320,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     l.rbParapet->click();
     EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Wall", "Strut Channel", "N/A"}));
     EXPECT_FALSE(w->State().sides.horizontal);
-    w->btnBack->click();
+    Click(*w, "btnBack");
     a.chkMicrosite->click();
     a.rbOmni->click();
     EXPECT_FALSE(a.chkMicrosite->isChecked() || a.chkMicrosite->isEnabled());
@@ -337,7 +337,7 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     // Every showing of the page counts the runs again from "Number of runs:".
     a.rbSector->click();
     a.chkMicrosite->click();
-    w->btnBack->click();
+    Click(*w, "btnBack");
     CableControls(*w).seNumRuns->setValue(5);
     EXPECT_EQ(w->State().runsCount, 5);
     Next();

@@ -84,7 +84,7 @@ TEST_F(News, HeadlinesShowAndOpenTheirOwnStories)
         EXPECT_TRUE(d.isVisible()) << "the window stays open";
         QTest::mouseClick(d.btnClose, Qt::LeftButton);
     });
-    w->ViewLatestNewsFromBrimcor1->trigger();
+    Trigger(*w, "ViewLatestNewsFromBrimcor1");
     ASSERT_TRUE(driver.Seen());
     const QList<QUrl> expected = {QUrl(Story(2)), QUrl(Story(1)), QUrl(Story(5)), QUrl(site.Site() + "/spot.asp")};
     EXPECT_EQ(fake.desktop.opened, expected);
@@ -104,7 +104,7 @@ TEST_F(News, ClosingByTheCloseBoxSavesTheScheduleToo)
         EXPECT_FALSE(d.cboNumDays->isEnabled());
         d.close();
     });
-    w->ViewLatestNewsFromBrimcor1->trigger();
+    Trigger(*w, "ViewLatestNewsFromBrimcor1");
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), "0");
     EXPECT_EQ(fake.registry.ReadString(kSchedule, "Interval"), "14");
 }
@@ -156,7 +156,7 @@ TEST_F(News, AFailedDownloadTheUserAskedForIsReported)
         std::optional<CancelDownloadWhenShown> cancel;
         if (c.cancel)
             cancel.emplace();
-        w->ViewLatestNewsFromBrimcor1->trigger();
+        Trigger(*w, "ViewLatestNewsFromBrimcor1");
         EXPECT_FALSE(driver.Seen());
         if (c.cancel) {
             EXPECT_TRUE(fake.boxes.shown.empty());

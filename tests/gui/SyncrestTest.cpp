@@ -102,7 +102,7 @@ protected:
     bool RunDialog(gui::TfrmMain& w, const std::function<void(TfrmUpdate&)>& action)
     {
         const WhenModal<TfrmUpdate> driver(action);
-        w.Syncrest1->trigger();
+        Trigger(w, "Syncrest1");
         return driver.Seen();
     }
 
@@ -179,12 +179,12 @@ TEST_F(Syncrest, TheListOfMaterialsOnShowIsPricedAgain)
     const std::string project = inst.dir.Path() + "site.tvr";
     WriteProjectFile(project, list, inputs);
     gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(project)});
-    ASSERT_TRUE(w.tsLom->HasList()) << BoxTexts().join(" | ").toStdString();
-    ASSERT_EQ(w.tsLom->List().total, "$4.20");
+    ASSERT_TRUE(Named<gui::MaterialsPage>(w, "tsLom").HasList()) << BoxTexts().join(" | ").toStdString();
+    ASSERT_EQ(Named<gui::MaterialsPage>(w, "tsLom").List().total, "$4.20");
 
     RunDialog(w, ClickUpdateNow);
-    EXPECT_EQ(w.tsLom->List().total, "$4.70");
-    EXPECT_EQ(w.tsLom->List().rows.at(1).price, "$2.35");
+    EXPECT_EQ(Named<gui::MaterialsPage>(w, "tsLom").List().total, "$4.70");
+    EXPECT_EQ(Named<gui::MaterialsPage>(w, "tsLom").List().rows.at(1).price, "$2.35");
 }
 
 TEST_F(Syncrest, AnEmptyLastOrderShownInPlaceOfAListIsWhatIsPricedAgain)
@@ -195,7 +195,7 @@ TEST_F(Syncrest, AnEmptyLastOrderShownInPlaceOfAListIsWhatIsPricedAgain)
     const std::string project = inst.dir.Path() + "site.tvr";
     WriteProjectFile(project, list, ProjectInputs{});
     gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {"OPEN", QString::fromStdString(project)});
-    ASSERT_EQ(w.tsLom->List().total, "$4.20");
+    ASSERT_EQ(Named<gui::MaterialsPage>(w, "tsLom").List().total, "$4.20");
     // The last order goes while the list shows, so View Last Order shows an empty list.
     std::filesystem::remove(inst.dir.Path() + "prog/Accessories.lom");
     Trigger(w, "ViewLastOrder1");

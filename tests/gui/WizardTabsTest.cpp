@@ -26,10 +26,10 @@ using gui::TfrmMain;
 class WizardTabs : public DemoWizard
 {
 protected:
-    gui::CableEntryTab& E() { return *w->tsCableEntry; }
-    gui::GroundWeatherTab& G() { return *w->tsGroundWeather; }
-    gui::SurgeTab& S() { return *w->tsSurgeProtection; }
-    gui::GpsTab& P() { return *w->tsGps; }
+    gui::CableEntryTab& E() { return Named<gui::CableEntryTab>(*w, "tsCableEntry"); }
+    gui::GroundWeatherTab& G() { return Named<gui::GroundWeatherTab>(*w, "tsGroundWeather"); }
+    gui::SurgeTab& S() { return Named<gui::SurgeTab>(*w, "tsSurgeProtection"); }
+    gui::GpsTab& P() { return Named<gui::GpsTab>(*w, "tsGps"); }
 
     // Onto the accessory pages of the cable, optionally in meters.
     void Enter(const char* diameter = "1/2", bool meters = false)
@@ -121,7 +121,7 @@ TEST_F(WizardTabs, EntryChoicesSurviveARefill)
             E().seEntryBootQty->setValue(c.typed);
         }
         ASSERT_EQ(Range(13, 2), c.expected);
-        w->Meters1->trigger();
+        Trigger(*w, "Meters1");
         EXPECT_EQ(E().cboEoep->currentText(), c.plate);
         EXPECT_EQ(E().cboEntryBoots->currentText(), c.boot);
         EXPECT_EQ(E().seEoepQty->value(), c.typed);
@@ -155,7 +155,7 @@ TEST_F(WizardTabs, QuantityBoxesAndTheArrestor)
     EXPECT_EQ(Slot(19), "IEG-200|2|5|");
     EXPECT_EQ(E().imgArrestor->PictureFile(), "port2.gif");
     // Restart empties the list, but the box still orders two arrestors.
-    w->btnRestart->click();
+    Click(*w, "btnRestart");
     EXPECT_EQ(Range(0, 19), Slots(19, kNone));
     EXPECT_EQ(Slot(19), "IEG-200|2|5|");
     // Leaving specific-cable mode loads the site pictures again; the arrestor's follows its box.
@@ -177,7 +177,7 @@ TEST_F(WizardTabs, ArrestorWithoutAPartNumber)
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    w->pcAccessories->setCurrentWidget(w->tsCableEntry);
+    Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<gui::CableEntryTab>(*w, "tsCableEntry"));
     auto& quantity = Named<QSpinBox>(*w, "seArrestorQty");
     quantity.setFocus();
     quantity.selectAll();
@@ -352,11 +352,11 @@ TEST_F(WizardTabs, UnitSwitchKeepsTheChosenKit)
     Pick(G().cboGroundingType, "Standard Grounding Kit");
     Pick(G().cboWireLength, "36");
     EXPECT_EQ(Slot(15), "GK-12-36|9|3|");
-    w->Meters1->trigger();
+    Trigger(*w, "Meters1");
     EXPECT_EQ(G().cboWireLength->currentText(), "900");
     EXPECT_EQ(G().lblGroundLength->text(), "millimeters");
     EXPECT_EQ(Slot(15), "GK-12-900|12|3|");
-    w->Feet1->trigger();
+    Trigger(*w, "Feet1");
     EXPECT_EQ(G().cboWireLength->currentText(), "36");
     EXPECT_EQ(Slot(15), "GK-12-36|9|3|");
 }
@@ -392,7 +392,7 @@ TEST_F(WizardTabs, SurgeListsFollowBandAndConnectors)
     }
     Pick(S().cboSurge, "Quarter-Wave Protector, 4.3-10 Female/Female, 698-2700 MHz");
     ASSERT_EQ(Slot(17), "SQT-727|3|8|");
-    w->Meters1->trigger();
+    Trigger(*w, "Meters1");
     EXPECT_EQ(ErrorTexts(), QStringList{"'8O6' is not a valid floating point value"});
     EXPECT_EQ(Slot(17), kNone);
     for (QComboBox* box : {S().cboFirstConnector, S().cboSecondConnector, S().cboSurge})

@@ -70,7 +70,13 @@ protected:
         return Slots(s.begin() + first, s.begin() + first + count);
     }
 
-    bool TabShown(QWidget* tab) const { return w->pcAccessories->isTabVisible(w->pcAccessories->indexOf(tab)); }
+    QWidget* Tab(const char* name) const { return &Named<QWidget>(*w, name); }
+    QWidget* CurrentTab() const { return Named<QTabWidget>(*w, "pcAccessories").currentWidget(); }
+    bool TabShown(QWidget* tab) const
+    {
+        const auto& tabs = Named<QTabWidget>(*w, "pcAccessories");
+        return tabs.isTabVisible(tabs.indexOf(tab));
+    }
 
     // The replacement lines of the obsolete-part notices shown so far.
     QStringList Notices() const
