@@ -227,9 +227,6 @@ QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
     pcAccessories->addTab(tsGroundWeather, "Grounding/Weatherproofing");
     pcAccessories->addTab(tsSurgeProtection, "Surge Protection");
     pcAccessories->addTab(tsGps, "GPS");
-    lblGroundLength = tsGroundWeather->lblGroundLength;
-    rbGPSFeet = tsGps->rbGPSFeet;
-    rbGPSMeters = tsGps->rbGPSMeters;
     tsList = new AccessoryListPage(state_, platform_, [this] { return tsParams->QuantityInputs(); });
     pcAccessories->addTab(tsList, "Accessory List");
 

@@ -10,11 +10,8 @@
 #include <memory>
 
 class QAction;
-class QCheckBox;
-class QLabel;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
 
@@ -86,60 +83,6 @@ public:
     // Shows the accessory tabs that list-only mode and the chosen site allow; the
     // preferred tab, or else the one last asked for, becomes the current one when it shows.
     void ShowAccessoryTabs(QWidget* preferred = nullptr);
-
-    // Pages and controls, named as the user's documentation names them.
-    QStackedWidget* pcMain;
-    AntennaPage* tsAntenna;
-    LocationPage* tsLocation;
-    QWidget* tsAccessories;
-    MaterialsPage* tsLom;
-    QTabWidget* pcAccessories;
-    MountingTab* tsVertical;
-    MountingTab* tsHorizontal;
-    CableEntryTab* tsCableEntry;
-    GroundWeatherTab* tsGroundWeather;
-    SurgeTab* tsSurgeProtection;
-    GpsTab* tsGps;
-    AccessoryListPage* tsList;
-    QLabel* lblGroundLength;
-    QRadioButton* rbGPSFeet;
-    QRadioButton* rbGPSMeters;
-
-    QPushButton* btnNext;
-    QPushButton* btnBack;
-    QPushButton* btnRestart;
-    QPushButton* btnClose;
-    QPushButton* btnPrint;
-    TImage* imgLogo;
-    ClickLabel* lblemail;
-
-    QAction* Open1;
-    QAction* Save1;
-    QAction* ViewLastOrder1;
-    QAction* AddProjectToList1;
-    QAction* N1;
-    QAction* Print1;
-    QAction* PrintPreview1;
-    QMenu* Export1;
-    QAction* ToaTextFile1;
-    QAction* ToanMSExcelSpreadsheet1;
-    QAction* ToanHTMLDocument1;
-    QAction* ToanExcelWorkbook1;
-    QAction* ToaPDFDocument1;
-    QAction* CopyToClipboard1;
-    QAction* N2;
-    QMenu* Go1;
-    QAction* Next1;
-    QAction* Back1;
-    QAction* Restart1;
-    QAction* ViewLatestNewsFromBrimcor1;
-    QAction* Syncrest1;
-    QAction* Exit1;
-    QAction* Customize1;
-    QMenu* UnitOfMeasure1;
-    QAction* Feet1;
-    QAction* Meters1;
-    QAction* About1;
 
 private slots:
     void btnNextClick();
@@ -243,6 +186,58 @@ private:
     void ClearMicrosite();
     // Prices the list of materials on show again from the price list.
     void RepriceListOfMaterials();
+
+    // Pages and controls, named as the user's documentation names them; tests find them by
+    // these names.
+    QStackedWidget* pcMain;
+    AntennaPage* tsAntenna;
+    LocationPage* tsLocation;
+    QWidget* tsAccessories;
+    MaterialsPage* tsLom;
+    QTabWidget* pcAccessories;
+    MountingTab* tsVertical;
+    MountingTab* tsHorizontal;
+    CableEntryTab* tsCableEntry;
+    GroundWeatherTab* tsGroundWeather;
+    SurgeTab* tsSurgeProtection;
+    GpsTab* tsGps;
+    AccessoryListPage* tsList;
+
+    QPushButton* btnNext;
+    QPushButton* btnBack;
+    QPushButton* btnRestart;
+    QPushButton* btnClose;
+    QPushButton* btnPrint;
+    TImage* imgLogo;
+    ClickLabel* lblemail;
+
+    QAction* Open1;
+    QAction* Save1;
+    QAction* ViewLastOrder1;
+    QAction* AddProjectToList1;
+    QAction* N1;
+    QAction* Print1;
+    QAction* PrintPreview1;
+    QMenu* Export1;
+    QAction* ToaTextFile1;
+    QAction* ToanMSExcelSpreadsheet1;
+    QAction* ToanHTMLDocument1;
+    QAction* ToanExcelWorkbook1;
+    QAction* ToaPDFDocument1;
+    QAction* CopyToClipboard1;
+    QAction* N2;
+    QMenu* Go1;
+    QAction* Next1;
+    QAction* Back1;
+    QAction* Restart1;
+    QAction* ViewLatestNewsFromBrimcor1;
+    QAction* Syncrest1;
+    QAction* Exit1;
+    QAction* Customize1;
+    QMenu* UnitOfMeasure1;
+    QAction* Feet1;
+    QAction* Meters1;
+    QAction* About1;
 
     Platform& platform_;
     WizardState state_;
