@@ -18,12 +18,10 @@
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
 #include "gui/app/MenuKeys.h"
-#include "gui/app/PageHeading.h"
 #include "gui/app/Placement.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
-#include "gui/app/TabKeys.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/materials/AccessoryListPage.h"
@@ -32,14 +30,10 @@
 #include "gui/services/TNewsDlg.h"
 #include "gui/services/TSyncrestDlg.h"
 #include "gui/settings/TfrmCustom.h"
-#include "gui/wizard/AccessoryTabs.h"
+#include "gui/wizard/AccessoriesPage.h"
 #include "gui/wizard/AntennaPage.h"
-#include "gui/wizard/CableEntryTab.h"
-#include "gui/wizard/GpsTab.h"
-#include "gui/wizard/GroundWeatherTab.h"
 #include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
-#include "gui/wizard/SurgeTab.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -54,7 +48,6 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <initializer_list>
@@ -198,49 +191,14 @@ void TfrmMain::CreateMenu()
     new MenuKeys(this);
 }
 
-QWidget* TfrmMain::CreatePage(const QString& name, const QString& heading)
+void TfrmMain::WireAccessoriesPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    AddPageHeading(page, heading);
-    return page;
-}
-
-QWidget* TfrmMain::CreateAccessoriesPage(const WizardContext& context)
-{
-    QWidget* page = CreatePage("tsAccessories", "Accessories:");
-    pcAccessories = new QTabWidget(page);
-    pcAccessories->setObjectName("pcAccessories");
-    // Every tab stays in sight: the window is never narrower than the row of tabs.
-    pcAccessories->setUsesScrollButtons(false);
-    pcAccessories->setElideMode(Qt::ElideNone);
-    AddTabKeys(pcAccessories, this);
-    tsVertical = new MountingTab(context, MountSide::Vertical);
-    tsHorizontal = new MountingTab(context, MountSide::Horizontal);
-    pcAccessories->addTab(tsVertical, "Vertical Accessories");
-    pcAccessories->addTab(tsHorizontal, "Horizontal Accessories");
-    tsCableEntry = new CableEntryTab(context);
-    tsGroundWeather = new GroundWeatherTab(context);
-    tsSurgeProtection = new SurgeTab(context);
-    tsGps = new GpsTab(context);
-    pcAccessories->addTab(tsCableEntry, "Cable Entry");
-    pcAccessories->addTab(tsGroundWeather, "Grounding/Weatherproofing");
-    pcAccessories->addTab(tsSurgeProtection, "Surge Protection");
-    pcAccessories->addTab(tsGps, "GPS");
-    tsList = new AccessoryListPage(state_, platform_, [this] { return tsParams->QuantityInputs(); });
-    pcAccessories->addTab(tsList, "Accessory List");
-
-    tabChooser_ = new AccessoryTabChooser({pcAccessories, tsVertical, tsHorizontal, tsList});
-
     connect(tsList, &AccessoryListPage::listOnlyToggled, this, &TfrmMain::chkMiscOnlyClick);
     // Unticked by the user: the wizard's slots come back from its lists.
     connect(tsList, &AccessoryListPage::listOnlyClicked, this, [this](bool checked) {
         if (!checked && tsList->ListOnlyOffered())
             RunGuarded(platform_.boxes, this, [this] { ReloadWizardLists(); });
     });
-
-    page->layout()->addWidget(pcAccessories);
-    return page;
 }
 
 void TfrmMain::CreatePages()
@@ -249,8 +207,10 @@ void TfrmMain::CreatePages()
     pcMain->setObjectName("pcMain");
     tsParams = new ParamsPage(state_, platform_, *images_, this);
     const WizardContext context{state_, platform_, *images_, *tsParams};
-    tsAccessories = CreateAccessoriesPage(context);
-    tsLocation = new LocationPage(context, *tsVertical, *tsHorizontal);
+    tsAccessories = new AccessoriesPage(context, this);
+    tsList = &tsAccessories->List();
+    WireAccessoriesPage();
+    tsLocation = new LocationPage(context, tsAccessories->Vertical(), tsAccessories->Horizontal());
     tsAntenna = new AntennaPage(context, *tsLocation);
     tsLom = new MaterialsPage;
     output_ = std::make_unique<MaterialsOutput>(platform_, this, FromData(state_.folders.program), *tsLom,
@@ -442,7 +402,7 @@ void TfrmMain::btnRestartClick()
 {
     ResetSelection(state_.selection);
     // The arrestor's box keeps its quantity through a restart, so its slot does too.
-    RunGuarded(platform_.boxes, this, [this] { tsCableEntry->WriteArrestorSlot(); });
+    RunGuarded(platform_.boxes, this, [this] { tsAccessories->KeepArrestorSlot(); });
     ShowPage(kParams);
     UpdatePageCommands();
 }
@@ -450,7 +410,7 @@ void TfrmMain::btnRestartClick()
 void TfrmMain::tsParamsShow()
 {
     tsList->ReleaseListOnly();
-    ShowAccessoryTabs(tsVertical);
+    ShowAccessoryTabs(&tsAccessories->Vertical());
     // The antenna page may have doubled the runs since the costs were shown.
     RunGuarded(platform_.boxes, this, [this] { tsParams->ShowLineCosts(); });
 }
@@ -463,7 +423,7 @@ void TfrmMain::chkMiscOnlyClick()
 
 void TfrmMain::ShowAccessoryTabs(QWidget* preferred)
 {
-    tabChooser_->Show(tsList->ListOnly(), state_.sides, preferred);
+    tsAccessories->ShowTabs(tsList->ListOnly(), state_.sides, preferred);
 }
 
 void TfrmMain::ReloadWizardLists()
@@ -471,14 +431,7 @@ void TfrmMain::ReloadWizardLists()
     wizardListsStale_ = false;
     const HourglassCursor wait;
     const UserAction action(state_.replacementAnswers);
-    tsHorizontal->ReloadMountChoices();
-    tsVertical->ReloadMountChoices();
-    tsVertical->LoadHoistingGrips();
-    tsCableEntry->LoadEntryTypes();
-    tsGroundWeather->LoadGroundingKits();
-    tsGroundWeather->LoadWeatherproofing();
-    tsGps->LoadGpsItems();
-    tsSurgeProtection->FillFirstConnectors();
+    tsAccessories->ReloadWizardLists();
 }
 
 void TfrmMain::btnListNowClick()
@@ -581,21 +534,19 @@ void TfrmMain::SetUnit(bool meters)
     state_.meters = meters;
     // The menu, the first page and the GPS page always show the same unit.
     ShowUnitMarks();
-    tsGroundWeather->ShowUnit(meters);
 }
 
 void TfrmMain::ShowUnitMarks()
 {
     (state_.meters ? Meters1 : Feet1)->setChecked(true);
     tsParams->ShowUnit(state_.meters);
-    tsGps->ShowUnit(state_.meters);
+    tsAccessories->ShowUnit(state_.meters);
 }
 
 void TfrmMain::ShowLengthLabels()
 {
     const QString unit = Feet1->isChecked() ? " feet" : " meters";
-    tsVertical->ShowRunLength(tsParams->VerticalLengthText() + unit);
-    tsHorizontal->ShowRunLength(tsParams->HorizontalLengthText() + unit);
+    tsAccessories->ShowRunLengths(tsParams->VerticalLengthText() + unit, tsParams->HorizontalLengthText() + unit);
 }
 
 void TfrmMain::Exit1Click()
@@ -686,7 +637,7 @@ void TfrmMain::CreateLists()
 
 void TfrmMain::LoadLocationPictures()
 {
-    tsCableEntry->ShowArrestorPicture(true);
+    tsAccessories->ShowArrestorPicture();
     tsLocation->LoadLocationPictures();
 }
 

@@ -13,7 +13,6 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
-class QTabWidget;
 
 namespace tav {
 struct ListOfMaterials;
@@ -22,21 +21,15 @@ struct OpenedProject;
 
 namespace tav::gui {
 
+class AccessoriesPage;
 class AccessoryListPage;
-class AccessoryTabChooser;
 class AntennaPage;
-class CableEntryTab;
 class ClickLabel;
-class GpsTab;
-class GroundWeatherTab;
 class LocationPage;
 class MaterialsOutput;
 class MaterialsPage;
-class MountingTab;
 class ParamsPage;
-class SurgeTab;
 class TImage;
-struct WizardContext;
 class TNewsDlg;
 class TSyncrestDlg;
 
@@ -76,9 +69,7 @@ public:
     void LoadLocationPictures();
     void ShowLengthLabels();
 
-    // Refills every accessory page from the current choices, so that every slot follows
-    // the lengths, runs, unit and cable. The pages run in this order; each added page
-    // adds its call at its place.
+    // Refills every accessory tab from the current choices, as one action of the user's.
     void ReloadWizardLists();
     // Shows the accessory tabs that list-only mode and the chosen site allow; the
     // preferred tab, or else the one last asked for, becomes the current one when it shows.
@@ -126,8 +117,8 @@ private:
     void CreateMenu();
     void CreatePages();
     void CreateBottomBar();
-    QWidget* CreatePage(const QString& name, const QString& heading);
-    QWidget* CreateAccessoriesPage(const WizardContext& context);
+    // The accessory list's mode reaches the tabs and the wizard's lists.
+    void WireAccessoriesPage();
 
     void FormCreate();
     void FormActivate();
@@ -192,15 +183,8 @@ private:
     QStackedWidget* pcMain;
     AntennaPage* tsAntenna;
     LocationPage* tsLocation;
-    QWidget* tsAccessories;
+    AccessoriesPage* tsAccessories;
     MaterialsPage* tsLom;
-    QTabWidget* pcAccessories;
-    MountingTab* tsVertical;
-    MountingTab* tsHorizontal;
-    CableEntryTab* tsCableEntry;
-    GroundWeatherTab* tsGroundWeather;
-    SurgeTab* tsSurgeProtection;
-    GpsTab* tsGps;
     AccessoryListPage* tsList;
 
     QPushButton* btnNext;
@@ -252,7 +236,6 @@ private:
     std::unique_ptr<TSyncrestDlg> syncrestDlg_;
     // The reminders ask at most once per run.
     bool remindersRun_ = false;
-    AccessoryTabChooser* tabChooser_ = nullptr;
     // The unit or the settings changed since the wizard's lists (or the accessory list)
     // were last filled.
     bool wizardListsStale_ = false;
