@@ -1,4 +1,5 @@
 #include "doubles/FakePlatform.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TfrmSplash.h"
 #include "gui/catalog/CheckNumericCombo.h"
 
@@ -19,14 +20,15 @@ TEST(Splash, ClosesOnlyAfterItsTimerFired)
     gui::TfrmSplash splash("/nonexistent/");
     EXPECT_EQ(splash.size(), QSize(407, 243));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(splash.Timer1->interval(), 3000);
+    auto& timer = Named<QTimer>(splash, "Timer1");
+    EXPECT_EQ(timer.interval(), 3000);
     EXPECT_FALSE(splash.CanClose());
     QCloseEvent early;
     QCoreApplication::sendEvent(&splash, &early);
     EXPECT_FALSE(early.isAccepted());
 
-    splash.Timer1->setInterval(10);
-    splash.Timer1->start();
+    timer.setInterval(10);
+    timer.start();
     splash.WaitUntilClosable();
     EXPECT_TRUE(splash.CanClose());
     QCloseEvent late;
@@ -58,8 +60,7 @@ TEST(CheckNumericCombo, NonNumberFallsBackToTheFirstItem)
         const char* after;
     };
     const Case cases[] = {
-        {"824", true, "824"}, {"", true, ""}, {"8.5e2", true, "8.5e2"},
-        {"82,4", false, "806"}, {"abc", false, "806"},
+        {"824", true, "824"}, {"", true, ""}, {"8.5e2", true, "8.5e2"}, {"82,4", false, "806"}, {"abc", false, "806"},
     };
     for (const auto& c : cases) {
         FakePlatform fake;

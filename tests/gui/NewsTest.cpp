@@ -59,11 +59,11 @@ protected:
         return site.Site() + "/whatsnew/pressreleases/viewpressrelease.asp?id=" + QString::number(id) + "&langid=1";
     }
 
-    static void ClickLine(gui::HeadlineMemo* memo, int line)
+    static void ClickLine(gui::HeadlineMemo& memo, int line)
     {
-        QTextBlock block = memo->document()->findBlockByNumber(line);
-        const QRect rect = memo->cursorRect(QTextCursor(block));
-        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(2, 0));
+        QTextBlock block = memo.document()->findBlockByNumber(line);
+        const QRect rect = memo.cursorRect(QTextCursor(block));
+        QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, rect.center() + QPoint(2, 0));
     }
 };
 
@@ -71,18 +71,20 @@ TEST_F(News, HeadlinesShowAndOpenTheirOwnStories)
 {
     auto w = Start();
     const WhenModal<TfrmNews> driver([&](TfrmNews& d) {
+        auto& spotlight = Named<gui::HeadlineMemo>(d, "memSpotlight");
+        auto& news = Named<gui::HeadlineMemo>(d, "memNews");
         EXPECT_EQ(d.windowTitle(), "Brimcor News Headlines");
-        EXPECT_EQ(d.memSpotlight->toPlainText(), "Spotlight story");
-        EXPECT_EQ(d.memNews->toPlainText(), "Same title\nSame title\n\nviewpressrelease.asp?&langid=1 trap\nFifth");
-        ClickLine(d.memNews, 1); // the second of two equal headlines
-        ClickLine(d.memNews, 0);
-        ClickLine(d.memNews, 3); // a script link opens nothing
-        ClickLine(d.memNews, 4);
-        QTest::mouseClick(d.memSpotlight->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(spotlight.toPlainText(), "Spotlight story");
+        EXPECT_EQ(news.toPlainText(), "Same title\nSame title\n\nviewpressrelease.asp?&langid=1 trap\nFifth");
+        ClickLine(news, 1); // the second of two equal headlines
+        ClickLine(news, 0);
+        ClickLine(news, 3); // a script link opens nothing
+        ClickLine(news, 4);
+        QTest::mouseClick(spotlight.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         // Below the last headline nothing is opened.
-        QTest::mouseClick(d.memNews->viewport(), Qt::LeftButton, {}, QPoint(5, d.memNews->viewport()->height() - 3));
+        QTest::mouseClick(news.viewport(), Qt::LeftButton, {}, QPoint(5, news.viewport()->height() - 3));
         EXPECT_TRUE(d.isVisible()) << "the window stays open";
-        QTest::mouseClick(d.btnClose, Qt::LeftButton);
+        Click(d, "btnClose");
     });
     Trigger(*w, "ViewLatestNewsFromBrimcor1");
     ASSERT_TRUE(driver.Seen());
@@ -99,9 +101,10 @@ TEST_F(News, ClosingByTheCloseBoxSavesTheScheduleToo)
     fake.registry.WriteString(kSchedule, "Interval", "14");
     auto w = Start();
     const WhenModal<TfrmNews> driver([&](TfrmNews& d) {
-        EXPECT_EQ(d.cboNumDays->currentText(), "14");
-        d.chkDisplayAgain->setChecked(false);
-        EXPECT_FALSE(d.cboNumDays->isEnabled());
+        const auto& days = Named<QComboBox>(d, "cboNumDays");
+        EXPECT_EQ(days.currentText(), "14");
+        Click(d, "chkDisplayAgain");
+        EXPECT_FALSE(days.isEnabled());
         d.close();
     });
     Trigger(*w, "ViewLatestNewsFromBrimcor1");

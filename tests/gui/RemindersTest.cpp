@@ -1,5 +1,6 @@
 #include "doubles/Modal.h"
 #include "doubles/TestInstallation.h"
+#include "doubles/Widgets.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/services/TNewsDlg.h"
 #include "gui/services/TSyncrestDlg.h"
@@ -145,7 +146,7 @@ TEST_F(RemindersOnActivation, YesOpensTheDialogFromTheQuestion)
     fake.registry.WriteString(kSyncrest, "NextUpdate", "03/14/2025");
     fake.registry.WriteString(kNews, "NextUpdate", "0");
     fake.boxes.script.push_back([](const gui::BoxRequest&) { return BoxAnswer{BoxButton::Yes, true}; });
-    const WhenModal<gui::TfrmUpdate> driver([](gui::TfrmUpdate& d) { d.btnCancel->click(); });
+    const WhenModal<gui::TfrmUpdate> driver([](gui::TfrmUpdate& d) { Click(d, "btnCancel"); });
     gui::TfrmMain w(fake.platform, inst.ProgramFolder(), {});
     Activate(w);
     EXPECT_TRUE(driver.Seen());

@@ -106,15 +106,24 @@ protected:
         return driver.Seen();
     }
 
-    static void ClickUpdateNow(TfrmUpdate& d) { QTest::mouseClick(d.btnUpdate, Qt::LeftButton); }
+    static void ClickUpdateNow(TfrmUpdate& d)
+    {
+        QTest::mouseClick(&Named<QPushButton>(d, "btnUpdate"), Qt::LeftButton);
+    }
+
+    static void ChooseProgramFiles(TfrmUpdate& d)
+    {
+        Click(d, "rgActionItem" + QString::number(TfrmUpdate::kProgramFiles));
+    }
 
     static void SelectRows(TfrmUpdate& d, std::initializer_list<int> rows)
     {
-        d.rgAction->Button(TfrmUpdate::kProgramFiles)->click();
-        d.sgPrograms->clearSelection();
+        ChooseProgramFiles(d);
+        auto& programs = Named<QTableWidget>(d, "sgPrograms");
+        programs.clearSelection();
         for (int row : rows)
-            d.sgPrograms->selectionModel()->select(d.sgPrograms->model()->index(row, 0),
-                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            programs.selectionModel()->select(programs.model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     // Every file of the shared folder and its updates folder, temporary ones included.
@@ -138,7 +147,7 @@ TEST_F(Syncrest, PriceUpdateInstallsTheListAndRepricesTheProgram)
     ASSERT_EQ(FindPriceRecord(w->State().lists.price, "FX-12"), "x|x|FX-12|x|Foam line 1/2\"|2.10|");
     bool completed = false;
     ASSERT_TRUE(RunDialog(*w, [&](TfrmUpdate& d) {
-        EXPECT_EQ(d.rgAction->ItemIndex(), TfrmUpdate::kPricingOnly);
+        EXPECT_EQ(Named<gui::TRadioGroup>(d, "rgAction").ItemIndex(), TfrmUpdate::kPricingOnly);
         ClickUpdateNow(d);
         completed = d.Completed() && !d.isVisible();
     }));
@@ -256,7 +265,7 @@ TEST_F(Syncrest, FailedOrCancelledDownloadsChangeNothing)
             if (c.cancel)
                 cancel.emplace();
             ClickUpdateNow(d);
-            stillOpen = d.isVisible() && !d.Completed() && d.btnUpdate->isEnabled();
+            stillOpen = d.isVisible() && !d.Completed() && Named<QPushButton>(d, "btnUpdate").isEnabled();
         });
         EXPECT_TRUE(stillOpen);
         if (c.cancel) {
@@ -345,7 +354,8 @@ TEST_F(Syncrest, TheDialogStaysWhileItsDownloadRuns)
                 if (top->objectName() != "dlgDownload" || !top->isVisible())
                     continue;
                 watch.stop();
-                during.buttonsEnabled = d.btnUpdate->isEnabled() || d.btnCancel->isEnabled();
+                during.buttonsEnabled =
+                    Named<QPushButton>(d, "btnUpdate").isEnabled() || Named<QPushButton>(d, "btnCancel").isEnabled();
                 QTest::keyClick(&d, Qt::Key_Escape);
                 d.reject();
                 d.close();
@@ -415,26 +425,28 @@ TEST_F(Syncrest, TheProgramListShowsTheMakersPrograms)
     AddProgram("NoFile", "", "nofile.deb"); // no caption: not an installed program
     auto w = Start();
     RunDialog(*w, [&](TfrmUpdate& d) {
-        ASSERT_EQ(d.sgPrograms->rowCount(), 3);
+        const auto& programs = Named<QTableWidget>(d, "sgPrograms");
+        const auto& all = Named<QCheckBox>(d, "chkAll");
+        ASSERT_EQ(programs.rowCount(), 3);
         const QString rows[3][2] = {{"Aardvark Planner", "12/14/2024"},
                                     {"Other Tool", fileDate.toString("MM/dd/yyyy")},
                                     {"Tavrolin", "03/01/2025"}};
         for (int r = 0; r < 3; ++r)
             for (int col = 0; col < 2; ++col)
-                EXPECT_EQ(d.sgPrograms->item(r, col)->text(), rows[r][col]) << r << "," << col;
-        EXPECT_EQ(d.sgPrograms->horizontalHeaderItem(0)->text(), "Program Name");
-        EXPECT_EQ(d.sgPrograms->selectionModel()->selectedRows().size(), 1);
-        EXPECT_TRUE(d.sgPrograms->item(2, 0)->isSelected()) << "the default program";
-        EXPECT_FALSE(d.sgPrograms->isEnabled());
-        EXPECT_FALSE(d.chkAll->isEnabled());
-        EXPECT_EQ(d.sgPrograms->item(0, 0)->foreground().color(), QColor(Qt::gray));
+                EXPECT_EQ(programs.item(r, col)->text(), rows[r][col]) << r << "," << col;
+        EXPECT_EQ(programs.horizontalHeaderItem(0)->text(), "Program Name");
+        EXPECT_EQ(programs.selectionModel()->selectedRows().size(), 1);
+        EXPECT_TRUE(programs.item(2, 0)->isSelected()) << "the default program";
+        EXPECT_FALSE(programs.isEnabled());
+        EXPECT_FALSE(all.isEnabled());
+        EXPECT_EQ(programs.item(0, 0)->foreground().color(), QColor(Qt::gray));
 
-        d.rgAction->Button(TfrmUpdate::kProgramFiles)->click();
-        EXPECT_TRUE(d.sgPrograms->isEnabled());
-        EXPECT_EQ(d.sgPrograms->item(0, 0)->foreground().color(), QColor(Qt::red)) << "90 days old";
-        EXPECT_NE(d.sgPrograms->item(2, 0)->foreground().color(), QColor(Qt::red));
-        d.chkAll->click();
-        EXPECT_EQ(d.sgPrograms->selectionModel()->selectedRows().size(), 3);
+        ChooseProgramFiles(d);
+        EXPECT_TRUE(programs.isEnabled());
+        EXPECT_EQ(programs.item(0, 0)->foreground().color(), QColor(Qt::red)) << "90 days old";
+        EXPECT_NE(programs.item(2, 0)->foreground().color(), QColor(Qt::red));
+        Click(d, "chkAll");
+        EXPECT_EQ(programs.selectionModel()->selectedRows().size(), 3);
 
         // Three programs at once are confirmed first; No cancels.
         fake.boxes.script.push_back([](const gui::BoxRequest&) { return gui::BoxAnswer{gui::BoxButton::No}; });
@@ -444,9 +456,9 @@ TEST_F(Syncrest, TheProgramListShowsTheMakersPrograms)
         EXPECT_EQ(BoxTexts().value(1), "Update Cancelled");
         EXPECT_TRUE(d.isVisible());
 
-        const QRect cell = d.sgPrograms->visualItemRect(d.sgPrograms->item(1, 0));
-        QTest::mouseClick(d.sgPrograms->viewport(), Qt::LeftButton, {}, cell.center());
-        EXPECT_FALSE(d.chkAll->isChecked());
+        const QRect cell = programs.visualItemRect(programs.item(1, 0));
+        QTest::mouseClick(programs.viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_FALSE(all.isChecked());
     });
     EXPECT_TRUE(site.requests.isEmpty());
 }
@@ -552,11 +564,13 @@ TEST_F(Syncrest, TheIntervalShownAndSaved)
             fake.registry.WriteString(kSchedule, "Interval", c.stored);
         auto w = Start();
         RunDialog(*w, [&](TfrmUpdate& d) {
-            EXPECT_EQ(d.cboNumDays->currentText(), c.shown);
+            auto& days = Named<QComboBox>(d, "cboNumDays");
+            EXPECT_EQ(days.currentText(), c.shown);
             if (c.typed)
-                d.cboNumDays->setEditText(c.typed);
-            d.chkReminder->setChecked(c.remind);
-            EXPECT_EQ(d.cboNumDays->isEnabled(), c.remind);
+                days.setEditText(c.typed);
+            if (Named<QCheckBox>(d, "chkReminder").isChecked() != c.remind)
+                Click(d, "chkReminder");
+            EXPECT_EQ(days.isEnabled(), c.remind);
             ClickUpdateNow(d);
         });
         EXPECT_EQ(fake.registry.ReadString(kSchedule, "NextUpdate"), c.next);

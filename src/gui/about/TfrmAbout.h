@@ -22,17 +22,18 @@ public:
     // The terms text, with the support address.
     static QString TermsText();
 
-    TImage* Image1;
-    QLabel* Label1;
-    QLabel* lblVersion;
-    QPlainTextEdit* Memo1;
-    QPushButton* btnOk;
-
 protected:
     // A click anywhere on the box closes it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    TImage* Image1;
+    QLabel* Label1;
+    QLabel* lblVersion;
+    QPlainTextEdit* Memo1;
+    QPushButton* btnOk;
 };
 
 } // namespace tav::gui

@@ -20,18 +20,19 @@ public:
     // Processes window messages until the window may close.
     void WaitUntilClosable();
 
-    QTimer* Timer1;
-    TImage* imgSplash;
-
-public slots:
-    void Timer1Timer();
-
 signals:
     void closable();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private slots:
+    void Timer1Timer();
+
+private:
+    QTimer* Timer1;
+    TImage* imgSplash;
 };
 
 } // namespace tav::gui

@@ -8,9 +8,6 @@
 #include "gui/services/Reminders.h"
 #include "gui/services/TfrmNews.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-
 namespace tav::gui {
 
 namespace {
@@ -43,7 +40,7 @@ bool TNewsDlg::Execute()
     const GuardScope busy(busy_);
     const QString key = ScheduleKeyName();
     TfrmNews window(platform_, imagesFolder_, owner_);
-    window.cboNumDays->setCurrentText(StoredIntervalText(platform_.registry, key, UpdateInterval));
+    window.ShowInterval(StoredIntervalText(platform_.registry, key, UpdateInterval));
 
     const QUrl site = MakerSiteAddress(platform_.registry);
     const QString folder = ServiceFolder(platform_.registry, "news");
@@ -84,7 +81,7 @@ bool TNewsDlg::Execute()
     window.ShowHeadlines(
         BuildHeadlines(press, ToData(pages[0].address.toString()), home, ToData(pages[1].address.toString())));
     window.exec();
-    SaveSchedule(platform_, key, window.cboNumDays->currentText(), window.chkDisplayAgain->isChecked(), UpdateInterval);
+    SaveSchedule(platform_, key, window.IntervalText(), window.DisplayAgain(), UpdateInterval);
     return true;
 }
 

@@ -1,12 +1,8 @@
 #include "gui/services/TSyncrestDlg.h"
 
-#include "gui/app/TRadioGroup.h"
 #include "gui/services/MakerSite.h"
 #include "gui/services/Reminders.h"
 #include "gui/services/TfrmUpdate.h"
-
-#include <QCheckBox>
-#include <QComboBox>
 
 namespace tav::gui {
 
@@ -32,16 +28,14 @@ bool TSyncrestDlg::Execute()
     const QString key = ScheduleKeyName();
     TfrmUpdate dialog(platform_, {MakerSiteAddress(platform_.registry), imagesFolder_, DefaultProgram, PricesInstalled},
                       owner_);
-    dialog.cboNumDays->setCurrentText(StoredIntervalText(platform_.registry, key, UpdateInterval));
+    dialog.ShowInterval(StoredIntervalText(platform_.registry, key, UpdateInterval));
     dialog.FillPrograms();
-    if (!DefaultToPricing) {
-        dialog.rgAction->SetItemIndex(TfrmUpdate::kProgramFiles);
-        dialog.rgActionClick();
-    }
+    if (!DefaultToPricing)
+        dialog.ChooseAction(TfrmUpdate::kProgramFiles);
     dialog.exec();
     if (!dialog.Completed())
         return false;
-    SaveSchedule(platform_, key, dialog.cboNumDays->currentText(), dialog.chkReminder->isChecked(), UpdateInterval);
+    SaveSchedule(platform_, key, dialog.IntervalText(), dialog.RemindAgain(), UpdateInterval);
     return true;
 }
 

@@ -128,6 +128,21 @@ void TfrmNews::ShowHeadlines(std::vector<Headline> headlines)
     memNews->setPlainText(lines.join('\n'));
 }
 
+void TfrmNews::ShowInterval(const QString& days)
+{
+    cboNumDays->setCurrentText(days);
+}
+
+QString TfrmNews::IntervalText() const
+{
+    return cboNumDays->currentText();
+}
+
+bool TfrmNews::DisplayAgain() const
+{
+    return chkDisplayAgain->isChecked();
+}
+
 void TfrmNews::memSpotlightClick()
 {
     OpenStory(0);

@@ -44,6 +44,22 @@ public:
     void ShowHeadlines(std::vector<Headline> headlines);
     const std::vector<Headline>& Headlines() const { return headlines_; }
 
+    // The days until the headlines are shown again, as the box shows them.
+    void ShowInterval(const QString& days);
+    QString IntervalText() const;
+    bool DisplayAgain() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void memSpotlightClick();
+    void memNewsClick(int line);
+    void chkDisplayAgainClick();
+
+private:
+    void OpenStory(size_t index);
+
     QLabel* lblSpotlight;
     TImage* Image1;
     HeadlineMemo* memSpotlight;
@@ -53,17 +69,6 @@ public:
     QComboBox* cboNumDays;
     QLabel* lblDays;
     QPushButton* btnClose;
-
-public slots:
-    void memSpotlightClick();
-    void memNewsClick(int line);
-    void chkDisplayAgainClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void OpenStory(size_t index);
 
     Platform& platform_;
     std::vector<Headline> headlines_;

@@ -187,6 +187,27 @@ void TfrmUpdate::FillPrograms()
     ColourRows();
 }
 
+void TfrmUpdate::ChooseAction(Action action)
+{
+    rgAction->SetItemIndex(action);
+    rgActionClick();
+}
+
+void TfrmUpdate::ShowInterval(const QString& days)
+{
+    cboNumDays->setCurrentText(days);
+}
+
+QString TfrmUpdate::IntervalText() const
+{
+    return cboNumDays->currentText();
+}
+
+bool TfrmUpdate::RemindAgain() const
+{
+    return chkReminder->isChecked();
+}
+
 void TfrmUpdate::rgActionClick()
 {
     const bool programs = rgAction->ItemIndex() == kProgramFiles;

@@ -49,28 +49,26 @@ public:
     bool Completed() const { return completed_; }
     bool Busy() const { return busy_; }
 
-    TRadioGroup* rgAction;
-    TImage* Image1;
-    QLabel* lblDirections;
-    QCheckBox* chkAll;
-    QTableWidget* sgPrograms;
-    QCheckBox* chkReminder;
-    QComboBox* cboNumDays;
-    QLabel* lblDays;
-    QPushButton* btnUpdate;
-    QPushButton* btnCancel;
+    // Selects an action as a click on it does.
+    void ChooseAction(Action action);
+    // The days until the next reminder, as the box shows them.
+    void ShowInterval(const QString& days);
+    QString IntervalText() const;
+    bool RemindAgain() const;
 
 public slots:
-    void rgActionClick();
-    void chkAllClick();
-    void sgProgramsClick();
-    void chkReminderClick();
-    void btnUpdateClick();
     void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private slots:
+    void rgActionClick();
+    void chkAllClick();
+    void sgProgramsClick();
+    void chkReminderClick();
+    void btnUpdateClick();
 
 private:
     struct ProgramKey
@@ -91,6 +89,17 @@ private:
     void ReportDownloadFailure(const QString& label, const QString& reason);
     std::optional<ProgramKey> FindProgram(const QString& menuCaption) const;
     QList<int> SelectedRows() const;
+
+    TRadioGroup* rgAction;
+    TImage* Image1;
+    QLabel* lblDirections;
+    QCheckBox* chkAll;
+    QTableWidget* sgPrograms;
+    QCheckBox* chkReminder;
+    QComboBox* cboNumDays;
+    QLabel* lblDays;
+    QPushButton* btnUpdate;
+    QPushButton* btnCancel;
 
     Platform& platform_;
     Setup setup_;
