@@ -3,12 +3,15 @@
 #include "core/cli/Cli.h"
 #include "core/common/Files.h"
 #include "doubles/DemoInstallation.h"
+#include "doubles/DemoWizard.h"
 #include "doubles/Widgets.h"
 #include "gui/app/Maker.h"
 #include "gui/app/TfrmMain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <filesystem>
@@ -160,6 +163,32 @@ TEST_F(OrderExports, ThePdfHoldsThePrintedPagesOnTheLocalesPaper)
     const std::string letter = Output("pdfinfo", {QString::fromStdString(inst.dir.File("planned.pdf"))});
     EXPECT_NE(letter.find("(letter)"), std::string::npos) << letter;
     EXPECT_TRUE(QString::fromStdString(letter).contains(QRegularExpression("Pages:\\s+2\\n"))) << letter;
+}
+
+// A list built through the antenna and site pages states their choices as the pages
+// caption them, without mnemonics; an opened project states none.
+class WizardPlanExport : public DemoWizard
+{
+};
+
+TEST_F(WizardPlanExport, TheWorkbookStatesTheAntennaAndStructureChosen)
+{
+    Start();
+    Next();
+    Click(*w, "rbOmni");
+    Click(*w, "rbSector");
+    Click(*w, "chkMicrosite");
+    Next();
+    Click(*w, "rbMonopole");
+    Next(2);
+    ASSERT_EQ(w->CurrentPage(), gui::TfrmMain::kLom);
+    fake.fileDialogs.answers = {QString::fromStdString(inst.dir.File("site.xlsx"))};
+    Trigger(*w, "ToanExcelWorkbook1");
+    ASSERT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
+    const std::string sheet = ReadWorkbook(inst.dir.File("site.xlsx"));
+    EXPECT_NE(sheet.find("B9 'Sector, Dual Polarization Microsite Mount'\nA10 'Structure' bold\nB10 'Monopole'\n"),
+              std::string::npos)
+        << sheet;
 }
 
 } // namespace

@@ -36,7 +36,6 @@
 #include "gui/wizard/MountingTab.h"
 
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -44,8 +43,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QUrl>
@@ -810,7 +807,7 @@ void TfrmMain::ShowOpenedProject(OpenedProject plan, bool back)
     state_.selection.insert(state_.selection.end(), plan.records.begin(), plan.records.end());
     SetUnit(plan.page.meters);
     tsParams->ShowOpenedPage(plan.page);
-    ClearMicrosite();
+    tsAntenna->ClearMicrosite();
     ShowLengthLabels();
     tsList->FixListOnly();
     tsList->ShowRows(plan.accessoryRows);
@@ -826,12 +823,6 @@ void TfrmMain::ShowOpenedProject(OpenedProject plan, bool back)
         platform_.sounds.Beep();
         platform_.boxes.Warning(this, notes.join('\n'));
     }
-}
-
-void TfrmMain::ClearMicrosite()
-{
-    const QSignalBlocker block(tsAntenna->chkMicrosite);
-    tsAntenna->chkMicrosite->setChecked(false);
 }
 
 FileDialogRequest TfrmMain::ProjectDialog(FileDialogRequest::Mode mode) const
@@ -953,17 +944,8 @@ PlanSummary TfrmMain::PlanShown() const
     PlanSummary plan = tsParams->PlanShown();
     if (!siteChosen_)
         return plan;
-    // The captions of the choices made, without their mnemonics.
-    const auto chosen = [](const QWidget* page) {
-        for (const QRadioButton* b : page->findChildren<QRadioButton*>())
-            if (b->isChecked())
-                return ToData(QString(b->text()).remove('&'));
-        return std::string();
-    };
-    plan.antenna = chosen(tsAntenna);
-    if (const auto* microsite = tsAntenna->findChild<QCheckBox*>("chkMicrosite"); microsite && microsite->isChecked())
-        plan.antenna += ", " + ToData(QString(microsite->text()).remove('&'));
-    plan.structure = chosen(tsLocation);
+    plan.antenna = tsAntenna->ChosenAntenna();
+    plan.structure = tsLocation->ChosenCaption();
     return plan;
 }
 

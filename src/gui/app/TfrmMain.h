@@ -173,8 +173,6 @@ private:
     // The plan the exports state beside the list: the cable page, and the antenna and
     // structure when the list was built through the wizard's pages.
     PlanSummary PlanShown() const;
-    // The antenna page doubles the runs for a microsite mount; a project's count already is.
-    void ClearMicrosite();
     // Prices the list of materials on show again from the price list.
     void RepriceListOfMaterials();
 

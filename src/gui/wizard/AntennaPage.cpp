@@ -3,6 +3,7 @@
 #include "core/wizard/SitePages.h"
 #include "gui/app/PageHeading.h"
 #include "gui/app/TImage.h"
+#include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
 #include "gui/wizard/LocationPage.h"
 
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -44,6 +46,20 @@ AntennaPage::AntennaPage(const WizardContext& context, LocationPage& location, Q
 
     for (QAbstractButton* b : controls)
         connect(b, &QAbstractButton::clicked, this, [this] { Handle([this] { rbSectorClick(); }); });
+}
+
+std::string AntennaPage::ChosenAntenna() const
+{
+    std::string antenna = ChosenCaption();
+    if (chkMicrosite->isChecked())
+        antenna += ", " + ToData(QString(chkMicrosite->text()).remove('&'));
+    return antenna;
+}
+
+void AntennaPage::ClearMicrosite()
+{
+    const QSignalBlocker block(chkMicrosite);
+    chkMicrosite->setChecked(false);
 }
 
 void AntennaPage::tsAntennaShow()

@@ -24,6 +24,12 @@ public:
     QCheckBox* chkMicrosite;
     TImage* imgAntenna;
 
+    // The antenna type, and the microsite mount when it is ticked.
+    std::string ChosenAntenna() const;
+    // Unticks the microsite mount without doubling or halving the runs: an opened
+    // project's count already is what it is.
+    void ClearMicrosite();
+
 public slots:
     // Each time the page is shown: the runs count follows "Number of runs:" again.
     void tsAntennaShow();

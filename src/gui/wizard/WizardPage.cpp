@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace tav::gui {
@@ -20,6 +21,14 @@ WizardPage::WizardPage(const WizardContext& context, const QString& objectName, 
       params_(context.params)
 {
     setObjectName(objectName);
+}
+
+std::string WizardPage::ChosenCaption() const
+{
+    for (const QRadioButton* b : findChildren<QRadioButton*>())
+        if (b->isChecked())
+            return ToData(QString(b->text()).remove('&'));
+    return {};
 }
 
 QuantityInputs WizardPage::Inputs() const

@@ -40,6 +40,10 @@ class WizardPage : public QWidget
 public:
     WizardPage(const WizardContext& context, const QString& objectName, QWidget* parent = nullptr);
 
+    // The caption of the page's chosen option without its mnemonic, as the exports state
+    // it; empty when none is chosen.
+    std::string ChosenCaption() const;
+
 protected:
     // Runs the handler of a user's action: an error stops it with the standard box, and an
     // obsolete part is put to the user once however often the action resolves it.
