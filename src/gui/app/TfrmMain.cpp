@@ -47,8 +47,10 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <functional>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace tav::gui {
 
@@ -177,14 +179,19 @@ void TfrmMain::CreateMenu()
     connect(ViewLatestNewsFromBrimcor1, &QAction::triggered, this, &TfrmMain::ViewLatestNewsFromBrimcor1Click);
     connect(Syncrest1, &QAction::triggered, this, &TfrmMain::Syncrest1Click);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
-    connect(Print1, &QAction::triggered, this, &TfrmMain::Print1Click);
-    connect(PrintPreview1, &QAction::triggered, this, &TfrmMain::PrintPreview1Click);
-    connect(ToaTextFile1, &QAction::triggered, this, &TfrmMain::ToaTextFile1Click);
-    connect(ToanMSExcelSpreadsheet1, &QAction::triggered, this, &TfrmMain::ToanMSExcelSpreadsheet1Click);
-    connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);
-    connect(ToanExcelWorkbook1, &QAction::triggered, this, &TfrmMain::ToanExcelWorkbook1Click);
-    connect(ToaPDFDocument1, &QAction::triggered, this, &TfrmMain::ToaPDFDocument1Click);
-    connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
+    // The commands of the list of materials; each runs only while a built list shows.
+    const std::pair<QAction*, std::function<void()>> listCommands[] = {
+        {Print1, [this] { output_->PrintMaterials(); }},
+        {PrintPreview1, [this] { output_->PreviewMaterials(); }},
+        {ToaTextFile1, [this] { output_->Export("txt"); }},
+        {ToanMSExcelSpreadsheet1, [this] { output_->Export("xls"); }},
+        {ToanHTMLDocument1, [this] { output_->Export("html"); }},
+        {ToanExcelWorkbook1, [this] { output_->Export("xlsx"); }},
+        {ToaPDFDocument1, [this] { output_->Export("pdf"); }},
+        {CopyToClipboard1, [this] { output_->CopyListToClipboard(); }},
+    };
+    for (const auto& c : listCommands)
+        connect(c.first, &QAction::triggered, this, [this, command = c.second] { RunListCommand(command); });
     new MenuKeys(this);
 }
 
@@ -278,7 +285,7 @@ void TfrmMain::CreateBottomBar()
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnRestart, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmMain::Exit1Click);
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmMain::Print1Click);
+    connect(btnPrint, &QPushButton::clicked, Print1, &QAction::trigger);
 }
 
 int TfrmMain::CurrentPage() const
@@ -904,41 +911,6 @@ template <typename F> void TfrmMain::RunListCommand(F&& command)
         RunGuarded(platform_.boxes, this, std::forward<F>(command));
 }
 
-void TfrmMain::Print1Click()
-{
-    RunListCommand([this] { output_->PrintMaterials(); });
-}
-
-void TfrmMain::PrintPreview1Click()
-{
-    RunListCommand([this] { output_->PreviewMaterials(); });
-}
-
-void TfrmMain::ToaTextFile1Click()
-{
-    RunListCommand([this] { output_->Export("txt"); });
-}
-
-void TfrmMain::ToanMSExcelSpreadsheet1Click()
-{
-    RunListCommand([this] { output_->Export("xls"); });
-}
-
-void TfrmMain::ToanHTMLDocument1Click()
-{
-    RunListCommand([this] { output_->Export("html"); });
-}
-
-void TfrmMain::ToanExcelWorkbook1Click()
-{
-    RunListCommand([this] { output_->Export("xlsx"); });
-}
-
-void TfrmMain::ToaPDFDocument1Click()
-{
-    RunListCommand([this] { output_->Export("pdf"); });
-}
-
 PlanSummary TfrmMain::PlanShown() const
 {
     PlanSummary plan = tsParams->PlanShown();
@@ -947,11 +919,6 @@ PlanSummary TfrmMain::PlanShown() const
     plan.antenna = tsAntenna->ChosenAntenna();
     plan.structure = tsLocation->ChosenCaption();
     return plan;
-}
-
-void TfrmMain::CopyToClipboard1Click()
-{
-    RunListCommand([this] { output_->CopyListToClipboard(); });
 }
 
 void TfrmMain::RecomputeListQuantities()

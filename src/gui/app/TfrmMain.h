@@ -96,14 +96,6 @@ private slots:
     void ViewLatestNewsFromBrimcor1Click();
     void Syncrest1Click();
     void About1Click();
-    void Print1Click();
-    void PrintPreview1Click();
-    void ToaTextFile1Click();
-    void ToanMSExcelSpreadsheet1Click();
-    void ToanHTMLDocument1Click();
-    void ToanExcelWorkbook1Click();
-    void ToaPDFDocument1Click();
-    void CopyToClipboard1Click();
 
 public:
     // A new price list was installed into a shared folder: the running program prices
