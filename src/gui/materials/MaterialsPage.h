@@ -19,11 +19,6 @@ class MaterialsPage : public QWidget
 public:
     explicit MaterialsPage(QWidget* parent = nullptr);
 
-    QTableView* grdLom;
-    QLabel* lblTotalPrice;
-    QLabel* lblTotal;
-    QLabel* lblKOVA;
-
     void ShowList(ListOfMaterials list);
     // Empties the page after a build that failed.
     void ClearList();
@@ -34,6 +29,11 @@ public:
 private:
     // Widens the price, quantity and extended columns to their widest text.
     void FitAmountColumns();
+
+    QTableView* grdLom;
+    QLabel* lblTotalPrice;
+    QLabel* lblTotal;
+    QLabel* lblKOVA;
 
     MaterialsModel* model_;
     bool hasList_ = false;
