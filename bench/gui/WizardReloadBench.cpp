@@ -3,8 +3,6 @@
 #include "doubles/Widgets.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TfrmMain.h"
-#include "gui/wizard/CableEntryTab.h"
-#include "gui/wizard/GpsTab.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,12 +40,12 @@ void ReloadWizardListsOnTheDemo(benchmark::State& state)
     for (int i = 0; i < 3; ++i)
         tav::test::Click(window, "btnNext");
     // Something chosen on every tab, so each reload resolves a part everywhere.
-    auto& entry = tav::test::Named<tav::gui::CableEntryTab>(window, "tsCableEntry");
-    Pick(entry.cboCEDiameter, "5 in. Round Entry Ports");
-    Pick(entry.cboEoep, "Entry Plate, 4 Ports");
-    Pick(entry.cboEntryBoots, "Cable Entry Boot, 1 Hole");
-    entry.seArrestorQty->setValue(1);
-    Pick(tav::test::Named<tav::gui::GpsTab>(window, "tsGps").cboGPS, "1/2 in. Foam GPS Feeder Kit");
+    const auto& entry = Named<QWidget>(window, "tsCableEntry");
+    Pick(&Named<QComboBox>(entry, "cboCEDiameter"), "5 in. Round Entry Ports");
+    Pick(&Named<QComboBox>(entry, "cboEoep"), "Entry Plate, 4 Ports");
+    Pick(&Named<QComboBox>(entry, "cboEntryBoots"), "Cable Entry Boot, 1 Hole");
+    Named<QSpinBox>(entry, "seArrestorQty").setValue(1);
+    Pick(&Named<QComboBox>(window, "cboGPS"), "1/2 in. Foam GPS Feeder Kit");
     QApplication::processEvents();
 
     std::vector<double> milliseconds;

@@ -2,10 +2,6 @@
 #include "doubles/DemoWizard.h"
 #include "gui/app/TImage.h"
 #include "gui/materials/AccessoryListPage.h"
-#include "gui/wizard/AntennaPage.h"
-#include "gui/wizard/CableEntryTab.h"
-#include "gui/wizard/GpsTab.h"
-#include "gui/wizard/LocationPage.h"
 #include "gui/wizard/MountingTab.h"
 
 #include <QAction>
@@ -160,7 +156,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
     {
         const char* what;
         std::vector<std::pair<const char*, const char*>> edits; // mount.dat
-        QRadioButton* gui::LocationPage::*site;                 // null: the tower
+        const char* site;                                       // null: the tower
         const char* attachment;
         const char* ordered; // slot 6
     };
@@ -175,7 +171,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
         // A wall carries no Latchor hanger, whatever its caption.
         {"a line the mount does not carry",
          {{"Latchor=Latchor Snap-In Hanger|2|", "Latchor=Klemmit Cushion Clamp|2|"}},
-         &gui::LocationPage::rbRoofTop,
+         "rbRoofTop",
          "Klemmit Cushion Clamp",
          "KCC-12|9|1|"},
     };
@@ -190,7 +186,7 @@ TEST_F(MountingPages, AnEntryOrdersThePartOfItsOwnLine)
         ChooseFoamCable("806", "960", "1/2");
         Next(2);
         if (c.site)
-            (Named<gui::LocationPage>(*w, "tsLocation").*c.site)->click();
+            Click(*w, c.site);
         Next();
         Pick(Box("cboVerticalCableAttachment"), c.attachment);
         EXPECT_EQ(Slot(6), c.ordered);
@@ -303,40 +299,42 @@ TEST_F(MountingPages, AntennaDecidesRunsAndParapet)
     Start();
     CableControls(*w).seNumRuns->setValue(4);
     Next();
-    gui::AntennaPage& a = Named<gui::AntennaPage>(*w, "tsAntenna");
-    gui::LocationPage& l = Named<gui::LocationPage>(*w, "tsLocation");
-    EXPECT_TRUE(a.rbSector->isChecked() && a.chkMicrosite->isEnabled());
-    EXPECT_EQ(a.imgAntenna->PictureFile(), "sector.gif");
+    const auto& a = Named<QWidget>(*w, "tsAntenna");
+    const auto& microsite = Named<QCheckBox>(a, "chkMicrosite");
+    const auto& parapet = Named<QRadioButton>(*w, "rbParapet");
+    const auto antenna = [&] { return Named<gui::TImage>(a, "imgAntenna").PictureFile(); };
+    EXPECT_TRUE(Named<QRadioButton>(a, "rbSector").isChecked() && microsite.isEnabled());
+    EXPECT_EQ(antenna(), "sector.gif");
 
-    a.chkMicrosite->click();
+    Click(a, "chkMicrosite");
     EXPECT_EQ(w->State().runsCount, 8);
-    EXPECT_EQ(a.imgAntenna->PictureFile(), "micro.gif");
-    EXPECT_FALSE(l.rbParapet->isEnabled() || l.imgParapet->isEnabled());
-    a.chkMicrosite->click();
+    EXPECT_EQ(antenna(), "micro.gif");
+    EXPECT_FALSE(parapet.isEnabled() || Named<gui::TImage>(*w, "imgParapet").isEnabled());
+    Click(a, "chkMicrosite");
     EXPECT_EQ(w->State().runsCount, 4);
-    EXPECT_TRUE(l.rbParapet->isEnabled());
+    EXPECT_TRUE(parapet.isEnabled());
 
     Next();
-    l.rbParapet->click();
+    Click(*w, "rbParapet");
     EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Wall", "Strut Channel", "N/A"}));
     EXPECT_FALSE(w->State().sides.horizontal);
     Click(*w, "btnBack");
-    a.chkMicrosite->click();
-    a.rbOmni->click();
-    EXPECT_FALSE(a.chkMicrosite->isChecked() || a.chkMicrosite->isEnabled());
+    Click(a, "chkMicrosite");
+    Click(a, "rbOmni");
+    EXPECT_FALSE(microsite.isChecked() || microsite.isEnabled());
     EXPECT_EQ(w->State().runsCount, 4);
-    EXPECT_EQ(a.imgAntenna->PictureFile(), "omni.gif");
-    EXPECT_FALSE(l.rbParapet->isEnabled());
-    EXPECT_TRUE(l.rbTower->isChecked()) << "a parapet gives way to a tower";
+    EXPECT_EQ(antenna(), "omni.gif");
+    EXPECT_FALSE(parapet.isEnabled());
+    EXPECT_TRUE(Named<QRadioButton>(*w, "rbTower").isChecked()) << "a parapet gives way to a tower";
     EXPECT_EQ(Items(Box("cboVerticalMount")), (QStringList{"Angle Member", "Round Member", "Cable Ladder", "N/A"}));
     EXPECT_TRUE(w->State().sides.horizontal);
-    a.rbNA->click();
-    EXPECT_EQ(a.imgAntenna->PictureFile(), "other.gif");
-    EXPECT_TRUE(l.rbParapet->isEnabled());
+    Click(a, "rbNA");
+    EXPECT_EQ(antenna(), "other.gif");
+    EXPECT_TRUE(parapet.isEnabled());
 
     // Every showing of the page counts the runs again from "Number of runs:".
-    a.rbSector->click();
-    a.chkMicrosite->click();
+    Click(a, "rbSector");
+    Click(a, "chkMicrosite");
     Click(*w, "btnBack");
     CableControls(*w).seNumRuns->setValue(5);
     EXPECT_EQ(w->State().runsCount, 5);

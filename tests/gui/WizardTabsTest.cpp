@@ -3,15 +3,14 @@
 #include "doubles/DemoWizard.h"
 #include "gui/app/SpinEdits.h"
 #include "gui/app/TImage.h"
-#include "gui/wizard/CableEntryTab.h"
-#include "gui/wizard/GpsTab.h"
-#include "gui/wizard/GroundWeatherTab.h"
-#include "gui/wizard/SurgeTab.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeySequence>
+#include <QLabel>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTest>
@@ -26,10 +25,12 @@ using gui::TfrmMain;
 class WizardTabs : public DemoWizard
 {
 protected:
-    gui::CableEntryTab& E() { return Named<gui::CableEntryTab>(*w, "tsCableEntry"); }
-    gui::GroundWeatherTab& G() { return Named<gui::GroundWeatherTab>(*w, "tsGroundWeather"); }
-    gui::SurgeTab& S() { return Named<gui::SurgeTab>(*w, "tsSurgeProtection"); }
-    gui::GpsTab& P() { return Named<gui::GpsTab>(*w, "tsGps"); }
+    // A control of one tab, found on the tab by its objectName.
+    template <typename T> T* On(const char* tab, const char* name) { return &Named<T>(Named<QWidget>(*w, tab), name); }
+    template <typename T = QComboBox> T* E(const char* name) { return On<T>("tsCableEntry", name); }
+    template <typename T = QComboBox> T* G(const char* name) { return On<T>("tsGroundWeather", name); }
+    template <typename T = QComboBox> T* S(const char* name) { return On<T>("tsSurgeProtection", name); }
+    template <typename T = QComboBox> T* P(const char* name) { return On<T>("tsGps", name); }
 
     // Onto the accessory pages of the cable, optionally in meters.
     void Enter(const char* diameter = "1/2", bool meters = false)
@@ -62,27 +63,27 @@ TEST_F(WizardTabs, EnteringTheAccessoriesFillsEveryTab)
 {
     Enter();
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
-    EXPECT_EQ(Items(E().cboCEDiameter), (QStringList{"4 in. Round Entry Ports", "5 in. Round Entry Ports", "None"}));
-    EXPECT_EQ(E().cboCEDiameter->currentText(), "None") << "the entry falls back to its last entry";
-    EXPECT_EQ(Items(E().cboEoep), QStringList{"None"});
-    EXPECT_FALSE(E().seEoepQty->isEnabled());
-    EXPECT_EQ(E().imgEoep->PictureFile(), "na1.gif");
-    EXPECT_EQ(E().imgArrestor->PictureFile(), "na2.gif");
+    EXPECT_EQ(Items(E("cboCEDiameter")), (QStringList{"4 in. Round Entry Ports", "5 in. Round Entry Ports", "None"}));
+    EXPECT_EQ(E("cboCEDiameter")->currentText(), "None") << "the entry falls back to its last entry";
+    EXPECT_EQ(Items(E("cboEoep")), QStringList{"None"});
+    EXPECT_FALSE(E<QSpinBox>("seEoepQty")->isEnabled());
+    EXPECT_EQ(E<gui::TImage>("imgEoep")->PictureFile(), "na1.gif");
+    EXPECT_EQ(E<gui::TImage>("imgArrestor")->PictureFile(), "na2.gif");
 
-    EXPECT_EQ(G().cboGroundingType->currentText(), "Compression Grounding Kit");
-    EXPECT_EQ(Items(G().cboWireLength), (QStringList{"24", "48"}));
-    EXPECT_EQ(G().imgGround->PictureFile(), "gk_compression.gif");
-    EXPECT_EQ(Items(G().cboConnectorType), (QStringList{"7-16 DIN", "N Type"}));
-    EXPECT_EQ(Items(G().cboCADiameter), (QStringList{"Jumper Cable", "Antenna Port"}));
+    EXPECT_EQ(G("cboGroundingType")->currentText(), "Compression Grounding Kit");
+    EXPECT_EQ(Items(G("cboWireLength")), (QStringList{"24", "48"}));
+    EXPECT_EQ(G<gui::TImage>("imgGround")->PictureFile(), "gk_compression.gif");
+    EXPECT_EQ(Items(G("cboConnectorType")), (QStringList{"7-16 DIN", "N Type"}));
+    EXPECT_EQ(Items(G("cboCADiameter")), (QStringList{"Jumper Cable", "Antenna Port"}));
 
-    EXPECT_EQ(Items(S().cboFirstConnector), (QStringList{"4.3-10 Male", "7-16 DIN Male", "N Male"}));
-    EXPECT_EQ(Items(S().cboSecondConnector), (QStringList{"4.3-10 Female", "4.3-10 Male"}));
-    EXPECT_EQ(S().imgFirstConnector->PictureFile(), "con_4310_male.gif");
-    EXPECT_EQ(S().imgSurge->PictureFile(), "srg_gas_4310.gif");
+    EXPECT_EQ(Items(S("cboFirstConnector")), (QStringList{"4.3-10 Male", "7-16 DIN Male", "N Male"}));
+    EXPECT_EQ(Items(S("cboSecondConnector")), (QStringList{"4.3-10 Female", "4.3-10 Male"}));
+    EXPECT_EQ(S<gui::TImage>("imgFirstConnector")->PictureFile(), "con_4310_male.gif");
+    EXPECT_EQ(S<gui::TImage>("imgSurge")->PictureFile(), "srg_gas_4310.gif");
 
-    EXPECT_EQ(P().cboGPS->currentText(), "None");
-    EXPECT_FALSE(P().seGpsLength->isEnabled() || P().rbGPSFeet->isEnabled());
-    EXPECT_EQ(P().imgGps->PictureFile(), "na6.gif");
+    EXPECT_EQ(P("cboGPS")->currentText(), "None");
+    EXPECT_FALSE(P<gui::DecimalSpinEdit>("seGpsLength")->isEnabled() || P<QRadioButton>("rbGPSFeet")->isEnabled());
+    EXPECT_EQ(P<gui::TImage>("imgGps")->PictureFile(), "na6.gif");
 
     // 15 + 100 ft, 3 runs: (ceil(115 / 200) + 2) x 3 grounding kits, one weatherproofing kit
     // and one protector per run.
@@ -113,19 +114,19 @@ TEST_F(WizardTabs, EntryChoicesSurviveARefill)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Enter();
-        Pick(E().cboCEDiameter, "5 in. Round Entry Ports");
-        Pick(E().cboEoep, c.plate);
-        Pick(E().cboEntryBoots, c.boot);
+        Pick(E("cboCEDiameter"), "5 in. Round Entry Ports");
+        Pick(E("cboEoep"), c.plate);
+        Pick(E("cboEntryBoots"), c.boot);
         if (c.typed) {
-            E().seEoepQty->setValue(c.typed);
-            E().seEntryBootQty->setValue(c.typed);
+            E<QSpinBox>("seEoepQty")->setValue(c.typed);
+            E<QSpinBox>("seEntryBootQty")->setValue(c.typed);
         }
         ASSERT_EQ(Range(13, 2), c.expected);
         Trigger(*w, "Meters1");
-        EXPECT_EQ(E().cboEoep->currentText(), c.plate);
-        EXPECT_EQ(E().cboEntryBoots->currentText(), c.boot);
-        EXPECT_EQ(E().seEoepQty->value(), c.typed);
-        EXPECT_EQ(E().seEoepQty->isEnabled(), c.typed != 0);
+        EXPECT_EQ(E("cboEoep")->currentText(), c.plate);
+        EXPECT_EQ(E("cboEntryBoots")->currentText(), c.boot);
+        EXPECT_EQ(E<QSpinBox>("seEoepQty")->value(), c.typed);
+        EXPECT_EQ(E<QSpinBox>("seEoepQty")->isEnabled(), c.typed != 0);
         EXPECT_EQ(Range(13, 2), c.expected);
         EXPECT_TRUE(fake.boxes.shown.empty());
     }
@@ -134,26 +135,26 @@ TEST_F(WizardTabs, EntryChoicesSurviveARefill)
 TEST_F(WizardTabs, QuantityBoxesAndTheArrestor)
 {
     Enter();
-    Pick(E().cboCEDiameter, "4 in. Round Entry Ports");
-    Pick(E().cboEoep, "Entry Plate, 9 Ports");
-    EXPECT_EQ(E().seEoepQty->value(), 1) << "a chosen plate is ordered at least once";
+    Pick(E("cboCEDiameter"), "4 in. Round Entry Ports");
+    Pick(E("cboEoep"), "Entry Plate, 9 Ports");
+    EXPECT_EQ(E<QSpinBox>("seEoepQty")->value(), 1) << "a chosen plate is ordered at least once";
     EXPECT_EQ(Slot(13), "EP4-9|1|5|");
-    E().seEoepQty->setValue(0);
-    EXPECT_EQ(E().seEoepQty->value(), 1) << "not below 1 while a plate is chosen";
-    E().seEoepQty->setValue(4);
+    E<QSpinBox>("seEoepQty")->setValue(0);
+    EXPECT_EQ(E<QSpinBox>("seEoepQty")->value(), 1) << "not below 1 while a plate is chosen";
+    E<QSpinBox>("seEoepQty")->setValue(4);
     EXPECT_EQ(Slot(13), "EP4-9|4|5|");
-    EXPECT_EQ(E().imgEoep->PictureFile(), "ep_9port.gif");
-    Pick(E().cboEntryBoots, "Cable Entry Boot, 2 Holes");
-    EXPECT_EQ(E().imgEntryBoot->PictureFile(), "boothd.gif") << "every boot shows the same picture";
-    Pick(E().cboEoep, "None");
-    EXPECT_EQ(E().seEoepQty->value(), 0);
-    EXPECT_FALSE(E().seEoepQty->isEnabled());
+    EXPECT_EQ(E<gui::TImage>("imgEoep")->PictureFile(), "ep_9port.gif");
+    Pick(E("cboEntryBoots"), "Cable Entry Boot, 2 Holes");
+    EXPECT_EQ(E<gui::TImage>("imgEntryBoot")->PictureFile(), "boothd.gif") << "every boot shows the same picture";
+    Pick(E("cboEoep"), "None");
+    EXPECT_EQ(E<QSpinBox>("seEoepQty")->value(), 0);
+    EXPECT_FALSE(E<QSpinBox>("seEoepQty")->isEnabled());
     EXPECT_EQ(Slot(13), kNone);
-    EXPECT_EQ(E().imgEoep->PictureFile(), "na1.gif");
+    EXPECT_EQ(E<gui::TImage>("imgEoep")->PictureFile(), "na1.gif");
 
-    E().seArrestorQty->setValue(2);
+    E<QSpinBox>("seArrestorQty")->setValue(2);
     EXPECT_EQ(Slot(19), "IEG-200|2|5|");
-    EXPECT_EQ(E().imgArrestor->PictureFile(), "port2.gif");
+    EXPECT_EQ(E<gui::TImage>("imgArrestor")->PictureFile(), "port2.gif");
     // Restart empties the list, but the box still orders two arrestors.
     Click(*w, "btnRestart");
     EXPECT_EQ(Range(0, 19), Slots(19, kNone));
@@ -161,10 +162,10 @@ TEST_F(WizardTabs, QuantityBoxesAndTheArrestor)
     // Leaving specific-cable mode loads the site pictures again; the arrestor's follows its box.
     Click(*w, "chkCableOnly");
     Click(*w, "chkCableOnly");
-    EXPECT_EQ(E().imgArrestor->PictureFile(), "port2.gif");
-    E().seArrestorQty->setValue(0);
+    EXPECT_EQ(E<gui::TImage>("imgArrestor")->PictureFile(), "port2.gif");
+    E<QSpinBox>("seArrestorQty")->setValue(0);
     EXPECT_EQ(Slot(19), kNone);
-    EXPECT_EQ(E().imgArrestor->PictureFile(), "na2.gif");
+    EXPECT_EQ(E<gui::TImage>("imgArrestor")->PictureFile(), "na2.gif");
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 }
 
@@ -177,7 +178,7 @@ TEST_F(WizardTabs, ArrestorWithoutAPartNumber)
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<gui::CableEntryTab>(*w, "tsCableEntry"));
+    Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<QWidget>(*w, "tsCableEntry"));
     auto& quantity = Named<QSpinBox>(*w, "seArrestorQty");
     quantity.setFocus();
     quantity.selectAll();
@@ -321,20 +322,20 @@ TEST_F(WizardTabs, OneNoticePerObsoletePartAndAction)
 {
     ShowObsoleteParts();
     Enter();
-    Pick(E().cboCEDiameter, "4 in. Round Entry Ports");
+    Pick(E("cboCEDiameter"), "4 in. Round Entry Ports");
     Answer(kKeep);
-    Pick(E().cboEoep, "Entry Plate, 4 Ports, Aluminum");
-    Pick(S().cboFirstConnector, "N Male");
+    Pick(E("cboEoep"), "Entry Plate, 4 Ports, Aluminum");
+    Pick(S("cboFirstConnector"), "N Male");
     // The first protector for these connectors is the obsolete SGN-100.
     Answer(kKeep);
-    Pick(S().cboSecondConnector, "N Male");
+    Pick(S("cboSecondConnector"), "N Male");
     ASSERT_EQ(Notices().size(), 2);
     ASSERT_TRUE(fake.boxes.script.empty());
 
     // The boot's replacement is of the same entry type: the kept plate is not asked about again.
     fake.boxes.Clear();
     Answer(kChange);
-    Pick(E().cboEntryBoots, "Cable Entry Boot, 1 Hole, Neoprene");
+    Pick(E("cboEntryBoots"), "Cable Entry Boot, 1 Hole, Neoprene");
     EXPECT_EQ(Notices(), QStringList{"EB4-12-1 - Cable Entry Boot, 4 in. port, 1 hole for 1/2 in. cable"});
     EXPECT_EQ(Range(13, 2), (Slots{"EP4-4A|1|5|", "EB4-12-1|1|5|"}));
 
@@ -349,39 +350,39 @@ TEST_F(WizardTabs, OneNoticePerObsoletePartAndAction)
 TEST_F(WizardTabs, UnitSwitchKeepsTheChosenKit)
 {
     Enter();
-    Pick(G().cboGroundingType, "Standard Grounding Kit");
-    Pick(G().cboWireLength, "36");
+    Pick(G("cboGroundingType"), "Standard Grounding Kit");
+    Pick(G("cboWireLength"), "36");
     EXPECT_EQ(Slot(15), "GK-12-36|9|3|");
     Trigger(*w, "Meters1");
-    EXPECT_EQ(G().cboWireLength->currentText(), "900");
-    EXPECT_EQ(G().lblGroundLength->text(), "millimeters");
+    EXPECT_EQ(G("cboWireLength")->currentText(), "900");
+    EXPECT_EQ(G<QLabel>("lblGroundLength")->text(), "millimeters");
     EXPECT_EQ(Slot(15), "GK-12-900|12|3|");
     Trigger(*w, "Feet1");
-    EXPECT_EQ(G().cboWireLength->currentText(), "36");
+    EXPECT_EQ(G("cboWireLength")->currentText(), "36");
     EXPECT_EQ(Slot(15), "GK-12-36|9|3|");
 }
 
 TEST_F(WizardTabs, SurgeListsFollowBandAndConnectors)
 {
     Enter();
-    Pick(S().cboFirstConnector, "7-16 DIN Male");
-    EXPECT_EQ(Items(S().cboSecondConnector), (QStringList{"7-16 DIN Female", "7-16 DIN Male", "None"}));
-    Pick(S().cboSecondConnector, "7-16 DIN Male");
+    Pick(S("cboFirstConnector"), "7-16 DIN Male");
+    EXPECT_EQ(Items(S("cboSecondConnector")), (QStringList{"7-16 DIN Female", "7-16 DIN Male", "None"}));
+    Pick(S("cboSecondConnector"), "7-16 DIN Male");
     // 800-2500 MHz fits 806-960, 1700-2500 does not; "N/A" sorts in among the entries.
-    EXPECT_EQ(Items(S().cboSurge), (QStringList{"Bulkhead Quarter-Wave Protector, 7-16 DIN Female, 100-1000 MHz",
-                                                "Gas Tube Protector, 7-16 DIN Female/Female, DC-3000 MHz", "N/A",
-                                                "Quarter-Wave Protector, 7-16 DIN Female/Female, 800-2500 MHz"}));
-    Pick(S().cboSecondConnector, "None");
-    EXPECT_EQ(S().imgSecondConnector->PictureFile(), "na4.gif");
+    EXPECT_EQ(Items(S("cboSurge")), (QStringList{"Bulkhead Quarter-Wave Protector, 7-16 DIN Female, 100-1000 MHz",
+                                                 "Gas Tube Protector, 7-16 DIN Female/Female, DC-3000 MHz", "N/A",
+                                                 "Quarter-Wave Protector, 7-16 DIN Female/Female, 800-2500 MHz"}));
+    Pick(S("cboSecondConnector"), "None");
+    EXPECT_EQ(S<gui::TImage>("imgSecondConnector")->PictureFile(), "na4.gif");
     EXPECT_EQ(Slot(17), "SBD-10|3|8|") << "a protector without a second connector mates to any";
 
-    Pick(S().cboFirstConnector, "4.3-10 Male");
-    Pick(S().cboSecondConnector, "4.3-10 Male");
-    EXPECT_EQ(S().cboSurge->currentText(), "Gas Tube Protector, 4.3-10 Female/Female, DC-2700 MHz");
-    EXPECT_EQ(S().imgSurge->PictureFile(), "na3.gif") << "a protector without a picture of its own";
-    Pick(S().cboSurge, "N/A");
+    Pick(S("cboFirstConnector"), "4.3-10 Male");
+    Pick(S("cboSecondConnector"), "4.3-10 Male");
+    EXPECT_EQ(S("cboSurge")->currentText(), "Gas Tube Protector, 4.3-10 Female/Female, DC-2700 MHz");
+    EXPECT_EQ(S<gui::TImage>("imgSurge")->PictureFile(), "na3.gif") << "a protector without a picture of its own";
+    Pick(S("cboSurge"), "N/A");
     EXPECT_EQ(Slot(17), kNone);
-    EXPECT_EQ(S().imgSurge->PictureFile(), "na3.gif");
+    EXPECT_EQ(S<gui::TImage>("imgSurge")->PictureFile(), "na3.gif");
     EXPECT_TRUE(fake.boxes.shown.empty()) << fake.boxes.Texts().join('|').toStdString();
 
     // A band that is no number leaves nothing of the old band ordered.
@@ -390,14 +391,14 @@ TEST_F(WizardTabs, SurgeListsFollowBandAndConnectors)
         const QSignalBlocker block(beginning);
         beginning->setEditText("8O6");
     }
-    Pick(S().cboSurge, "Quarter-Wave Protector, 4.3-10 Female/Female, 698-2700 MHz");
+    Pick(S("cboSurge"), "Quarter-Wave Protector, 4.3-10 Female/Female, 698-2700 MHz");
     ASSERT_EQ(Slot(17), "SQT-727|3|8|");
     Trigger(*w, "Meters1");
     EXPECT_EQ(ErrorTexts(), QStringList{"'8O6' is not a valid floating point value"});
     EXPECT_EQ(Slot(17), kNone);
-    for (QComboBox* box : {S().cboFirstConnector, S().cboSecondConnector, S().cboSurge})
+    for (QComboBox* box : {S("cboFirstConnector"), S("cboSecondConnector"), S("cboSurge")})
         EXPECT_EQ(Items(box), QStringList{"N/A"});
-    EXPECT_EQ(S().imgFirstConnector->PictureFile(), "na4.gif");
+    EXPECT_EQ(S<gui::TImage>("imgFirstConnector")->PictureFile(), "na4.gif");
 }
 
 TEST_F(WizardTabs, NoProtectorFitsTheBand)
@@ -405,27 +406,28 @@ TEST_F(WizardTabs, NoProtectorFitsTheBand)
     w = std::make_unique<TfrmMain>(fake.platform, inst.ProgramFolder(), QStringList());
     Pick(CableControls(*w).cboBeginning, "5925");
     Next(3);
-    EXPECT_EQ(Items(S().cboFirstConnector), QStringList{"N/A"});
-    EXPECT_EQ(S().imgFirstConnector->PictureFile(), "na4.gif");
-    EXPECT_EQ(S().imgSurge->PictureFile(), "na3.gif");
+    EXPECT_EQ(Items(S("cboFirstConnector")), QStringList{"N/A"});
+    EXPECT_EQ(S<gui::TImage>("imgFirstConnector")->PictureFile(), "na4.gif");
+    EXPECT_EQ(S<gui::TImage>("imgSurge")->PictureFile(), "na3.gif");
     EXPECT_EQ(Slot(17), kNone);
 }
 
 TEST_F(WizardTabs, GpsItem)
 {
     Enter();
-    Pick(P().cboGPS, "1/2 in. Foam GPS Feeder Kit");
+    Pick(P("cboGPS"), "1/2 in. Foam GPS Feeder Kit");
     EXPECT_EQ(Slot(18), "GPK-12|1|7|");
-    EXPECT_TRUE(P().seGpsLength->isEnabled() && P().rbGPSFeet->isEnabled());
-    EXPECT_EQ(P().imgGps->PictureFile(), "gps.gif");
-    P().seGpsLength->setValue(40);
-    P().rbGPSMeters->click();
-    EXPECT_TRUE(P().rbGPSFeet->isChecked()) << "the buttons only show the unit";
-    Pick(P().cboGPS, "None");
+    EXPECT_TRUE(P<gui::DecimalSpinEdit>("seGpsLength")->isEnabled() && P<QRadioButton>("rbGPSFeet")->isEnabled());
+    EXPECT_EQ(P<gui::TImage>("imgGps")->PictureFile(), "gps.gif");
+    P<gui::DecimalSpinEdit>("seGpsLength")->setValue(40);
+    Named<QTabWidget>(*w, "pcAccessories").setCurrentWidget(&Named<QWidget>(*w, "tsGps"));
+    Click(*w, "rbGPSMeters");
+    EXPECT_TRUE(P<QRadioButton>("rbGPSFeet")->isChecked()) << "the buttons only show the unit";
+    Pick(P("cboGPS"), "None");
     EXPECT_EQ(Slot(18), kNone);
-    EXPECT_FALSE(P().seGpsLength->isEnabled() || P().rbGPSMeters->isEnabled());
-    EXPECT_EQ(P().seGpsLength->value(), 0);
-    EXPECT_EQ(P().imgGps->PictureFile(), "na6.gif");
+    EXPECT_FALSE(P<gui::DecimalSpinEdit>("seGpsLength")->isEnabled() || P<QRadioButton>("rbGPSMeters")->isEnabled());
+    EXPECT_EQ(P<gui::DecimalSpinEdit>("seGpsLength")->value(), 0);
+    EXPECT_EQ(P<gui::TImage>("imgGps")->PictureFile(), "na6.gif");
 }
 
 } // namespace

@@ -18,12 +18,6 @@ class AntennaPage : public WizardPage
 public:
     AntennaPage(const WizardContext& context, LocationPage& location, QWidget* parent = nullptr);
 
-    QRadioButton* rbOmni;
-    QRadioButton* rbSector;
-    QRadioButton* rbNA;
-    QCheckBox* chkMicrosite;
-    TImage* imgAntenna;
-
     // The antenna type, and the microsite mount when it is ticked.
     std::string ChosenAntenna() const;
     // Unticks the microsite mount without doubling or halving the runs: an opened
@@ -33,10 +27,18 @@ public:
 public slots:
     // Each time the page is shown: the runs count follows "Number of runs:" again.
     void tsAntennaShow();
+
+private slots:
     // The handler of all four antenna controls.
     void rbSectorClick();
 
 private:
+    QRadioButton* rbOmni;
+    QRadioButton* rbSector;
+    QRadioButton* rbNA;
+    QCheckBox* chkMicrosite;
+    TImage* imgAntenna;
+
     LocationPage& location_;
 };
 

@@ -22,16 +22,6 @@ class CableEntryTab : public WizardPage
 public:
     explicit CableEntryTab(const WizardContext& context, QWidget* parent = nullptr);
 
-    QComboBox* cboCEDiameter;
-    QComboBox* cboEoep;
-    TImage* imgEoep;
-    QSpinBox* seEoepQty;
-    QComboBox* cboEntryBoots;
-    TImage* imgEntryBoot;
-    QSpinBox* seEntryBootQty;
-    TImage* imgArrestor;
-    QSpinBox* seArrestorQty;
-
     // Refills the entry types of the cable, which refills the plates and boots and writes
     // their slots; the arrestor's slot is written from its box again.
     void LoadEntryTypes();
@@ -42,7 +32,7 @@ public:
     // The arrestor's picture always shows what its box orders.
     void ShowArrestorPicture(bool reportPlaceholder);
 
-public slots:
+private slots:
     void cboCEDiameterChange();
     void cboEoepChange();
     void cboEntryBootsChange();
@@ -76,6 +66,16 @@ private:
     // After an obsolete part was put to the user: the entry type and the list's type of the
     // first record holding the part ordered; an entry not offered stays as it is.
     void ReselectCategoryOfPart(EntryList& list, const std::string& part);
+
+    QComboBox* cboCEDiameter;
+    QComboBox* cboEoep;
+    TImage* imgEoep;
+    QSpinBox* seEoepQty;
+    QComboBox* cboEntryBoots;
+    TImage* imgEntryBoot;
+    QSpinBox* seEntryBootQty;
+    TImage* imgArrestor;
+    QSpinBox* seArrestorQty;
 
     EntryList plates_;
     EntryList boots_;

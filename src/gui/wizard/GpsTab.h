@@ -18,18 +18,19 @@ class GpsTab : public WizardPage
 public:
     explicit GpsTab(const WizardContext& context, QWidget* parent = nullptr);
 
+    // Refills the GPS items, which writes the item's slot.
+    void LoadGpsItems();
+    void ShowUnit(bool meters);
+
+private slots:
+    void cboGPSChange();
+
+private:
     TImage* imgGps;
     QComboBox* cboGPS;
     DecimalSpinEdit* seGpsLength;
     QRadioButton* rbGPSFeet;
     QRadioButton* rbGPSMeters;
-
-    // Refills the GPS items, which writes the item's slot.
-    void LoadGpsItems();
-    void ShowUnit(bool meters);
-
-public slots:
-    void cboGPSChange();
 };
 
 } // namespace tav::gui

@@ -22,23 +22,13 @@ class GroundWeatherTab : public WizardPage
 public:
     explicit GroundWeatherTab(const WizardContext& context, QWidget* parent = nullptr);
 
-    QComboBox* cboGroundingType;
-    QComboBox* cboWireLength;
-    QLabel* lblGroundLength;
-    QComboBox* cboLugAttachment;
-    TImage* imgGround;
-    QComboBox* cboWeatherProofing;
-    QComboBox* cboConnectorType;
-    QComboBox* cboCADiameter;
-    TImage* imgWeather;
-
     // Refill the kit types of the cable; each cascades down to its slot.
     void LoadGroundingKits();
     void LoadWeatherproofing();
     // The wire lengths' unit caption.
     void ShowUnit(bool meters);
 
-public slots:
+private slots:
     void cboGroundingTypeChange();
     void cboWireLengthChange();
     void cboLugAttachmentChange();
@@ -74,6 +64,16 @@ private:
     // After an obsolete part was put to the user: the kit type, filter value and type of the
     // first record holding the part ordered; an entry not offered stays as it is.
     void ReselectCategoryOfPart(Kit& kit, const std::string& part);
+
+    QComboBox* cboGroundingType;
+    QComboBox* cboWireLength;
+    QLabel* lblGroundLength;
+    QComboBox* cboLugAttachment;
+    TImage* imgGround;
+    QComboBox* cboWeatherProofing;
+    QComboBox* cboConnectorType;
+    QComboBox* cboCADiameter;
+    TImage* imgWeather;
 
     Kit ground_;
     Kit weather_;

@@ -21,17 +21,6 @@ public:
     LocationPage(const WizardContext& context, MountingTab& vertical, MountingTab& horizontal,
                  QWidget* parent = nullptr);
 
-    TImage* imgTower;
-    TImage* imgMonopole;
-    TImage* imgRooftop;
-    TImage* imgParapet;
-    TImage* imgCustom;
-    QRadioButton* rbTower;
-    QRadioButton* rbMonopole;
-    QRadioButton* rbRoofTop;
-    QRadioButton* rbParapet;
-    QRadioButton* rbCustom;
-
     // The five site pictures, each reported when it cannot be loaded.
     void LoadLocationPictures();
     // Whether the antenna allows a parapet site; a chosen parapet falls back to a tower,
@@ -45,14 +34,27 @@ public:
 
 public slots:
     void tsLocationShow();
-    void rbTowerClick();
 
 signals:
     // The sides the chosen site has may have changed.
     void structureChanged();
 
+private slots:
+    void rbTowerClick();
+
 private:
     void ShowStructurePictures(const char* vertical, const char* horizontal);
+
+    TImage* imgTower;
+    TImage* imgMonopole;
+    TImage* imgRooftop;
+    TImage* imgParapet;
+    TImage* imgCustom;
+    QRadioButton* rbTower;
+    QRadioButton* rbMonopole;
+    QRadioButton* rbRoofTop;
+    QRadioButton* rbParapet;
+    QRadioButton* rbCustom;
 
     MountingTab& vertical_;
     MountingTab& horizontal_;

@@ -21,19 +21,12 @@ class SurgeTab : public WizardPage
 public:
     explicit SurgeTab(const WizardContext& context, QWidget* parent = nullptr);
 
-    QComboBox* cboFirstConnector;
-    TImage* imgFirstConnector;
-    QComboBox* cboSecondConnector;
-    TImage* imgSecondConnector;
-    QComboBox* cboSurge;
-    TImage* imgSurge;
-
     // Takes the band of the cable page and refills the first connectors, and so every list
     // down to the protector's slot. A band or surge record that is no number leaves nothing
     // offered and nothing ordered, and the error goes on to the caller.
     void FillFirstConnectors();
 
-public slots:
+private slots:
     void cboFirstConnectorChange();
     void cboSecondConnectorChange();
     void cboSurgeChange();
@@ -48,6 +41,13 @@ private:
     void ShowNothingApplicable();
     // What the surge list offers now; the texts live as long as the strings given.
     SurgeFilter Filter(const std::string& first, const std::string& second) const;
+
+    QComboBox* cboFirstConnector;
+    TImage* imgFirstConnector;
+    QComboBox* cboSecondConnector;
+    TImage* imgSecondConnector;
+    QComboBox* cboSurge;
+    TImage* imgSurge;
 
     // The band of the last reload: a band changed on the cable page counts from the next.
     Band band_;
