@@ -56,8 +56,7 @@ TEST(About, AClickAnywhereCloses)
     for (const char* name : clickables) {
         TfrmAbout about(fake.platform, "/nowhere/");
         about.show();
-        QWidget* target = about.objectName() == name ? &about : about.findChild<QWidget*>(name);
-        ASSERT_NE(target, nullptr) << name;
+        QWidget* target = &Named<QWidget>(about, name);
         if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
             target = memo->viewport();
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));

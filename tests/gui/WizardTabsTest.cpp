@@ -42,12 +42,7 @@ protected:
         ASSERT_EQ(w->CurrentPage(), TfrmMain::kAccessories);
     }
 
-    QComboBox* Box(const char* name) const
-    {
-        auto* box = w->findChild<QComboBox*>(name);
-        EXPECT_NE(box, nullptr) << name;
-        return box;
-    }
+    QComboBox* Box(const char* name) const { return &Named<QComboBox>(*w, name); }
 
     QStringList ErrorTexts() const
     {
