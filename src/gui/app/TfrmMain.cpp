@@ -17,10 +17,10 @@
 #include "gui/app/ComboBoxes.h"
 #include "gui/app/Guard.h"
 #include "gui/app/Maker.h"
+#include "gui/app/MakerLinks.h"
 #include "gui/app/MenuKeys.h"
 #include "gui/app/Placement.h"
 #include "gui/app/SpinEdits.h"
-#include "gui/app/TImage.h"
 #include "gui/app/TRadioGroup.h"
 #include "gui/app/TextCodec.h"
 #include "gui/cable/ParamsPage.h"
@@ -45,7 +45,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <functional>
 #include <initializer_list>
@@ -247,27 +246,7 @@ void TfrmMain::CreateBottomBar()
     layout->addWidget(pcMain, 1);
 
     auto* bar = new QHBoxLayout;
-    imgLogo = new TImage("imgLogo", central);
-    const QString siteHint = QStringLiteral("Visit ") + kMakerSiteLabel;
-    imgLogo->setToolTip(siteHint);
-    imgLogo->setStatusTip(siteHint);
-    imgLogo->setCursor(Qt::PointingHandCursor);
-    images_->LoadImage(imgLogo, "logo.gif", false);
-    if (imgLogo->PictureFile().isEmpty())
-        imgLogo->setText(kMakerName);
-    imgLogo->setFocusPolicy(Qt::TabFocus);
-    connect(imgLogo, &TImage::clicked, this, &TfrmMain::imgLogoClick);
-    bar->addWidget(imgLogo);
-
-    lblemail = new ClickLabel("lblemail", central);
-    lblemail->setText(QStringLiteral("email: ") + kSupportEmail);
-    lblemail->setStyleSheet("color: blue; text-decoration: underline;");
-    lblemail->setCursor(Qt::PointingHandCursor);
-    lblemail->setToolTip("email questions and comments");
-    lblemail->setStatusTip("email questions and comments");
-    lblemail->setFocusPolicy(Qt::TabFocus);
-    connect(lblemail, &ClickLabel::clicked, this, &TfrmMain::lblemailClick);
-    bar->addWidget(lblemail);
+    AddMakerLinks(*bar, central, platform_, *images_);
     bar->addStretch();
 
     // Right to left: Next, Back, Restart, Close, Print.
@@ -556,16 +535,6 @@ void TfrmMain::ShowLengthLabels()
 void TfrmMain::Exit1Click()
 {
     close();
-}
-
-void TfrmMain::imgLogoClick()
-{
-    platform_.desktop.Open(QUrl(kMakerSite));
-}
-
-void TfrmMain::lblemailClick()
-{
-    platform_.desktop.Open(QUrl(QStringLiteral("mailto:") + kSupportEmail + "?subject=Tavrolin"));
 }
 
 void TfrmMain::changeEvent(QEvent* event)

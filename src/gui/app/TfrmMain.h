@@ -24,12 +24,10 @@ namespace tav::gui {
 class AccessoriesPage;
 class AccessoryListPage;
 class AntennaPage;
-class ClickLabel;
 class LocationPage;
 class MaterialsOutput;
 class MaterialsPage;
 class ParamsPage;
-class TImage;
 class TNewsDlg;
 class TSyncrestDlg;
 
@@ -80,8 +78,6 @@ private slots:
     void btnBackClick();
     void btnRestartClick();
     void Exit1Click();
-    void imgLogoClick();
-    void lblemailClick();
     void tsParamsShow();
     void chkMiscOnlyClick();
     void btnListNowClick();
@@ -182,8 +178,6 @@ private:
     QPushButton* btnRestart;
     QPushButton* btnClose;
     QPushButton* btnPrint;
-    TImage* imgLogo;
-    ClickLabel* lblemail;
 
     QAction* Open1;
     QAction* Save1;
