@@ -146,6 +146,16 @@ TEST(PriceList, TheIndexOfALongListAnswersAsAScan)
         }
     EXPECT_EQ(loaded.index.Find(loaded.lines, ""), 4u) << "the first line without a part";
     EXPECT_EQ(loaded.index.Find(loaded.lines, "Part Number"), 0u);
+
+    // Repeats of one part keep the table as small as the first line made it, while the line
+    // numbers grow far past it.
+    std::string repeats = "Type|Group|Part Number|" + std::string(70000, 'D') + "|\r\n";
+    for (int i = 0; i < 5000; ++i)
+        repeats += "P|G|SAME|EA|Repeat " + std::to_string(i) + "|1.00|\r\n";
+    repeats += "P|G|LAST|EA|Last|2.00|\r\n";
+    const LoadedPriceList same = ParsePriceList(repeats);
+    EXPECT_EQ(same.index.Find(same.lines, "SAME"), 1u);
+    EXPECT_EQ(same.index.Find(same.lines, "LAST"), 5001u);
 }
 
 TEST(IniLines, LineNumbersFollowTheStoresLoading)

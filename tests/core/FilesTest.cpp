@@ -43,6 +43,19 @@ TEST(Files, SplitLinesAcceptsEveryLineEnd)
         EXPECT_EQ(SplitLines(c.text), c.expected);
 }
 
+// A file is split as its bytes arrive, a stretch at a time: a line or a CR LF that a
+// stretch cuts in two is still one line.
+TEST(Files, LinesReadFromAFileAreTheLinesOfItsText)
+{
+    TempDir dir;
+    for (const std::string brk : {"\r\n", "\r", "\n", "\r\r\n"})
+        for (size_t before = kReadStretch - 3; before <= kReadStretch + 1; ++before) {
+            const std::string text = std::string(before, 'a') + brk + "b" + brk + std::string(kReadStretch, 'c');
+            EXPECT_TRUE(ReadLineList(dir.Write("lines.dat", text)) == LineList::FromText(text))
+                << brk.size() << "-byte line end after " << before << " bytes";
+        }
+}
+
 TEST(LineList, HeaderDropAndAppendKeepLinesApart)
 {
     LineList list = LineList::FromText("header|\r\nA|1|\r\nB|2|");

@@ -161,14 +161,16 @@ void RefuseWhatIsNoFile(const std::string& path)
         throw IoError(IoMessage("Cannot read", path, EISDIR));
 }
 
-} // namespace
-
-std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
+// Into a string (room cleared first) or into bytes left as they are until read over.
+template <typename Bytes>
+bool ReadInto(const std::string& path, Bytes& bytes, const std::function<void(size_t, size_t)>& arrived,
+              size_t maxBytes)
 {
+    bytes.clear();
     const auto resolved = ResolveFile(path);
     if (!resolved) {
         RefuseWhatIsNoFile(path);
-        return std::nullopt;
+        return false;
     }
     // Without blocking, a FIFO that no program writes to opens at once and then reads as
     // empty; a pipe with a writer is waited for as usual once open.
@@ -192,19 +194,21 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
     if (regular && static_cast<unsigned long long>(st.st_size) > maxBytes)
         throw IoError(TooLargeMessage(*resolved, maxBytes));
 
-    // One read of the size a regular file has now, then whatever may have been appended
-    // since; a device or a pipe is read in growing steps up to the limit.
-    std::string bytes;
-    const size_t first = regular ? static_cast<size_t>(st.st_size) + 1 : size_t{1} << 16;
-    bytes.reserve(first);
-    PreferLargePages(bytes.data(), first);
-    bytes.resize(first);
+    // Room for the size a regular file has now and one byte more, to see whether it grew;
+    // a device or a pipe gets more room as it needs, up to the limit. The room is readied
+    // and read into a stretch at a time, so each stretch is still in the cache when the
+    // caller works on it.
+    const size_t expected = regular ? static_cast<size_t>(st.st_size) : 0;
+    bytes.reserve(regular ? expected + 1 : size_t{1} << 16);
+    PreferLargePages(bytes.data(), bytes.capacity());
     size_t have = 0;
     for (;;) {
         if (have == bytes.size()) {
             if (have > maxBytes)
                 throw IoError(TooLargeMessage(*resolved, maxBytes));
-            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+            if (have == bytes.capacity())
+                bytes.reserve(std::min(bytes.capacity() * 2, maxBytes + 1));
+            bytes.resize(std::min({have + kReadStretch, bytes.capacity(), maxBytes + 1}));
         }
         const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
         if (n < 0) {
@@ -215,11 +219,29 @@ std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxByte
         if (n == 0)
             break;
         have += static_cast<size_t>(n);
+        if (arrived)
+            arrived(have, std::max(have, expected));
     }
     if (have > maxBytes)
         throw IoError(TooLargeMessage(*resolved, maxBytes));
     bytes.resize(have);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes)
+{
+    std::string bytes;
+    if (!ReadInto(path, bytes, {}, maxBytes))
+        return std::nullopt;
     return bytes;
+}
+
+bool ReadFileInto(const std::string& path, TextBytes& bytes, const std::function<void(size_t, size_t)>& arrived,
+                  size_t maxBytes)
+{
+    return ReadInto(path, bytes, arrived, maxBytes);
 }
 
 std::vector<std::string> SplitLines(std::string_view text)
@@ -234,12 +256,8 @@ std::vector<std::string> ReadLines(const std::string& path)
 
 LineList ReadLineList(const std::string& path)
 {
-    auto bytes = ReadFileBytes(path);
-    if (!bytes)
-        return {};
-    LineList lines = LineList::FromText(std::move(*bytes));
-    lines.SetSource(ResolveFile(path).value_or(path));
-    return lines;
+    NoLineSink none;
+    return ReadLineList(path, none);
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines)

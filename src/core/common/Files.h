@@ -2,6 +2,7 @@
 
 #include "core/common/LineList.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,13 @@ inline constexpr size_t kMaxReadBytes = size_t{256} << 20;
 // naming the file when it exists but cannot be read: a folder, a loop of links, a socket,
 // more than maxBytes.
 std::optional<std::string> ReadFileBytes(const std::string& path, size_t maxBytes = kMaxReadBytes);
+// Files are read this many bytes at a time, each stretch handed on while in the cache.
+inline constexpr size_t kReadStretch = size_t{256} << 10;
+// The same into bytes, for a caller that works on them as they arrive: after each read,
+// arrived(have, expected) with have bytes in so far, out of about expected. False when there
+// is no such file.
+bool ReadFileInto(const std::string& path, TextBytes& bytes, const std::function<void(size_t, size_t)>& arrived,
+                  size_t maxBytes = kMaxReadBytes);
 
 // Splits text into lines at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
@@ -34,6 +42,16 @@ std::vector<std::string> SplitLines(std::string_view text);
 // The lines of a file (resolved without regard to case); empty when the file is missing.
 std::vector<std::string> ReadLines(const std::string& path);
 LineList ReadLineList(const std::string& path);
+// The same, telling the sink of each line as it is split off (see LineList::FromReader).
+template <typename Sink> LineList ReadLineList(const std::string& path, Sink& sink)
+{
+    bool found = false;
+    LineList lines = LineList::FromReader(
+        [&](TextBytes& bytes, const auto& arrived) { found = ReadFileInto(path, bytes, arrived); }, sink);
+    if (found)
+        lines.SetSource(ResolveFile(path).value_or(path));
+    return lines;
+}
 
 // Lines joined with CR LF after each line, as the program writes its text files.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

@@ -12,16 +12,32 @@
 
 namespace tav {
 
-// Sixteen bytes at a time where the processor offers it: a price list of a million lines
-// is split at the speed it is read.
+// Sixty-four bytes at a time where the processor offers it, sixteen near the end: a price
+// list of a million lines is split at the speed it is read.
 const char* FindLineBreak(const char* p, const char* end)
 {
 #if defined(__SSE2__)
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
+    const auto breaks = [&](const char* at) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        return _mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr));
+    };
+    for (; end - p >= 64; p += 64) {
+        const __m128i a = breaks(p);
+        const __m128i b = breaks(p + 16);
+        const __m128i c = breaks(p + 32);
+        const __m128i d = breaks(p + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0)
+            continue;
+        const uint64_t found = static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(a))) |
+                               static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(b))) << 16 |
+                               static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(c))) << 32 |
+                               static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(d))) << 48;
+        return p + __builtin_ctzll(found);
+    }
     for (; end - p >= 16; p += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), _mm_cmpeq_epi8(chunk, cr)));
+        const int found = _mm_movemask_epi8(breaks(p));
         if (found)
             return p + __builtin_ctz(static_cast<unsigned>(found));
     }
@@ -73,15 +89,14 @@ size_t CountLineBreaks(const char* p, const char* end)
     return breaks;
 }
 
-size_t EstimateLines(const char* p, const char* end)
+size_t EstimateLines(const char* p, const char* end, size_t total)
 {
     constexpr size_t kSample = size_t{64} << 10;
-    const size_t size = static_cast<size_t>(end - p);
-    const size_t sample = std::min(size, kSample);
+    const size_t sample = std::min(static_cast<size_t>(end - p), kSample);
     const size_t breaks = CountLineBreaks(p, p + sample);
-    if (sample == size)
+    if (sample >= total || sample == 0)
         return breaks + 1;
-    return static_cast<size_t>(static_cast<double>(size) / static_cast<double>(sample) * static_cast<double>(breaks)) +
+    return static_cast<size_t>(static_cast<double>(total) / static_cast<double>(sample) * static_cast<double>(breaks)) +
            1;
 }
 
@@ -91,20 +106,10 @@ LineList::LineList(std::initializer_list<std::string_view> lines)
         push_back(l);
 }
 
-namespace {
-
-struct NoSink
+LineList LineList::FromText(std::string_view text)
 {
-    void Expect(size_t) {}
-    void Line(const LineList&, size_t, std::string_view) {}
-};
-
-} // namespace
-
-LineList LineList::FromText(std::string text)
-{
-    NoSink none;
-    return FromText(std::move(text), none);
+    NoLineSink none;
+    return FromText(text, none);
 }
 
 void LineList::AddSpan(size_t offset, size_t length)
@@ -117,7 +122,10 @@ void LineList::AddSpan(size_t offset, size_t length)
 void LineList::push_back(std::string_view line)
 {
     AddSpan(buffer_.size(), line.size());
-    buffer_.append(line);
+    const size_t at = buffer_.size();
+    buffer_.resize(at + line.size());
+    if (!line.empty())
+        std::memcpy(buffer_.data() + at, line.data(), line.size());
 }
 
 void LineList::EraseFirst()

@@ -1,16 +1,37 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tav {
+
+// Gives elements no value when made, so room for bytes about to be read over is not cleared
+// first.
+template <typename T> struct UninitializedAllocator : std::allocator<T>
+{
+    template <typename U> struct rebind
+    {
+        using other = UninitializedAllocator<U>;
+    };
+    UninitializedAllocator() = default;
+    template <typename U> UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+using TextBytes = std::vector<char, UninitializedAllocator<char>>;
 
 // The lines of one catalogue file in file order, duplicates kept. All lines live in one
 // buffer, so loading a price list of real size costs little more than reading its bytes.
@@ -81,11 +102,17 @@ public:
     LineList(std::initializer_list<std::string_view> lines);
     // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line, and a
     // leading UTF-8 byte-order mark is no part of the first line.
-    static LineList FromText(std::string text);
+    static LineList FromText(std::string_view text);
     // The same, telling the sink first how many lines there can be at most
     // (sink.Expect(count)) and then each line as it is split off, while its bytes are at
     // hand (sink.Line(list so far, index, line)).
-    template <typename Sink> static LineList FromText(std::string text, Sink& sink);
+    template <typename Sink> static LineList FromText(std::string_view text, Sink& sink);
+    // The same for bytes that read(buffer, arrived) puts into the list's own buffer: after
+    // each stretch it calls arrived(have, expected), with have bytes in the buffer so far
+    // out of about expected, and the whole lines among them are split off and told to the
+    // sink while they are still in the processor's cache. read leaves the buffer holding
+    // exactly the bytes read.
+    template <typename Sink, typename Read> static LineList FromReader(Read&& read, Sink& sink);
 
     size_t size() const { return spans_.size() - first_; }
     bool empty() const { return size() == 0; }
@@ -114,6 +141,14 @@ public:
     std::optional<size_t> FileLineAt(const char* text) const;
 
 private:
+    // Where splitting has come to, while the bytes arrive.
+    struct Cursor
+    {
+        size_t at = 0;
+        bool started = false;
+    };
+    template <typename Sink> void Split(Cursor& cursor, size_t have, size_t expected, bool last, Sink& sink);
+
     // Offsets and lengths fit 32 bits: no file the program reads comes near 4 GiB.
     struct Span
     {
@@ -122,43 +157,79 @@ private:
     };
     void AddSpan(size_t offset, size_t length);
 
-    std::string buffer_;
+    TextBytes buffer_;
     std::vector<Span> spans_;
     size_t first_ = 0;
     std::string source_;
+};
+
+// A sink for lines that wants to be told nothing.
+struct NoLineSink
+{
+    void Expect(size_t) {}
+    void Line(const LineList&, size_t, std::string_view) {}
 };
 
 // The first line break (LF or CR) from p on, or end.
 const char* FindLineBreak(const char* p, const char* end);
 // How many line breaks the text holds, CR LF counting as one.
 size_t CountLineBreaks(const char* p, const char* end);
-// About how many lines the text holds, judged from its first 64 KiB: exact for a shorter
-// text, and spared a pass over a long one.
-size_t EstimateLines(const char* p, const char* end);
+// About how many lines a text of `total` bytes holds, judged from the first 64 KiB of its
+// beginning at hand [p, end): exact for a text that short, and spared a pass over a long one.
+size_t EstimateLines(const char* p, const char* end, size_t total);
 
-template <typename Sink> LineList LineList::FromText(std::string text, Sink& sink)
+template <typename Sink> void LineList::Split(Cursor& cursor, size_t have, size_t expected, bool last, Sink& sink)
 {
-    LineList list;
-    list.buffer_ = std::move(text);
-    const char* const base = list.buffer_.data();
-    const char* const end = base + list.buffer_.size();
-    // Room is made once for the lines there will be; a text whose first lines are longer
-    // than the rest only makes it again.
-    const size_t lines = EstimateLines(base, end);
-    list.spans_.reserve(lines + lines / 4);
-    sink.Expect(lines);
-    const char* p = base;
-    if (list.buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        p += 3;
+    const char* const base = buffer_.data();
+    const char* const end = base + have;
+    if (!cursor.started) {
+        // The byte-order mark is judged once its three bytes are in.
+        if (have < 3 && !last)
+            return;
+        cursor.started = true;
+        // Room is made once for the lines there will be; a text whose first lines are
+        // longer than the rest only makes it again.
+        const size_t lines = EstimateLines(base, end, std::max(have, expected));
+        spans_.reserve(lines + lines / 4);
+        sink.Expect(lines);
+        if (have >= 3 && std::memcmp(base, "\xEF\xBB\xBF", 3) == 0)
+            cursor.at = 3;
+    }
+    const char* p = base + cursor.at;
     while (p < end) {
         const char* brk = FindLineBreak(p, end);
-        list.AddSpan(static_cast<size_t>(p - base), static_cast<size_t>(brk - p));
-        sink.Line(list, list.spans_.size() - 1, std::string_view(p, static_cast<size_t>(brk - p)));
-        if (brk == end)
+        // A line whose end has not arrived, or a CR whose LF may come next, waits.
+        if (!last && (brk == end || (brk + 1 == end && *brk == '\r')))
             break;
+        AddSpan(static_cast<size_t>(p - base), static_cast<size_t>(brk - p));
+        sink.Line(*this, spans_.size() - 1, std::string_view(p, static_cast<size_t>(brk - p)));
+        if (brk == end) {
+            p = end;
+            break;
+        }
         // A lone CR also ends a line; CR LF ends one line, not two.
         p = brk + (*brk == '\r' && brk + 1 < end && brk[1] == '\n' ? 2 : 1);
     }
+    cursor.at = static_cast<size_t>(p - base);
+}
+
+template <typename Sink> LineList LineList::FromText(std::string_view text, Sink& sink)
+{
+    LineList list;
+    list.buffer_.resize(text.size());
+    if (!text.empty())
+        std::memcpy(list.buffer_.data(), text.data(), text.size());
+    Cursor cursor;
+    list.Split(cursor, list.buffer_.size(), list.buffer_.size(), true, sink);
+    return list;
+}
+
+template <typename Sink, typename Read> LineList LineList::FromReader(Read&& read, Sink& sink)
+{
+    LineList list;
+    Cursor cursor;
+    read(list.buffer_, [&](size_t have, size_t expected) { list.Split(cursor, have, expected, false, sink); });
+    list.Split(cursor, list.buffer_.size(), list.buffer_.size(), true, sink);
     return list;
 }
 

@@ -27,10 +27,10 @@ std::string EmptyPriceRecord();
 std::string FindPriceRecord(const LineList& prices, std::string_view part);
 
 // The same lookup for many parts: the line of the first record of each part number. An
-// open-addressing table of line numbers with a tag of each part's hash, sized once for the
-// lines the list is expected to hold, so indexing a list of a million lines costs little
-// beside reading it. It holds no pointer, only line numbers of
-// the list it was built from, which every lookup is given again.
+// open-addressing table of one 32-bit word per slot, the line in its low bits and a tag of
+// the part's hash above, sized once for the lines the list is expected to hold, so indexing
+// a list of a million lines costs little beside reading it. It holds no pointer, only line
+// numbers of the list it was built from, which every lookup is given again.
 class PriceIndex
 {
 public:
@@ -48,20 +48,21 @@ public:
     void Finish(const LineList& prices);
 
 private:
-    struct Slot
-    {
-        uint32_t tag;  // the upper half of the part's hash
-        uint32_t line; // the line + 1; 0 for an empty slot
-    };
     struct Pending
     {
         size_t hash;
         uint32_t line;
     };
+    void MakeRoom(size_t slots);
     void Insert(const LineList& prices, const Pending& p);
     void Grow(const LineList& prices);
+    uint32_t Tagged(size_t hash) const { return static_cast<uint32_t>(hash) << lineBits_; }
 
-    std::vector<Slot> slots_;
+    // A slot holds the line + 1 in its low lineBits_ bits (0 for an empty slot) and the low
+    // bits of the part's hash above them.
+    std::vector<uint32_t> slots_;
+    unsigned lineBits_ = 0;
+    uint32_t lineMask_ = 0;
     size_t used_ = 0;
     size_t growAt_ = 0;
     // The slot of a line is fetched into the cache a few lines before the line goes in.
