@@ -1,6 +1,7 @@
 #include "core/catalog/CatalogueFile.h"
 #include "core/catalog/MountCatalogue.h"
 #include "core/check/IniLines.h"
+#include "core/common/Errors.h"
 #include "core/common/LineList.h"
 #include "core/materials/AccessoryItems.h"
 #include "core/materials/PriceList.h"
@@ -156,6 +157,24 @@ TEST(PriceList, TheIndexOfALongListAnswersAsAScan)
     const LoadedPriceList same = ParsePriceList(repeats);
     EXPECT_EQ(same.index.Find(same.lines, "SAME"), 1u);
     EXPECT_EQ(same.index.Find(same.lines, "LAST"), 5001u);
+}
+
+// The list read ahead is the list of the path start-up asks for; another path is read anew,
+// and a read that failed says so where the list is taken.
+TEST(PriceList, AListReadAheadIsTheListOfThePathAskedFor)
+{
+    TempDir dir;
+    const std::string first = dir.Write("a/M_lom.dat", "P|G|AAD-3|PK|A|1.00|\r\n");
+    const std::string second = dir.Write("b/M_lom.dat", "P|G|KOVA|PK|B|2.00|\r\n");
+    PriceListPreload same(first);
+    const LoadedPriceList a = same.Take(first);
+    EXPECT_EQ(a.index.Find(a.lines, "AAD-3"), 0u);
+    PriceListPreload moved(first);
+    const LoadedPriceList b = moved.Take(second);
+    EXPECT_EQ(b.index.Find(b.lines, "KOVA"), 0u);
+    EXPECT_FALSE(b.index.Find(b.lines, "AAD-3"));
+    PriceListPreload folder(dir.File("a"));
+    EXPECT_THROW(folder.Take(dir.File("a")), IoError);
 }
 
 TEST(IniLines, LineNumbersFollowTheStoresLoading)

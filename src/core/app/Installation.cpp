@@ -67,10 +67,19 @@ LineList LoadCatalogueList(const std::string& path, bool dropHeader)
     return lines;
 }
 
+std::string PriceListPath(const Folders& folders)
+{
+    return folders.shared + "/" + kPriceListFileName;
+}
+
 CatalogueLists LoadCatalogueLists(const Folders& folders)
 {
+    return LoadCatalogueLists(folders, LoadPriceList(PriceListPath(folders)));
+}
+
+CatalogueLists LoadCatalogueLists(const Folders& folders, LoadedPriceList prices)
+{
     CatalogueLists lists;
-    LoadedPriceList prices = LoadPriceList(folders.shared + "/" + kPriceListFileName);
     lists.price = std::move(prices.lines);
     lists.priceIndex = std::move(prices.index);
     lists.tlines = LoadCatalogueList(folders.data + "tlines.dat", true);

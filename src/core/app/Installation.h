@@ -57,5 +57,9 @@ struct CatalogueLists
 };
 
 CatalogueLists LoadCatalogueLists(const Folders& folders);
+// The same with the price list read already.
+CatalogueLists LoadCatalogueLists(const Folders& folders, LoadedPriceList prices);
+// Where the price list of these folders stands.
+std::string PriceListPath(const Folders& folders);
 
 } // namespace tav

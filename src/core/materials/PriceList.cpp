@@ -270,4 +270,15 @@ LoadedPriceList LoadPriceList(const std::string& path)
     return loaded;
 }
 
+PriceListPreload::PriceListPreload(std::string path)
+    : path_(std::move(path)), read_(std::async(std::launch::async, [p = path_] { return LoadPriceList(p); }))
+{}
+
+LoadedPriceList PriceListPreload::Take(const std::string& path)
+{
+    if (path != path_ || !read_.valid())
+        return LoadPriceList(path);
+    return read_.get();
+}
+
 } // namespace tav

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,5 +82,20 @@ struct LoadedPriceList
 };
 LoadedPriceList LoadPriceList(const std::string& path);
 LoadedPriceList ParsePriceList(std::string bytes);
+
+// The price list read on a thread of its own from the moment this is made, for a program
+// with other work to do before it needs a price; the list is handed over whole once read.
+class PriceListPreload
+{
+public:
+    explicit PriceListPreload(std::string path);
+    // The list read from this path, waited for; the list of another path is read now. A read
+    // that failed throws here, as LoadPriceList would.
+    LoadedPriceList Take(const std::string& path);
+
+private:
+    std::string path_;
+    std::future<LoadedPriceList> read_;
+};
 
 } // namespace tav

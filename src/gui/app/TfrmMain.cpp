@@ -99,6 +99,15 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
     syncrestDlg_->DefaultProgram = "Tavrolin";
     syncrestDlg_->PricesInstalled = [this](const std::string& folder) { PriceListInstalled(folder); };
 
+    // A long price list is read beside the building of the window; start-up takes it where
+    // it first needs a price, from the folder the registry names then.
+    if (platform_.registry.KeyExists(kCommonFilesKey))
+        if (const auto shared = platform_.registry.ReadString(kCommonFilesKey, kCommonFilesValue)) {
+            Folders where = state_.folders;
+            where.shared = ToData(*shared);
+            pricePreload_ = std::make_unique<PriceListPreload>(PriceListPath(where));
+        }
+
     CreateMenu();
     CreatePages();
     CreateBottomBar();
@@ -106,6 +115,7 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
     resize(DefaultWindowSize(this));
 
     FormCreate();
+    pricePreload_.reset();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -647,7 +657,9 @@ void TfrmMain::LoadStartupLists()
 {
     // Read the registry again: the list comes from where it says now.
     state_.folders.shared = ToData(GetSharedFolder());
-    state_.lists = LoadCatalogueLists(state_.folders);
+    const auto preload = std::move(pricePreload_);
+    state_.lists = LoadCatalogueLists(state_.folders, preload ? preload->Take(PriceListPath(state_.folders))
+                                                              : LoadPriceList(PriceListPath(state_.folders)));
     // The program runs on without prices, but says so once rather than list every part "N/A".
     if (!HoldsAnyPrice(state_.lists.price))
         platform_.boxes.Warning(this, "The price list \"" + FromData(state_.lists.price.Source()) +

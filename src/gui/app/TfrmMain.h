@@ -218,6 +218,8 @@ private:
     std::vector<std::string> shownRecords_;
     std::unique_ptr<TNewsDlg> newsDlg_;
     std::unique_ptr<TSyncrestDlg> syncrestDlg_;
+    // The price list being read while the window is built, until start-up takes it.
+    std::unique_ptr<PriceListPreload> pricePreload_;
     // The reminders ask at most once per run.
     bool remindersRun_ = false;
     // The unit or the settings changed since the wizard's lists (or the accessory list)
