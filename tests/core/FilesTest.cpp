@@ -68,6 +68,24 @@ TEST(LineList, HeaderDropAndAppendKeepLinesApart)
     LineList empty;
     empty.EraseFirst();
     EXPECT_TRUE(empty.empty());
+
+    // A line ends where the break before the next begins: every kind of break, empty lines,
+    // and lines pushed after a text with or without its last break, one ending in a CR.
+    const struct
+    {
+        std::string text;
+        std::vector<std::string> pushed, expected;
+    } cases[] = {
+        {"\nb", {}, {"", "b"}},         {"a\r\r\nb\r\n\r\n", {"z"}, {"a", "", "b", "", "z"}},
+        {"a\n", {"b"}, {"a", "b"}},     {"a", {"b\r", "", "c\r\n"}, {"a", "b\r", "", "c\r\n"}},
+        {"\xEF\xBB\xBF", {"x"}, {"x"}},
+    };
+    for (const auto& c : cases) {
+        LineList lines = LineList::FromText(c.text);
+        for (const std::string& p : c.pushed)
+            lines.push_back(p);
+        EXPECT_EQ(lines.ToVector(), c.expected) << c.text;
+    }
 }
 
 TEST(Files, ResolveIgnoresCase)

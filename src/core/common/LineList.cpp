@@ -112,17 +112,21 @@ LineList LineList::FromText(std::string_view text)
     return FromText(text, none);
 }
 
-void LineList::AddSpan(size_t offset, size_t length)
+void LineList::AddLine(size_t offset, size_t length)
 {
-    if (offset + length > UINT32_MAX)
+    if (offset + length + 1 > UINT32_MAX)
         throw std::length_error("a list of lines holds at most 4 GiB");
-    spans_.push_back({static_cast<uint32_t>(offset), static_cast<uint32_t>(length)});
+    starts_.push_back(static_cast<uint32_t>(offset));
+    lastEnd_ = static_cast<uint32_t>(offset + length);
 }
 
 void LineList::push_back(std::string_view line)
 {
-    AddSpan(buffer_.size(), line.size());
+    // The line before needs a break after it to end at; a text's own last break serves.
+    if (!starts_.empty() && buffer_.size() == lastEnd_)
+        buffer_.push_back('\r');
     const size_t at = buffer_.size();
+    AddLine(at, line.size());
     buffer_.resize(at + line.size());
     if (!line.empty())
         std::memcpy(buffer_.data() + at, line.data(), line.size());
@@ -137,7 +141,8 @@ void LineList::EraseFirst()
 void LineList::clear()
 {
     buffer_.clear();
-    spans_.clear();
+    starts_.clear();
+    lastEnd_ = 0;
     first_ = 0;
 }
 
@@ -145,19 +150,19 @@ std::optional<size_t> LineList::FileLineAt(const char* text) const
 {
     const std::less_equal<const char*> notAfter;
     const char* const base = buffer_.data();
-    if (!text || spans_.empty() || !notAfter(base, text) || !notAfter(text, base + buffer_.size()))
+    if (!text || starts_.empty() || !notAfter(base, text) || !notAfter(text, base + buffer_.size()))
         return std::nullopt;
     const size_t offset = static_cast<size_t>(text - base);
     // The last line that starts at or before the text; an empty field at a line's end
     // points just past it.
-    auto it = std::upper_bound(spans_.begin() + static_cast<std::ptrdiff_t>(first_), spans_.end(), offset,
-                               [](size_t at, const Span& s) { return at < s.offset; });
-    if (it == spans_.begin() + static_cast<std::ptrdiff_t>(first_))
+    auto it = std::upper_bound(starts_.begin() + static_cast<std::ptrdiff_t>(first_), starts_.end(), offset,
+                               [](size_t at, uint32_t start) { return at < start; });
+    if (it == starts_.begin() + static_cast<std::ptrdiff_t>(first_))
         return std::nullopt;
-    --it;
-    if (offset > size_t{it->offset} + it->length)
+    const size_t line = static_cast<size_t>(it - starts_.begin()) - 1;
+    if (offset > EndOf(line))
         return std::nullopt;
-    return static_cast<size_t>(it - spans_.begin()) + 1;
+    return line + 1;
 }
 
 std::vector<std::string> LineList::ToVector() const

@@ -114,12 +114,13 @@ public:
     // exactly the bytes read.
     template <typename Sink, typename Read> static LineList FromReader(Read&& read, Sink& sink);
 
-    size_t size() const { return spans_.size() - first_; }
+    size_t size() const { return starts_.size() - first_; }
     bool empty() const { return size() == 0; }
     std::string_view operator[](size_t i) const
     {
-        const Span& s = spans_[first_ + i];
-        return std::string_view(buffer_.data() + s.offset, s.length);
+        const size_t at = first_ + i;
+        const size_t begin = starts_[at];
+        return std::string_view(buffer_.data() + begin, EndOf(at) - begin);
     }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
@@ -149,16 +150,23 @@ private:
     };
     template <typename Sink> void Split(Cursor& cursor, size_t have, size_t expected, bool last, Sink& sink);
 
-    // Offsets and lengths fit 32 bits: no file the program reads comes near 4 GiB.
-    struct Span
+    // Only where each line begins is kept, four bytes a line: a line ends where the line
+    // break before the next one begins (a pushed line is followed by a lone CR, which no
+    // line holds at its end), and the last one at lastEnd_. Offsets fit 32 bits: no file
+    // the program reads comes near 4 GiB.
+    size_t EndOf(size_t at) const
     {
-        uint32_t offset;
-        uint32_t length;
-    };
-    void AddSpan(size_t offset, size_t length);
+        if (at + 1 == starts_.size())
+            return lastEnd_;
+        const size_t next = starts_[at + 1];
+        const bool crLf = next - starts_[at] >= 2 && buffer_[next - 1] == '\n' && buffer_[next - 2] == '\r';
+        return next - (crLf ? 2 : 1);
+    }
+    void AddLine(size_t offset, size_t length);
 
     TextBytes buffer_;
-    std::vector<Span> spans_;
+    std::vector<uint32_t> starts_;
+    uint32_t lastEnd_ = 0;
     size_t first_ = 0;
     std::string source_;
 };
@@ -190,7 +198,7 @@ template <typename Sink> void LineList::Split(Cursor& cursor, size_t have, size_
         // Room is made once for the lines there will be; a text whose first lines are
         // longer than the rest only makes it again.
         const size_t lines = EstimateLines(base, end, std::max(have, expected));
-        spans_.reserve(lines + lines / 4);
+        starts_.reserve(lines + lines / 4);
         sink.Expect(lines);
         if (have >= 3 && std::memcmp(base, "\xEF\xBB\xBF", 3) == 0)
             cursor.at = 3;
@@ -201,8 +209,8 @@ template <typename Sink> void LineList::Split(Cursor& cursor, size_t have, size_
         // A line whose end has not arrived, or a CR whose LF may come next, waits.
         if (!last && (brk == end || (brk + 1 == end && *brk == '\r')))
             break;
-        AddSpan(static_cast<size_t>(p - base), static_cast<size_t>(brk - p));
-        sink.Line(*this, spans_.size() - 1, std::string_view(p, static_cast<size_t>(brk - p)));
+        AddLine(static_cast<size_t>(p - base), static_cast<size_t>(brk - p));
+        sink.Line(*this, starts_.size() - 1, std::string_view(p, static_cast<size_t>(brk - p)));
         if (brk == end) {
             p = end;
             break;
