@@ -250,7 +250,7 @@ bool ReadFileInto(const std::string& path, TextBytes& bytes, const std::function
 
 std::vector<std::string> SplitLines(std::string_view text)
 {
-    return LineList::FromText(std::string(text)).ToVector();
+    return LineList::FromText(text).ToVector();
 }
 
 std::vector<std::string> ReadLines(const std::string& path)

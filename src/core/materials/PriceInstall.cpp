@@ -14,7 +14,7 @@ namespace {
 // Well formed and pricing at least one part.
 bool LooksWhole(std::string_view bytes)
 {
-    return CheckPriceListBytes(bytes, 1).empty() && CountPricedRecords(LineList::FromText(std::string(bytes))) > 0;
+    return CheckPriceListBytes(bytes, 1).empty() && CountPricedRecords(LineList::FromText(bytes)) > 0;
 }
 
 // Whether the backup stays rather than take the old list: only a backup that is a whole
@@ -34,8 +34,8 @@ bool KeepBackup(const std::string& backupPath, std::string_view old)
 
 PriceListComparison ComparePriceLists(std::string_view installed, std::string_view candidate)
 {
-    const LineList before = LineList::FromText(std::string(installed));
-    const LineList after = LineList::FromText(std::string(candidate));
+    const LineList before = LineList::FromText(installed);
+    const LineList after = LineList::FromText(candidate);
     PriceListComparison c;
     c.installedRecords = CountPriceRecords(before);
     c.newRecords = CountPriceRecords(after);

@@ -254,10 +254,10 @@ std::string_view PriceIndex::Record(const LineList& prices, std::string_view par
     return i ? prices[*i] : std::string_view(EmptyRecord());
 }
 
-LoadedPriceList ParsePriceList(std::string bytes)
+LoadedPriceList ParsePriceList(std::string_view bytes)
 {
     LoadedPriceList loaded;
-    loaded.lines = LineList::FromText(std::move(bytes), loaded.index);
+    loaded.lines = LineList::FromText(bytes, loaded.index);
     loaded.index.Finish(loaded.lines);
     return loaded;
 }

@@ -81,7 +81,7 @@ struct LoadedPriceList
     PriceIndex index;
 };
 LoadedPriceList LoadPriceList(const std::string& path);
-LoadedPriceList ParsePriceList(std::string bytes);
+LoadedPriceList ParsePriceList(std::string_view bytes);
 
 // The price list read on a thread of its own from the moment this is made, for a program
 // with other work to do before it needs a price; the list is handed over whole once read.

@@ -78,7 +78,7 @@ bool HoldsAnyPrice(const LineList& lines)
 
 std::vector<PriceListProblem> CheckPriceListBytes(std::string_view bytes, size_t maxProblems)
 {
-    return CheckPriceList(LineList::FromText(std::string(bytes)), maxProblems);
+    return CheckPriceList(LineList::FromText(bytes), maxProblems);
 }
 
 } // namespace tav

@@ -146,7 +146,7 @@ Headline Spotlight(std::string_view homePage, std::string_view homeAddress)
     bool textTaken = false;
     bool linkTaken = false;
     bool open = false;
-    const LineList lines = LineList::FromText(std::string(homePage));
+    const LineList lines = LineList::FromText(homePage);
     for (std::string_view full : lines) {
         const std::string_view line = SpotlightPart(full, open);
         if (line.empty())
@@ -174,7 +174,7 @@ std::vector<Headline> BuildHeadlines(std::string_view pressPage, std::string_vie
 {
     std::vector<Headline> list;
     list.push_back(Spotlight(homePage, homeAddress));
-    const LineList lines = LineList::FromText(std::string(pressPage));
+    const LineList lines = LineList::FromText(pressPage);
     for (std::string_view line : lines) {
         if (list.size() > kMaxPressReleases)
             break;

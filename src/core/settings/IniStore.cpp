@@ -61,7 +61,7 @@ void TBigIniFile::Parse(std::string_view text)
     sections_.reserve(8);
     // Null before the first section and while a repeated section is dropped with all its lines.
     Section* current = nullptr;
-    const LineList lines = LineList::FromText(std::string(text));
+    const LineList lines = LineList::FromText(text);
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.empty() || (line.size() == 1 && line[0] == kCtrlZ))

@@ -27,7 +27,7 @@ void ReadOverrides(const std::string& dataFolder, std::vector<QuantityOverride>&
 
 void ParseOverrides(std::string_view bytes, std::vector<QuantityOverride>& rows, const std::string& file)
 {
-    LineList lines = LineList::FromText(std::string(bytes));
+    LineList lines = LineList::FromText(bytes);
     lines.SetSource(file);
     NamingPlace(
         [&] {
