@@ -1,9 +1,11 @@
 #include "core/common/Files.h"
 
 #include "core/common/Errors.h"
+#include "core/materials/PriceList.h"
 #include "support/TempDir.h"
 #include "support/Unprivileged.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -54,6 +56,24 @@ TEST(Files, LinesReadFromAFileAreTheLinesOfItsText)
             EXPECT_TRUE(ReadLineList(dir.Write("lines.dat", text)) == LineList::FromText(text))
                 << brk.size() << "-byte line end after " << before << " bytes";
         }
+
+    // A big file is read on a thread of its own while its lines are split and indexed as the
+    // bytes come in. Lines of 63 bytes put a CR LF across some stretch boundary; the last line
+    // is there too.
+    std::string big;
+    char line[64];
+    size_t count = 0;
+    while (big.size() < (size_t{33} << 20)) {
+        std::snprintf(line, sizeof line, "P|G|PN-%09zu|EA|Part|1.00|%031d\r\n", count++, 0);
+        big += line;
+    }
+    ASSERT_EQ(big.size() % 63, 0u);
+    const std::string path = dir.Write("M_lom.dat", big);
+    EXPECT_TRUE(ReadLineList(path) == LineList::FromText(big));
+    const LoadedPriceList prices = LoadPriceList(path);
+    EXPECT_EQ(prices.lines.size(), count);
+    std::snprintf(line, sizeof line, "PN-%09zu", count - 1);
+    EXPECT_EQ(prices.index.Find(prices.lines, line), count - 1);
 }
 
 TEST(LineList, HeaderDropAndAppendKeepLinesApart)

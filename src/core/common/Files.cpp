@@ -5,6 +5,7 @@
 #include "core/common/Text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -13,9 +14,11 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <future>
 #include <pthread.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace tav {
@@ -127,16 +130,16 @@ std::string TooLargeMessage(const std::string& path, size_t maxBytes)
            " MiB, more than any file of the program";
 }
 
+// From this size on a file is worth the extra work below to read it sooner.
+constexpr size_t kBigFile = size_t{32} << 20;
+
 // The room for a big file is mapped in by one call rather than a fault a page: a price
-// list of a million lines then reads in about two thirds of the time. Small files gain
-// nothing, and an older system that does not know the call just faults as before.
+// list of a million lines then reads in about two thirds of the time. An older system that
+// does not know the call just faults as before.
 void MapInAtOnce(char* data, size_t size)
 {
 #ifdef MADV_POPULATE_WRITE
-    constexpr size_t kWorthIt = size_t{32} << 20;
     constexpr uintptr_t kPage = 4096;
-    if (size < kWorthIt)
-        return;
     const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kPage - 1) & ~(kPage - 1);
     const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) & ~(kPage - 1);
     if (end > begin)
@@ -145,6 +148,86 @@ void MapInAtOnce(char* data, size_t size)
     (void)data;
     (void)size;
 #endif
+}
+
+// One read of at most `room` bytes at `at` (or at the file's offset when `at` is none),
+// retried when a signal cuts it short. 0 at the end of the file.
+size_t ReadSome(int fd, char* into, size_t room, std::optional<size_t> at, const std::string& path)
+{
+    for (;;) {
+        const ssize_t n = at ? ::pread(fd, into, room, static_cast<off_t>(*at)) : ::read(fd, into, room);
+        if (n >= 0)
+            return static_cast<size_t>(n);
+        if (errno != EINTR)
+            throw IoError(IoMessage("Cannot read", path, errno));
+    }
+}
+
+// Reads the first size bytes of the file into data a stretch at a time, the room of each
+// stretch mapped in just before it: mapping room in holds a lock that the program's other
+// threads need to map memory of their own, so it is never held for long. Calls each(bytes
+// in) after every stretch. Returns the bytes in: fewer than size when the file shrank.
+size_t ReadRange(int fd, char* data, size_t size, const std::string& path, const std::function<void(size_t)>& each)
+{
+    size_t at = 0;
+    while (at < size) {
+        const size_t room = std::min(kReadStretch, size - at);
+        MapInAtOnce(data + at, room);
+        const size_t n = ReadSome(fd, data + at, room, at, path);
+        if (n == 0)
+            break;
+        at += n;
+        each(at);
+    }
+    return at;
+}
+
+// A big file is read on a thread of its own while the bytes already in are handed on here,
+// a stretch at a time: most of a read is the making of room for the bytes and their copy,
+// and on two cores the caller's work on them then costs little more time. Returns the bytes
+// in a row from the start: fewer than size when the file shrank meanwhile.
+size_t ReadWhileHandingOn(int fd, TextBytes& bytes, size_t size, const std::function<void(size_t, size_t)>& arrived,
+                          const std::string& path)
+{
+    bytes.resize(size);
+    char* const data = bytes.data();
+    // How far the bytes are in, and a bit above that once the reader has ended.
+    constexpr size_t kEnded = size_t{1} << (sizeof(size_t) * 8 - 1);
+    std::atomic<size_t> in{0};
+    auto reader = std::async(std::launch::async, [&] {
+        struct Ended
+        {
+            std::atomic<size_t>& in;
+            ~Ended()
+            {
+                in.fetch_or(kEnded);
+                in.notify_one();
+            }
+        } ended{in};
+        return ReadRange(fd, data, size, path, [&](size_t at) {
+            in.store(at, std::memory_order_release);
+            in.notify_one();
+        });
+    });
+    size_t seen = 0;
+    size_t have = 0;
+    for (;;) {
+        seen = in.load(std::memory_order_acquire);
+        if ((seen & ~kEnded) > have) {
+            have = seen & ~kEnded;
+            if (arrived)
+                arrived(have, size);
+        } else if (seen & kEnded) {
+            break;
+        } else {
+            in.wait(seen, std::memory_order_acquire);
+        }
+    }
+    have = reader.get();
+    if (::lseek(fd, static_cast<off_t>(have), SEEK_SET) < 0)
+        throw IoError(IoMessage("Cannot read", path, errno));
+    bytes.resize(have);
+    return have;
 }
 
 // A name that stands for something that is no file (a folder, a loop of links) says so
@@ -204,8 +287,13 @@ bool ReadInto(const std::string& path, Bytes& bytes, const std::function<void(si
     // caller works on it.
     const size_t expected = regular ? static_cast<size_t>(st.st_size) : 0;
     bytes.reserve(regular ? expected + 1 : size_t{1} << 16);
-    MapInAtOnce(bytes.data(), expected);
     size_t have = 0;
+    if (expected >= kBigFile) {
+        if constexpr (std::is_same_v<Bytes, TextBytes>)
+            have = ReadWhileHandingOn(fd, bytes, expected, arrived, *resolved);
+        else
+            MapInAtOnce(bytes.data(), expected);
+    }
     for (;;) {
         if (have == bytes.size()) {
             if (have > maxBytes)
@@ -214,15 +302,10 @@ bool ReadInto(const std::string& path, Bytes& bytes, const std::function<void(si
                 bytes.reserve(std::min(bytes.capacity() * 2, maxBytes + 1));
             bytes.resize(std::min({have + kReadStretch, bytes.capacity(), maxBytes + 1}));
         }
-        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(IoMessage("Cannot read", *resolved, errno));
-        }
+        const size_t n = ReadSome(fd, bytes.data() + have, bytes.size() - have, std::nullopt, *resolved);
         if (n == 0)
             break;
-        have += static_cast<size_t>(n);
+        have += n;
         if (arrived)
             arrived(have, std::max(have, expected));
     }
