@@ -12,6 +12,9 @@
 
 int main(int argc, char** argv)
 {
+    // A long price list starts reading before anything else, so the window waits for it
+    // less; the registry is a plain file and needs no application to be read.
+    auto pricesAhead = tav::gui::ReadPriceListAhead(tav::registry::SettingsRegistry());
     tav::gui::TavApplication app(argc, argv);
     app.setApplicationName("Tavrolin");
     // The desktop finds the program's entry and icon by this name.
@@ -33,7 +36,7 @@ int main(int argc, char** argv)
         splash->close();
     }
 
-    tav::gui::TfrmMain window(platform.Get(), programFolder, arguments);
+    tav::gui::TfrmMain window(platform.Get(), programFolder, arguments, nullptr, std::move(pricesAhead));
     window.show();
     return app.exec();
 }

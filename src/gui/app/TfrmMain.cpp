@@ -80,8 +80,21 @@ QAction* MakeAction(QWidget* owner, QMenu* menu, const char* name, const QString
 
 } // namespace
 
-TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), arguments_(arguments)
+std::unique_ptr<PriceListPreload> ReadPriceListAhead(const registry::IRegistry& registry)
+{
+    if (!registry.KeyExists(kCommonFilesKey))
+        return nullptr;
+    const auto shared = registry.ReadString(kCommonFilesKey, kCommonFilesValue);
+    if (!shared)
+        return nullptr;
+    Folders where;
+    where.shared = ToData(*shared);
+    return std::make_unique<PriceListPreload>(PriceListPath(where));
+}
+
+TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent,
+                   std::unique_ptr<PriceListPreload> pricesAhead)
+    : QMainWindow(parent), platform_(platform), arguments_(arguments), pricePreload_(std::move(pricesAhead))
 {
     setObjectName("frmMain");
     setWindowTitle("Tavrolin");
@@ -101,12 +114,8 @@ TfrmMain::TfrmMain(Platform& platform, const QString& programFolder, const QStri
 
     // A long price list is read beside the building of the window; start-up takes it where
     // it first needs a price, from the folder the registry names then.
-    if (platform_.registry.KeyExists(kCommonFilesKey))
-        if (const auto shared = platform_.registry.ReadString(kCommonFilesKey, kCommonFilesValue)) {
-            Folders where = state_.folders;
-            where.shared = ToData(*shared);
-            pricePreload_ = std::make_unique<PriceListPreload>(PriceListPath(where));
-        }
+    if (!pricePreload_)
+        pricePreload_ = ReadPriceListAhead(platform_.registry);
 
     CreateMenu();
     CreatePages();

@@ -47,8 +47,11 @@ public:
         kPageCount = 5,
     };
 
-    // programFolder holds dat/ and images/; arguments exclude the program's own name.
-    TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent = nullptr);
+    // programFolder holds dat/ and images/; arguments exclude the program's own name. A price
+    // list read ahead (ReadPriceListAhead) is taken at start-up; without one the window
+    // starts reading it itself.
+    TfrmMain(Platform& platform, const QString& programFolder, const QStringList& arguments, QWidget* parent = nullptr,
+             std::unique_ptr<PriceListPreload> pricesAhead = nullptr);
     ~TfrmMain() override;
 
     WizardState& State() { return state_; }
@@ -229,5 +232,9 @@ private:
     // The cable page, asked through its own functions rather than its controls.
     ParamsPage* tsParams = nullptr;
 };
+
+// The price list of the shared folder the registry names, read from now on a thread of its
+// own; none when the registry names no folder.
+std::unique_ptr<PriceListPreload> ReadPriceListAhead(const registry::IRegistry& registry);
 
 } // namespace tav::gui
