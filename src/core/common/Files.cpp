@@ -209,10 +209,9 @@ size_t ReadWhileHandingOn(int fd, TextBytes& bytes, size_t size, const std::func
             in.notify_one();
         });
     });
-    size_t seen = 0;
     size_t have = 0;
     for (;;) {
-        seen = in.load(std::memory_order_acquire);
+        const size_t seen = in.load(std::memory_order_acquire);
         if ((seen & ~kEnded) > have) {
             have = seen & ~kEnded;
             if (arrived)
